@@ -1,0 +1,58 @@
+#pragma once
+// The file layer: the few file operations the system needs, on the platform's
+// own paths.  Paths are single-byte texts in the system's code page, written
+// the Windows way ("C:\Dir\name.ext").  On Windows they go to the ANSI calls
+// unchanged; elsewhere they are mapped into the native tree (see NativePath.h).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+namespace nuvex {
+
+bool FileExists(const std::string& path);       // an existing file, not a folder
+bool DirectoryExists(const std::string& path);  // an existing folder
+// Creates the folder and every missing parent; true when the folder exists afterwards.
+bool ForceDirectories(const std::string& path);
+// Copies a file; an existing target is overwritten.  False on any failure.
+bool CopyFileOver(const std::string& from, const std::string& to);
+// Moves a file over another one (an existing target is replaced).
+bool MoveFileOver(const std::string& from, const std::string& to);
+bool DeleteFileAt(const std::string& path);
+// The folder of the running program, with its trailing separator.
+std::string ProgramFolder();
+
+// A file opened for reading or created for writing; closed by its destructor.
+class FileStream {
+ public:
+  // Opens an existing file for reading; raises FileOpenError when it cannot.
+  static FileStream OpenRead(const std::string& path);
+  // Creates (or truncates) a file for writing; raises FileCreateError when it cannot.
+  static FileStream Create(const std::string& path);
+
+  FileStream(FileStream&& other) noexcept;
+  FileStream& operator=(FileStream&& other) noexcept;
+  FileStream(const FileStream&) = delete;
+  FileStream& operator=(const FileStream&) = delete;
+  ~FileStream();
+
+  // Reads up to count bytes; returns how many arrived (0 at the end).
+  size_t Read(void* buffer, size_t count);
+  // Writes up to count bytes; returns how many were stored.
+  size_t Write(const void* buffer, size_t count);
+  // Writes all count bytes or raises StreamWriteError.
+  void WriteBuffer(const void* buffer, size_t count);
+  // Moves to an absolute position; returns the new position.
+  int64_t Seek(int64_t position);
+  int64_t Size() const;
+  void Close();  // idempotent; the destructor calls it
+
+  const std::string& Path() const { return path_; }
+
+ private:
+  FileStream(std::intptr_t handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+  std::intptr_t handle_ = -1;  // a file descriptor or a HANDLE, by platform
+  std::string path_;
+};
+
+}  // namespace nuvex

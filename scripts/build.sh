@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Configures and builds one of the project's configurations.
+#   build.sh native|asan|win64|win32 [BUILD_DIR]
+#   native  the portable core, tools and tests with GCC
+#   asan    the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   win64   everything for Windows x86_64 (tests run under wine64)
+#   win32   the release Setup.exe for Windows i686
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+config=${1:?usage: build.sh native|asan|win64|win32 [BUILD_DIR]}
+dir=${2:-$root/build/$config}
+args=(-G Ninja -DNUVEX_TEST_TAG="$config")
+case "$config" in
+  native) args+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+  asan)   args+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUVEX_SANITIZE=ON) ;;
+  win64)  args+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake") ;;
+  win32)  args+=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DNUVEX_RELEASE_ONLY=ON) ;;
+  *) echo "build.sh: unknown configuration '$config'" >&2; exit 2 ;;
+esac
+mkdir -p "$(dirname "$dir")"
+if [ ! -f "$dir/build.ninja" ]; then
+  cmake -S "$root" -B "$dir" "${args[@]}" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log" >&2; exit 1; }
+fi
+cmake --build "$dir" -j "$(nproc)"
