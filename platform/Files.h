@@ -21,6 +21,8 @@ bool MoveFileOver(const std::string& from, const std::string& to);
 bool DeleteFileAt(const std::string& path);
 // The folder of the running program, with its trailing separator.
 std::string ProgramFolder();
+// The full path of the running program's file.
+std::string ProgramPath();
 
 // A file opened for reading or created for writing; closed by its destructor.
 class FileStream {

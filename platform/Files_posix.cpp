@@ -91,6 +91,13 @@ std::string ProgramFolder() {
   return exe.substr(0, exe.rfind('/') + 1);
 }
 
+std::string ProgramPath() {
+  char buffer[PATH_MAX + 1];
+  ssize_t n = ::readlink("/proc/self/exe", buffer, PATH_MAX);
+  if (n <= 0) return {};
+  return std::string(buffer, static_cast<size_t>(n));
+}
+
 FileStream FileStream::OpenRead(const std::string& path) {
   int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw FileOpenError(path);

@@ -56,6 +56,12 @@ std::string ProgramFolder() {
   return exe.substr(0, exe.find_last_of("\\/") + 1);
 }
 
+std::string ProgramPath() {
+  char buffer[MAX_PATH * 2] = {};
+  DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+  return std::string(buffer, n);
+}
+
 FileStream FileStream::OpenRead(const std::string& path) {
   HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
