@@ -1,0 +1,18 @@
+# Extra CTest registrations.
+
+# The installer's language follows the system locale: win_tests once more per
+# locale.  Wine takes the system locale from LC_ALL at every process start (a
+# running wineserver does not keep it).  A skipped check means the variables
+# did not reach the program, which counts as a failure.
+if(WIN32)
+  foreach(_case "polish;pl_PL.UTF-8;Polish" "german;de_DE.UTF-8;English")
+    list(GET _case 0 _name)
+    list(GET _case 1 _locale)
+    list(GET _case 2 _expected)
+    add_test(NAME ${NUVEX_TEST_TAG}.win_locale_${_name} COMMAND win_tests --gtest_filter=LocaleWin.*)
+    set_tests_properties(${NUVEX_TEST_TAG}.win_locale_${_name} PROPERTIES
+      ENVIRONMENT "LC_ALL=${_locale};NUVEX_EXPECT_LANGUAGE=${_expected}"
+      FAIL_REGULAR_EXPRESSION "\\[  SKIPPED \\]"
+      TIMEOUT 300)
+  endforeach()
+endif()
