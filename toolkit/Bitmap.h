@@ -13,6 +13,7 @@
 // transparent colour.  That colour is fixed once set; until then it is the
 // colour of the bottom-left pixel.
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "toolkit/Canvas.h"
@@ -31,7 +32,7 @@ enum TTransparentMode : uint8_t { tmAuto, tmFixed };
 // The largest side a bitmap may have; anything larger raises Error instead of
 // asking for gigabytes.
 inline constexpr int kMaxBitmapSide = 32768;
-inline constexpr int64_t kMaxBitmapPixels = int64_t{1} << 27;  // 512 MB of pixels
+inline constexpr int64_t kMaxBitmapPixels = int64_t{1} << 25;  // 128 MB of pixels
 
 class TBitmap {
  public:

@@ -35,24 +35,26 @@ class TRegion {
   TRect bounds_;
 };
 
-// Builds a region from horizontal runs handed over row by row, top to bottom,
-// and within a row from left to right, in time linear in the number of runs.
-// Runs out of that order raise std::logic_error.
+// Builds a region in time linear in the number of rectangles, from
+// rectangles handed over in banded order: bands from top to bottom (a band is
+// the rectangles of equal Top and Bottom, handed over one after the other;
+// a band starts at or below the previous band's Bottom), and within a band
+// from left to right (touching rectangles are joined).  Rectangles out of that
+// order raise std::logic_error; empty ones are ignored.
 class TRegionBuilder {
  public:
-  // The pixels left <= x < right of row y; empty runs are ignored.
-  void AddRun(int y, int left, int right);
+  void AddRect(const TRect& rect);
+  // The pixels left <= x < right of row y.
+  void AddRun(int y, int left, int right) { AddRect({left, y, right, y + 1}); }
   TRegion Finish();
 
  private:
-  void CloseRow();
+  void FlushBand();
 
   TRegion region_;
-  std::vector<TRect> row_;       // the runs of the open row
-  int rowY_ = 0;
-  bool haveRow_ = false;
-  size_t lastBandStart_ = 0;     // index in region_.rects_ of the last band
-  size_t lastBandCount_ = 0;
+  std::vector<TRect> band_;      // the open band
+  size_t lastBandStart_ = 0;     // index in region_.rects_ of the last flushed band
+  bool haveLastBand_ = false;
 };
 
 }  // namespace nuvex

@@ -1,0 +1,10 @@
+#include "toolkit/TextRenderer.h"
+
+namespace nuvex {
+
+TTextRenderer& PlatformTextRenderer() {
+  static THeadlessTextRenderer renderer;
+  return renderer;
+}
+
+}  // namespace nuvex
