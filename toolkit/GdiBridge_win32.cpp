@@ -1,0 +1,118 @@
+#include "toolkit/GdiBridge.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "base/Error.h"
+
+namespace nuvex::gdi {
+
+namespace {
+
+BITMAPINFO TopDown32(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // negative: rows top-down, as TBitmap keeps them
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+}  // namespace
+
+MemoryDc::MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {
+  if (!dc_) throw Error("CreateCompatibleDC failed");
+}
+MemoryDc::~MemoryDc() { DeleteDC(dc_); }
+
+WindowDc::WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {
+  if (!dc_) throw Error("GetDC failed");
+}
+WindowDc::~WindowDc() { ReleaseDC(window_, dc_); }
+
+DibSection::DibSection(int width, int height)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)) {
+  // A section of no size cannot be made; keep one pixel behind the scenes.
+  const BITMAPINFO info = TopDown32(std::max(width_, 1), std::max(height_, 1));
+  void* bits = nullptr;
+  bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap_ || !bits) throw Error("CreateDIBSection failed");
+  bits_ = static_cast<TPixel*>(bits);
+  previous_ = SelectObject(dc_.Get(), bitmap_.Get());
+}
+
+DibSection::DibSection(const TBitmap& picture) : DibSection(picture.Width(), picture.Height()) {
+  Load(picture);
+}
+
+DibSection::~DibSection() {
+  // Deselect before the bitmap is deleted (members go after this body).
+  SelectObject(dc_.Get(), previous_);
+}
+
+void DibSection::Load(const TBitmap& picture) {
+  GdiFlush();
+  const int w = std::min(width_, picture.Width());
+  const int h = std::min(height_, picture.Height());
+  for (int y = 0; y < h; ++y) {
+    std::memcpy(bits_ + static_cast<size_t>(y) * width_, picture.ScanLine(y), sizeof(TPixel) * w);
+  }
+}
+
+void DibSection::Store(TBitmap& picture) const {
+  GdiFlush();
+  picture.SetSize(width_, height_);
+  for (int y = 0; y < height_; ++y) {
+    const TPixel* in = bits_ + static_cast<size_t>(y) * width_;
+    TPixel* out = picture.ScanLine(y);
+    for (int x = 0; x < width_; ++x) out[x] = in[x] & 0xFFFFFF;
+  }
+}
+
+void DrawBitmap(HDC dc, int x, int y, const TBitmap& picture) {
+  if (picture.Empty()) return;
+  const BITMAPINFO info = TopDown32(picture.Width(), picture.Height());
+  SetDIBitsToDevice(dc, x, y, picture.Width(), picture.Height(), 0, 0, 0, picture.Height(),
+                    picture.Bits(), &info, DIB_RGB_COLORS);
+}
+
+UniqueRegion CreateRegionHandle(const TRegion& region) {
+  const std::vector<TRect>& rects = region.Rects();
+  // RGNDATA: the header, then the rectangles; RECT and TRect share a layout
+  // of four ints, but each is written field by field all the same.
+  std::vector<unsigned char> buffer(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  data->rdh.dwSize = sizeof(RGNDATAHEADER);
+  data->rdh.iType = RDH_RECTANGLES;
+  data->rdh.nCount = static_cast<DWORD>(rects.size());
+  data->rdh.nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
+  const TRect bounds = region.Bounds();
+  data->rdh.rcBound = {bounds.Left, bounds.Top, bounds.Right, bounds.Bottom};
+  auto* out = reinterpret_cast<RECT*>(buffer.data() + sizeof(RGNDATAHEADER));
+  for (size_t i = 0; i < rects.size(); ++i) {
+    out[i] = {rects[i].Left, rects[i].Top, rects[i].Right, rects[i].Bottom};
+  }
+  HRGN handle = ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data);
+  if (!handle) throw Error("ExtCreateRegion failed");
+  return UniqueRegion(handle);
+}
+
+TRegion RegionFromHandle(HRGN handle) {
+  const DWORD size = GetRegionData(handle, 0, nullptr);
+  if (size == 0) throw Error("GetRegionData failed");
+  std::vector<unsigned char> buffer(size);
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  if (GetRegionData(handle, size, data) == 0) throw Error("GetRegionData failed");
+  const auto* rects = reinterpret_cast<const RECT*>(buffer.data() + data->rdh.dwSize);
+  // GDI hands the rectangles out in banded order already.
+  TRegionBuilder builder;
+  for (DWORD i = 0; i < data->rdh.nCount; ++i) {
+    builder.AddRect({rects[i].left, rects[i].top, rects[i].right, rects[i].bottom});
+  }
+  return builder.Finish();
+}
+
+}  // namespace nuvex::gdi
