@@ -1,0 +1,172 @@
+#include "installer/SetupUnit.h"
+
+#include <memory>
+
+#include "installer/Messages.h"
+#include "installer/PackageIndex.h"
+#include "installer/Shell.h"
+#include "installer/ShellLink.h"
+#include "installer/UserRegistry.h"
+#include "installer/WinSysTools.h"
+#include "platform/Files.h"
+
+namespace nuvex {
+namespace {
+
+const char kShellFoldersKey[] = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char kProgramsValue[] = "Programs";
+const char kGroupName[] = "Nuvex Player";
+const char kRegistrationProgram[] = "RegSvr32.exe";
+constexpr int kHelpShortcutMessage = 300;
+constexpr int kUninstallShortcutMessage = 501;
+
+// Paths here are texts of the platform: the folder part ends at the last "\"
+// or drive colon and keeps it.
+size_t FolderEnd(const std::string& path) {
+  size_t cut = path.find_last_of("\\:");
+  return cut == std::string::npos ? 0 : cut + 1;
+}
+
+std::string FolderPart(const std::string& path) { return path.substr(0, FolderEnd(path)); }
+
+// The position of the extension's dot in the file name part, or npos.
+size_t ExtensionDot(const std::string& path) {
+  size_t dot = path.rfind('.');
+  return dot == std::string::npos || dot < FolderEnd(path) ? std::string::npos : dot;
+}
+
+std::string Extension(const std::string& path) {
+  size_t dot = ExtensionDot(path);
+  return dot == std::string::npos ? std::string() : path.substr(dot);
+}
+
+std::string WithExtension(const std::string& path, const std::string& extension) {
+  size_t dot = ExtensionDot(path);
+  return (dot == std::string::npos ? path : path.substr(0, dot)) + extension;
+}
+
+std::string UpperAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+bool EndsWithSeparator(const std::string& text) {
+  return !text.empty() && (text.back() == '\\' || text.back() == '/');
+}
+
+// A path is handed to RegSvr32 as one quoted argument: unquoted, a path with
+// blanks would reach it as several and the registration would fail unseen.
+std::string QuotedArgument(const std::string& path) { return "\"" + path + "\""; }
+
+}  // namespace
+
+InstallServices SystemInstallServices() { return {&SystemShell(), &SystemRegistry(), &SystemShellLinks()}; }
+
+TCustomInstall::TCustomInstall(std::string packageFolder) : PackageFolder(std::move(packageFolder)) {}
+
+TRunInstall::TRunInstall(std::string packageFolder, InstallServices services)
+    : TCustomInstall(std::move(packageFolder)), services_(services) {}
+
+bool TRunInstall::ReadConfiguration() { return ReadPackageIndex(PackageFolder, Files); }
+
+std::string TRunInstall::TargetPath(const TFileConfiguration& record) const {
+  std::string name = FieldText(record.TargetName);
+  switch (record.FolderKind) {
+    case fkDestination:
+      return DestinationFolder + name;
+    case fkWindows:
+      return GetWindowsDir() + name;
+    case fkSystem:
+      return GetSystemDir() + name;
+    case fkSystem32: {
+      // The folder beside the system folder: "C:\WINDOWS\SYSTEM" gives "C:\WINDOWS\System32".
+      std::string system = GetSystemDir();
+      return system.substr(0, system.find_last_of('\\') + 1) + "System32" + name;
+    }
+    case fkTemp:
+      return GetTempDir() + name;
+    default:
+      return name;
+  }
+}
+
+bool TRunInstall::RunInstall() {
+  ReadConfiguration();  // whatever it says, the records now in Files are what is installed
+  if (Files.Count() == 0) return false;
+  for (int i = 0; i < Files.Count(); ++i)
+    if (!InstallRecord(*Files.Items(i))) return false;
+  return true;
+}
+
+bool TRunInstall::InstallRecord(const TFileConfiguration& record) {
+  const std::string source = PackageFolder + FieldText(record.SourceName);
+  if (!FileExists(source)) return false;
+
+  const std::string target = TargetPath(record);
+  const std::string folder = FolderPart(target);
+  // A folder that cannot be made shows up as the unpack or copy failing.
+  if (!folder.empty() && !DirectoryExists(folder)) ForceDirectories(folder);
+
+  if (record.Packed != 0) {
+    TCompressor compressor;
+    compressor.OnStart = OnStart;
+    compressor.OnProgress = OnProgress;
+    if (!compressor.Decompress(source, target)) return false;
+  } else if (!CopyFileOver(source, target)) {
+    return false;
+  }
+
+  switch (record.Action) {
+    case faRegister:
+      return services_.shell->Execute("open", kRegistrationProgram, QuotedArgument(target), kShowHide) > 32;
+    case faOpen:
+      return services_.shell->Execute("open", target, std::string(), kShowHide) > 32;
+    default:
+      return true;
+  }
+}
+
+std::string TRunInstall::FindMainProgram() const {
+  // Every record's name is looked for in the destination folder, whatever its
+  // folder kind: the player is the first program found there.
+  for (int i = 0; i < Files.Count(); ++i) {
+    std::string path = UpperAscii(DestinationFolder + FieldText(Files.Items(i)->TargetName));
+    if (Extension(path) == ".EXE" && FileExists(path)) return path;
+  }
+  return std::string();
+}
+
+void TRunInstall::CreateShortcuts() {
+  const std::string program = FindMainProgram();
+  if (program.empty()) return;
+
+  const std::string programs = ReadRegistryString(*services_.registry, kShellFoldersKey, kProgramsValue);
+  if (programs.empty()) return;
+
+  const std::string group =
+      programs + (EndsWithSeparator(programs) ? "" : "\\") + kGroupName + "\\";
+  if (!DirectoryExists(group)) ForceDirectories(group);
+
+  std::unique_ptr<ShellLink> link = services_.links->Create();
+  link->SetArguments(std::string());
+
+  link->SetPath(program);
+  link->SetWorkingDirectory(FolderPart(program));
+  link->Save(group + "\\" + kGroupName + " " + Version + ".lnk");
+
+  const std::string help = WithExtension(program, ".chm");
+  link->SetPath(help);
+  link->SetWorkingDirectory(FolderPart(help));
+  link->Save(group + GetMessageText(kHelpShortcutMessage) + Version + ".lnk");
+
+  std::string helpFolder = FolderPart(help);
+  const std::string uninstaller = helpFolder + (EndsWithSeparator(helpFolder) ? "" : "\\") + "Uninstall.exe";
+  link->SetPath(uninstaller);
+  link->SetWorkingDirectory(FolderPart(uninstaller));
+  link->Save(group + GetMessageText(kUninstallShortcutMessage) + Version + ".lnk");
+
+  ShellOpen(group, *services_.shell);
+}
+
+}  // namespace nuvex

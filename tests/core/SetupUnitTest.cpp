@@ -1,0 +1,438 @@
+// The installation run and the shortcut step, on real files under a sandbox of
+// drive folders, with recording stand-ins for the shell, the registry and the
+// link object.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "base/Error.h"
+#include "installer/FileConfiguration.h"
+#include "installer/Messages.h"
+#include "installer/PackageIndex.h"
+#include "installer/SetupUnit.h"
+#include "platform/Files.h"
+#include "platform/NativePath.h"
+#include "tests/support/InstallFakes.h"
+#include "tests/support/TestSupport.h"
+
+#ifndef _WIN32  // drive paths are mapped into the sandbox on POSIX builds only
+
+namespace nuvex {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using test::ShellCall;
+
+TFileConfiguration Record(const std::string& source, uint8_t packed, uint8_t kind, const std::string& target,
+                          uint8_t action = faNone) {
+  TFileConfiguration r{};
+  EXPECT_TRUE(SetFieldText(r.SourceName, source));
+  r.Packed = packed;
+  r.FolderKind = kind;
+  EXPECT_TRUE(SetFieldText(r.TargetName, target));
+  r.Action = action;
+  return r;
+}
+
+Bytes Pack(const std::string& text) {
+  uLongf size = compressBound(static_cast<uLong>(text.size()));
+  Bytes out(size);
+  EXPECT_EQ(compress2(out.data(), &size, reinterpret_cast<const Bytef*>(text.data()),
+                      static_cast<uLong>(text.size()), 9),
+            Z_OK);
+  out.resize(size);
+  return out;
+}
+
+std::string Text(const std::string& path) {
+  Bytes b = test::ReadAll(NativePath(path));
+  return std::string(b.begin(), b.end());
+}
+
+void Put(const std::string& path, const std::string& text) {
+  ForceDirectories(path.substr(0, path.find_last_of('\\') + 1));
+  test::WriteAll(NativePath(path), text);
+}
+
+void Put(const std::string& path, const Bytes& bytes) {
+  ForceDirectories(path.substr(0, path.find_last_of('\\') + 1));
+  test::WriteAll(NativePath(path), bytes);
+}
+
+// A sandbox of drives, fixed Windows and system folders, a package folder
+// "C:\Package\" and an engine that uses the recording services.
+class InstallTest : public ::testing::Test {
+ protected:
+  InstallTest() : savedRoot_(DriveRoot()), folders_({&SystemFolder, &WindowsFolder}) {
+    SetDriveRoot(drives_.Path());
+    engine.DestinationFolder = "D:\\Dest";
+    engine.Version = "2.6";
+  }
+  ~InstallTest() override {
+    SetCurrentLanguage(kEnglishLanguage);
+    SetDriveRoot(savedRoot_);
+  }
+
+  void WriteIndex(const std::vector<TFileConfiguration>& records) {
+    Bytes bytes = {'N', 'V', 'X', 1, 0};
+    uint32_t count = static_cast<uint32_t>(records.size());
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(count >> (8 * i)));
+    for (const auto& r : records) {
+      const auto* p = reinterpret_cast<const uint8_t*>(&r);
+      bytes.insert(bytes.end(), p, p + sizeof r);
+    }
+    Put(kPackage + std::string(kPackageIndexName), bytes);
+  }
+
+  static uint32_t Answer(const char* text, char* buffer, uint32_t size) {
+    uint32_t n = static_cast<uint32_t>(std::strlen(text));
+    if (n + 1 > size) return n + 1;
+    std::memcpy(buffer, text, n + 1);
+    return n;
+  }
+  static uint32_t SystemFolder(char* b, uint32_t s) { return Answer("C:\\WINDOWS\\SYSTEM", b, s); }
+  static uint32_t WindowsFolder(char* b, uint32_t s) { return Answer("C:\\WINDOWS", b, s); }
+
+  static constexpr const char* kPackage = "C:\\Package\\";
+
+ private:
+  test::TempFolder drives_;
+  std::string savedRoot_;
+  test::ScopedFolderCalls folders_;
+
+ protected:
+  test::RecordingShell shell;
+  test::FakeRegistry registry;
+  test::RecordingLinks links;
+  TRunInstall engine{kPackage, InstallServices{&shell, &registry, &links}};
+};
+
+TEST_F(InstallTest, PlainRecordIsCopiedIntoANewDestinationFolder) {
+  Put("C:\\Package\\a.txt", "alpha");
+  WriteIndex({Record("a.txt", 0, fkDestination, "\\a.txt")});
+  EXPECT_FALSE(DirectoryExists("D:\\Dest"));
+  EXPECT_TRUE(engine.RunInstall());
+  EXPECT_EQ(Text("D:\\Dest\\a.txt"), "alpha");
+  EXPECT_EQ(engine.Files.Count(), 1);
+  EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(InstallTest, EveryFolderKindHasItsBase) {
+  Put("C:\\Package\\f.bin", "plain");
+  Put("C:\\Package\\sub\\g.nvx", Pack("packed"));
+  WriteIndex({
+      Record("f.bin", 0, fkDestination, "\\deep\\er\\k0.bin"),
+      Record("sub\\g.nvx", 1, fkWindows, "\\k1.bin"),
+      Record("f.bin ", 0, fkSystem, "\\k2.bin"),  // other names for the same source are not duplicates
+      Record("f.bin  ", 0, fkSystem32, "\\k3.bin"),
+      Record("f.bin   ", 0, fkTemp, "k4.bin"),
+      Record("f.bin    ", 0, 9, "E:\\x.dll"),
+      Record("f.bin     ", 0, 255, "E:\\y.dll"),
+  });
+  Put("C:\\Package\\f.bin ", "plain ");
+  Put("C:\\Package\\f.bin  ", "plain  ");
+  Put("C:\\Package\\f.bin   ", "plain   ");
+  Put("C:\\Package\\f.bin    ", "plain    ");
+  Put("C:\\Package\\f.bin     ", "plain     ");
+  EXPECT_TRUE(engine.RunInstall());
+  EXPECT_EQ(Text("D:\\Dest\\deep\\er\\k0.bin"), "plain");
+  EXPECT_EQ(Text("C:\\WINDOWS\\k1.bin"), "packed");
+  EXPECT_EQ(Text("C:\\WINDOWS\\SYSTEM\\k2.bin"), "plain ");
+  EXPECT_EQ(Text("C:\\WINDOWS\\System32\\k3.bin"), "plain  ");
+  EXPECT_EQ(Text("C:\\Temp\\k4.bin"), "plain   ");
+  EXPECT_EQ(Text("E:\\x.dll"), "plain    ");
+  EXPECT_EQ(Text("E:\\y.dll"), "plain     ");
+}
+
+TEST_F(InstallTest, TargetPathsByFolderKind) {
+  EXPECT_EQ(engine.TargetPath(Record("s", 0, fkDestination, "\\a")), "D:\\Dest\\a");
+  EXPECT_EQ(engine.TargetPath(Record("s", 0, fkWindows, "\\a")), "C:\\WINDOWS\\a");
+  EXPECT_EQ(engine.TargetPath(Record("s", 0, fkSystem, "\\a")), "C:\\WINDOWS\\SYSTEM\\a");
+  EXPECT_EQ(engine.TargetPath(Record("s", 0, fkSystem32, "\\a")), "C:\\WINDOWS\\System32\\a");
+  EXPECT_EQ(engine.TargetPath(Record("s", 0, fkTemp, "a")), "C:\\Temp\\a");
+  EXPECT_EQ(engine.TargetPath(Record("s", 0, 5, "E:\\x.dll")), "E:\\x.dll");
+  engine.DestinationFolder = "D:\\Dest\\";  // used as it stands
+  EXPECT_EQ(engine.TargetPath(Record("s", 0, fkDestination, "\\a")), "D:\\Dest\\\\a");
+}
+
+TEST_F(InstallTest, MissingOrEmptyIndexEndsWithFalseTouchingNothing) {
+  EXPECT_FALSE(engine.RunInstall());
+  WriteIndex({});
+  EXPECT_FALSE(engine.RunInstall());
+  EXPECT_FALSE(DirectoryExists("D:\\Dest"));
+  EXPECT_FALSE(DirectoryExists("C:\\Temp"));
+}
+
+TEST_F(InstallTest, FirstFailureStopsAndEarlierFilesStay) {
+  Put("C:\\Package\\one.txt", "1");
+  Put("C:\\Package\\three.txt", "3");
+  WriteIndex({Record("one.txt", 0, fkDestination, "\\one.txt"), Record("two.txt", 0, fkDestination, "\\two.txt"),
+              Record("three.txt", 0, fkDestination, "\\three.txt")});
+  EXPECT_FALSE(engine.RunInstall());
+  EXPECT_EQ(Text("D:\\Dest\\one.txt"), "1");
+  EXPECT_FALSE(FileExists("D:\\Dest\\two.txt"));
+  EXPECT_FALSE(FileExists("D:\\Dest\\three.txt"));
+}
+
+TEST_F(InstallTest, ExistingTargetsAreOverwritten) {
+  Put("C:\\Package\\a.txt", "new");
+  Put("C:\\Package\\b.nvx", Pack("new packed"));
+  Put("D:\\Dest\\a.txt", "old contents, longer");
+  Put("D:\\Dest\\b.txt", "old contents, longer");
+  WriteIndex({Record("a.txt", 0, fkDestination, "\\a.txt"), Record("b.nvx", 1, fkDestination, "\\b.txt")});
+  EXPECT_TRUE(engine.RunInstall());
+  EXPECT_EQ(Text("D:\\Dest\\a.txt"), "new");
+  EXPECT_EQ(Text("D:\\Dest\\b.txt"), "new packed");
+}
+
+TEST_F(InstallTest, TargetFolderThatCannotBeMadeFailsTheRecord) {
+  Put("C:\\Package\\a.txt", "a");
+  Put("C:\\Package\\b.nvx", Pack("b"));
+  Put("D:\\Dest", "a file where the folder should be");
+  WriteIndex({Record("a.txt", 0, fkDestination, "\\a.txt")});
+  EXPECT_FALSE(engine.RunInstall());
+  // A packed file meets the same folder as an error about its target.
+  WriteIndex({Record("b.nvx", 1, fkDestination, "\\b.txt")});
+  try {
+    engine.RunInstall();
+    ADD_FAILURE() << "no error";
+  } catch (const Error& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot create file D:\\Dest\\b.txt");
+  }
+}
+
+TEST_F(InstallTest, PackedRecordsDriveTheEnginesEvents) {
+  std::string big(10000, 'z');
+  Put("C:\\Package\\big.nvx", Pack(big));
+  Put("C:\\Package\\small.nvx", Pack("tiny"));
+  WriteIndex({Record("big.nvx", 1, fkDestination, "\\big.txt"), Record("small.nvx", 7, fkDestination, "\\small.txt")});
+  std::vector<std::string> seen;
+  engine.OnStart = [&](void*, int32_t min, int32_t max) {
+    seen.push_back("start " + std::to_string(min) + " " + std::to_string(max));
+  };
+  engine.OnProgress = [&](void*, int32_t position) { seen.push_back("at " + std::to_string(position)); };
+  EXPECT_TRUE(engine.RunInstall());
+  std::string bigSize = std::to_string(Pack(big).size()), smallSize = std::to_string(Pack("tiny").size());
+  EXPECT_EQ(seen, (std::vector<std::string>{"start 0 " + bigSize, "at 4096", "at 8192", "start 0 " + smallSize}));
+  EXPECT_EQ(Text("D:\\Dest\\big.txt"), big);
+  EXPECT_EQ(Text("D:\\Dest\\small.txt"), "tiny");
+}
+
+TEST_F(InstallTest, UnpackingThatFailsEndsTheRun) {
+  Bytes cut = Pack(std::string(50000, 'q'));
+  cut.resize(cut.size() - 3);
+  Put("C:\\Package\\cut.nvx", cut);
+  Put("C:\\Package\\after.txt", "after");
+  WriteIndex({Record("cut.nvx", 1, fkDestination, "\\cut.txt"), Record("after.txt", 0, fkDestination, "\\after.txt")});
+  EXPECT_FALSE(engine.RunInstall());
+  EXPECT_FALSE(FileExists("D:\\Dest\\cut.txt"));
+  EXPECT_FALSE(FileExists("D:\\Dest\\after.txt"));
+}
+
+TEST_F(InstallTest, CorruptPackedDataLeavesTheRunAsAnError) {
+  Bytes bad = Pack(std::string(50000, 'q'));
+  bad.back() ^= 0xFF;
+  Put("C:\\Package\\bad.nvx", bad);
+  WriteIndex({Record("bad.nvx", 1, fkDestination, "\\bad.txt")});
+  try {
+    engine.RunInstall();
+    ADD_FAILURE() << "no error";
+  } catch (const Error& e) {
+    EXPECT_EQ(std::string(e.what()), "error");
+  }
+}
+
+TEST_F(InstallTest, RegistrationPassesTheQuotedTargetToRegSvr32Hidden) {
+  Put("C:\\Package\\x.ax", "component");
+  WriteIndex({Record("x.ax", 0, 9, "C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax", faRegister)});
+  EXPECT_TRUE(engine.RunInstall());
+  ASSERT_EQ(shell.calls.size(), 1u);
+  EXPECT_EQ(shell.calls[0], (ShellCall{"open", "RegSvr32.exe", "\"C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax\"",
+                                       kShowHide}));
+  EXPECT_EQ(Text("C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax"), "component");
+}
+
+TEST_F(InstallTest, OpenActionOpensTheTargetHiddenAndOtherActionsDoNothing) {
+  Put("C:\\Package\\readme.txt", "r");
+  Put("C:\\Package\\other.txt", "o");
+  WriteIndex({Record("readme.txt", 0, fkDestination, "\\readme.txt", faOpen),
+              Record("other.txt", 0, fkDestination, "\\other.txt", 3)});
+  EXPECT_TRUE(engine.RunInstall());
+  EXPECT_EQ(shell.calls, (std::vector<ShellCall>{{"open", "D:\\Dest\\readme.txt", "", kShowHide}}));
+  EXPECT_TRUE(FileExists("D:\\Dest\\other.txt"));
+}
+
+TEST_F(InstallTest, ShellRefusalIsAFailureAfterTheFileIsPlaced) {
+  Put("C:\\Package\\a.dll", "a");
+  Put("C:\\Package\\b.dll", "b");
+  WriteIndex({Record("a.dll", 0, fkDestination, "\\a.dll", faRegister), Record("b.dll", 0, fkDestination, "\\b.dll")});
+  shell.result = 32;
+  EXPECT_FALSE(engine.RunInstall());
+  EXPECT_TRUE(FileExists("D:\\Dest\\a.dll"));
+  EXPECT_FALSE(FileExists("D:\\Dest\\b.dll"));
+  shell.result = 33;
+  EXPECT_TRUE(engine.RunInstall());
+  EXPECT_TRUE(FileExists("D:\\Dest\\b.dll"));
+}
+
+// --- The shortcut step ---
+
+class ShortcutTest : public InstallTest {
+ protected:
+  ShortcutTest() {
+    engine.DestinationFolder = "D:\\NUVEX";
+    registry.value = test::FakeRegistry::Text("C:\\Menu\\Programs");
+  }
+  // Files is filled directly: the step reads only the records' target names.
+  void Records(const std::vector<TFileConfiguration>& records) {
+    for (const auto& r : records) engine.Files.Add(r);
+  }
+};
+
+TEST_F(ShortcutTest, ThreeLinksInTheGroupThenTheGroupIsOpened) {
+  Put("D:\\NUVEX\\PLAYER.EXE", "exe");
+  Records({Record("readme", 0, fkDestination, "\\readme.txt"), Record("player", 0, fkDestination, "\\player.exe")});
+  engine.CreateShortcuts();
+  EXPECT_EQ(registry.reads, (std::vector<std::string>{
+                                "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders|Programs"}));
+  EXPECT_TRUE(DirectoryExists("C:\\Menu\\Programs\\Nuvex Player"));
+  EXPECT_EQ(links.created, 1);
+  const std::string group = "C:\\Menu\\Programs\\Nuvex Player\\";
+  EXPECT_EQ(links.log, (std::vector<std::string>{
+                           "SetArguments()",
+                           "SetPath(D:\\NUVEX\\PLAYER.EXE)",
+                           "SetWorkingDirectory(D:\\NUVEX\\)",
+                           "Save(" + group + "\\Nuvex Player 2.6.lnk)",
+                           "SetPath(D:\\NUVEX\\PLAYER.chm)",
+                           "SetWorkingDirectory(D:\\NUVEX\\)",
+                           "Save(" + group + "\\Help - version 2.6.lnk)",
+                           "SetPath(D:\\NUVEX\\Uninstall.exe)",
+                           "SetWorkingDirectory(D:\\NUVEX\\)",
+                           "Save(" + group + "Uninstall - version 2.6.lnk)",
+                       }));
+  EXPECT_EQ(shell.calls, (std::vector<ShellCall>{{"open", group, "", kShowNormal}}));
+}
+
+TEST_F(ShortcutTest, PolishNamesComeFromTheMessageTable) {
+  SetCurrentLanguage(kPolishLanguage);
+  Put("D:\\NUVEX\\PLAYER.EXE", "exe");
+  Records({Record("player", 0, fkDestination, "\\PLAYER.EXE")});
+  registry.value = test::FakeRegistry::Text("C:\\Menu\\Programy\\");  // ends with "\": no doubled separator
+  engine.CreateShortcuts();
+  const std::string group = "C:\\Menu\\Programy\\Nuvex Player\\";
+  std::vector<std::string> saves;
+  for (const auto& entry : links.log)
+    if (entry.rfind("Save(", 0) == 0) saves.push_back(entry);
+  EXPECT_EQ(saves, (std::vector<std::string>{"Save(" + group + "\\Nuvex Player 2.6.lnk)",
+                                             "Save(" + group + "\\Pomoc - wersja 2.6.lnk)",
+                                             "Save(" + group + "Deinstalacja - wersja 2.6.lnk)"}));
+}
+
+TEST_F(ShortcutTest, MainProgramIsLookedForInTheDestinationWhateverTheKind) {
+  // The first ".exe" record went to the system folder; only a file of that
+  // name in the destination folder would make it the player.
+  Put("C:\\WINDOWS\\SYSTEM\\TOOL.EXE", "tool");
+  Put("D:\\NUVEX\\SUB\\PLAYER.EXE", "exe");
+  Records({Record("tool", 0, fkSystem, "\\tool.exe"), Record("notes", 0, fkDestination, "\\NOTES.EXE.TXT"),
+           Record("player", 0, fkDestination, "\\sub\\Player.Exe")});
+  engine.CreateShortcuts();
+  ASSERT_GE(links.log.size(), 2u);
+  EXPECT_EQ(links.log[1], "SetPath(D:\\NUVEX\\SUB\\PLAYER.EXE)");
+
+  links.log.clear();
+  Put("D:\\NUVEX\\TOOL.EXE", "tool here too");
+  engine.CreateShortcuts();
+  ASSERT_GE(links.log.size(), 2u);
+  EXPECT_EQ(links.log[1], "SetPath(D:\\NUVEX\\TOOL.EXE)");
+}
+
+TEST_F(ShortcutTest, NoMainProgramMeansNothingAtAll) {
+  Records({Record("player", 0, fkDestination, "\\PLAYER.EXE")});  // not installed
+  registry.value.kind = RegistryValue::Kind::OtherType;           // would raise if it were read
+  engine.CreateShortcuts();
+  EXPECT_TRUE(registry.reads.empty());
+  EXPECT_EQ(links.created, 0);
+  EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(ShortcutTest, MissingOrEmptyProgramsValueMeansNoGroup) {
+  Put("D:\\NUVEX\\PLAYER.EXE", "exe");
+  Records({Record("player", 0, fkDestination, "\\PLAYER.EXE")});
+  for (RegistryValue value : {RegistryValue{}, test::FakeRegistry::Text("")}) {
+    registry.value = value;
+    engine.CreateShortcuts();
+  }
+  EXPECT_EQ(registry.reads.size(), 2u);
+  EXPECT_EQ(links.created, 0);
+  EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(ShortcutTest, ProgramsValueOfAnotherTypeRaises) {
+  Put("D:\\NUVEX\\PLAYER.EXE", "exe");
+  Records({Record("player", 0, fkDestination, "\\PLAYER.EXE")});
+  registry.value.kind = RegistryValue::Kind::OtherType;
+  try {
+    engine.CreateShortcuts();
+    ADD_FAILURE() << "no error";
+  } catch (const Error& e) {
+    EXPECT_EQ(std::string(e.what()), "Invalid data type for 'Programs'");
+  }
+  EXPECT_EQ(links.created, 0);
+}
+
+TEST_F(ShortcutTest, LinkObjectThatCannotBeHadRaisesAfterTheGroupExists) {
+  Put("D:\\NUVEX\\PLAYER.EXE", "exe");
+  Records({Record("player", 0, fkDestination, "\\PLAYER.EXE")});
+  links.failure = "Class not registered";
+  try {
+    engine.CreateShortcuts();
+    ADD_FAILURE() << "no error";
+  } catch (const Error& e) {
+    EXPECT_EQ(std::string(e.what()), "Class not registered");
+  }
+  EXPECT_TRUE(DirectoryExists("C:\\Menu\\Programs\\Nuvex Player"));
+  EXPECT_TRUE(links.log.empty());
+  EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(ShortcutTest, UninstallerPathWhenTheProgramHasNoFolder) {
+  // A destination without any folder text: the uninstaller is "\Uninstall.exe".
+  engine.DestinationFolder = "";
+  test::TempFolder cwd;
+  auto saved = std::filesystem::current_path();
+  std::filesystem::current_path(cwd.Path());
+  test::WriteAll(cwd / "PLAYER.EXE", "exe");
+  Records({Record("player", 0, fkDestination, "PLAYER.EXE")});
+  engine.CreateShortcuts();
+  std::filesystem::current_path(saved);
+  ASSERT_EQ(links.log.size(), 10u);
+  EXPECT_EQ(links.log[1], "SetPath(PLAYER.EXE)");
+  EXPECT_EQ(links.log[2], "SetWorkingDirectory()");
+  EXPECT_EQ(links.log[7], "SetPath(\\Uninstall.exe)");
+  EXPECT_EQ(links.log[8], "SetWorkingDirectory(\\)");
+}
+
+TEST_F(ShortcutTest, NativeLinkFilesAfterARealRun) {
+  // The whole road natively: install, then the stand-in link writer.
+  Put("C:\\Package\\player.nvx", Pack("the player"));
+  WriteIndex({Record("player.nvx", 1, fkDestination, "\\PLAYER.EXE")});
+  TRunInstall real(kPackage, InstallServices{&shell, &registry, &SystemShellLinks()});
+  real.DestinationFolder = "D:\\NUVEX";
+  real.Version = "2.6";
+  ASSERT_TRUE(real.RunInstall());
+  real.CreateShortcuts();
+  const std::string group = "C:\\Menu\\Programs\\Nuvex Player\\";
+  EXPECT_EQ(Text(group + "Nuvex Player 2.6.lnk"),
+            "[Shortcut]\nTarget=D:\\NUVEX\\PLAYER.EXE\nWorkingDirectory=D:\\NUVEX\\\nArguments=\n");
+  EXPECT_EQ(Text(group + "Help - version 2.6.lnk"),
+            "[Shortcut]\nTarget=D:\\NUVEX\\PLAYER.chm\nWorkingDirectory=D:\\NUVEX\\\nArguments=\n");
+  EXPECT_EQ(Text(group + "Uninstall - version 2.6.lnk"),
+            "[Shortcut]\nTarget=D:\\NUVEX\\Uninstall.exe\nWorkingDirectory=D:\\NUVEX\\\nArguments=\n");
+}
+
+}  // namespace
+}  // namespace nuvex
+
+#endif  // _WIN32
