@@ -74,8 +74,11 @@ void TileAcross(TBitmap& dest, const TBitmap& piece, int64_t startX, int64_t ste
   }
 }
 
-// Copies source rectangle r into the scratch piece at its own size.
+// Copies source rectangle r into the scratch piece at its own size.  The
+// piece starts white each time, so parts of r outside the strip come out
+// white rather than as leftovers of an earlier piece.
 void CutPiece(TBitmap& piece, const TBitmap& source, const Rect64& r) {
+  piece.Clear();
   const int64_t w = std::max<int64_t>(r.right - r.left, 0);
   const int64_t h = std::max<int64_t>(r.bottom - r.top, 0);
   piece.SetSize(static_cast<int>(std::min<int64_t>(w, kMaxBitmapSide + int64_t{1})),

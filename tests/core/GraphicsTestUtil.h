@@ -1,0 +1,34 @@
+#pragma once
+// Helpers for the graphics and skin picture tests.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "toolkit/Bitmap.h"
+
+namespace nuvex::test {
+
+// A colour that names its pixel: red = x, green = y, blue = tag.  Pictures
+// painted with it show where every target pixel came from.
+inline TColor CoordColor(int x, int y, int tag = 7) { return MakeColor(x, y, tag); }
+
+// A width x height picture with CoordColor(x, y, tag) in every pixel.
+inline TBitmap CoordPicture(int width, int height, int tag = 7) {
+  TBitmap b(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) b.Canvas().SetPixel(x, y, CoordColor(x, y, tag));
+  return b;
+}
+
+// A picture from rows of characters, each character one pixel by the legend:
+// '.' white, '#' black, 'r' red, 'k' key colour (red 255, blue 255),
+// 'g' green, 'b' blue.
+TBitmap Picture(const std::vector<std::string>& rows);
+
+// The pixels of a picture as RGB TColors, row by row.
+std::vector<TColor> PixelsOf(const TBitmap& bitmap);
+
+// True when every pixel of the picture has the colour.
+bool AllPixels(const TBitmap& bitmap, TColor color);
+
+}  // namespace nuvex::test
