@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstring>
+#include <exception>
 #include <random>
 #include <set>
 
@@ -259,8 +260,22 @@ TEST(PackageIndexReader, IndexThatCannotBeOpenedRaisesCannotOpenFile) {
   rlimit tight = saved;
   tight.rlim_cur = static_cast<rlim_t>(lowest);
   ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
-  ExpectCannotOpen(tmp);
+  // The error is looked at only once descriptors are back: the sanitizers'
+  // type checks need some of their own.
+  std::exception_ptr raised;
+  try {
+    TFileConfigurationList list;
+    ReadPackageIndex(tmp.Path(), list);
+  } catch (...) {
+    raised = std::current_exception();
+  }
   ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &saved), 0);
+  ASSERT_TRUE(raised) << "no error raised";
+  try {
+    std::rethrow_exception(raised);
+  } catch (const FileOpenError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot open file " + tmp / kPackageIndexName);
+  }
 }
 
 TEST(PackageIndexReader, IndexWithoutReadPermissionRaisesCannotOpenFile) {

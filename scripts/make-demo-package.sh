@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Makes the demo installation package.
+#   make-demo-package.sh BUILD_DIR NVXPACK OUTDIR
+# BUILD_DIR  a Windows build (win64 or win32) whose demo/ folder holds
+#            NuvexPlayer.exe, Uninstall.exe and NuvexFilter.ax
+# NVXPACK    the nvxpack program of a native build, for example
+#            build/native/tools/nvxpack/nvxpack
+# OUTDIR     the package folder to fill (created if missing): "Setup.dat" and
+#            the files it lists; other files in it are left alone
+# Stages demo/demo.nvm with its payload in a temporary folder, runs
+# "nvxpack build" and then "nvxpack verify" on the result.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+if [ $# -ne 3 ]; then
+  echo "usage: make-demo-package.sh BUILD_DIR NVXPACK OUTDIR" >&2
+  exit 2
+fi
+build_dir=$1 nvxpack=$2 outdir=$3
+
+[ -x "$nvxpack" ] || { echo "make-demo-package: $nvxpack is not a program" >&2; exit 1; }
+stage=$(mktemp -d "${TMPDIR:-/tmp}/nuvex-demo.XXXXXX")
+trap 'rm -rf "$stage"' EXIT
+
+cp "$root/demo/demo.nvm" "$root/demo/payload/"* "$stage/"
+for program in NuvexPlayer.exe Uninstall.exe NuvexFilter.ax; do
+  if [ ! -f "$build_dir/demo/$program" ]; then
+    echo "make-demo-package: $build_dir/demo/$program is missing (build the Windows configuration first)" >&2
+    exit 1
+  fi
+  cp "$build_dir/demo/$program" "$stage/"
+done
+
+"$nvxpack" build "$stage/demo.nvm" "$outdir"
+"$nvxpack" verify "$outdir"

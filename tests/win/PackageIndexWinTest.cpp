@@ -1,0 +1,56 @@
+// The package index under Windows: an index that another program holds open
+// without sharing cannot be opened, and the reader says so.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "base/Error.h"
+#include "installer/PackageIndex.h"
+#include "platform/Files.h"
+#include "tests/support/TestSupport.h"
+
+namespace nuvex {
+namespace {
+
+class Handle {
+ public:
+  explicit Handle(HANDLE h) : h_(h) {}
+  ~Handle() {
+    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE h_;
+};
+
+TEST(PackageIndexWin, IndexHeldOpenWithoutSharingRaisesCannotOpenFile) {
+  test::TempFolder tmp;
+  const std::string path = tmp / kPackageIndexName;
+  test::WriteAll(path, std::vector<uint8_t>{'N', 'V', 'X', 1, 0, 0, 0, 0, 0});
+  TFileConfigurationList list;
+  {
+    Handle lock(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(lock.Valid());
+    Handle probe(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (probe.Valid()) GTEST_SKIP() << "this system does not enforce share modes";
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+
+    ASSERT_TRUE(FileExists(path));  // the index is there, it just cannot be opened
+    try {
+      ReadPackageIndex(tmp.Path(), list);
+      ADD_FAILURE() << "no error raised";
+    } catch (const FileOpenError& e) {
+      EXPECT_EQ(std::string(e.what()), "Cannot open file " + path);
+    }
+  }
+  // Released, the same index reads.
+  EXPECT_TRUE(ReadPackageIndex(tmp.Path(), list));
+  EXPECT_EQ(list.Count(), 0);
+}
+
+}  // namespace
+}  // namespace nuvex
