@@ -158,7 +158,8 @@ std::vector<ManifestRecord> ParseManifest(const std::string& text, const std::st
   std::map<std::string, std::pair<std::string, int>> foldedNames;  // upper case -> source, line
   bool tooMany = false;
 
-  std::stringstream lines(text);
+  // A byte order mark left by an editor is not part of the first name.
+  std::stringstream lines(text.rfind("\xEF\xBB\xBF", 0) == 0 ? text.substr(3) : text);
   std::string line;
   for (int number = 1; std::getline(lines, line); ++number) {
     const std::string at = name + ":" + std::to_string(number) + ": ";
