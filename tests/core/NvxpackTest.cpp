@@ -70,7 +70,7 @@ TEST(NvxpackManifest, ReadsFieldsQuotesKeywordsAndComments) {
   EXPECT_EQ(records[3].action, 7);
   EXPECT_EQ(records[4].folderKind, 9);
 
-  records = Parse("\xEF\xBB\xBFa.txt plain temp a.txt\n", d);
+  records = Parse("\xEF\xBB\xBF" "a.txt plain temp a.txt\n", d);
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].source, "a.txt");
 }
