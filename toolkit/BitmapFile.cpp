@@ -151,7 +151,10 @@ TBitmap DecodeDib(std::span<const uint8_t> dib, size_t pixelOffset) {
   const size_t stride = ((size_t{static_cast<uint32_t>(width)} * bits + 31) / 32) * 4;
   // The last row may come without its padding.
   const size_t needed = stride * (static_cast<size_t>(height) - 1) + rowBytes;
-  if (pixelOffset > dib.size() || dib.size() - pixelOffset < needed) {
+  if (pixelOffset > dib.size()) {
+    throw BitmapFormatError("the pixel data offset lies outside the file");
+  }
+  if (dib.size() - pixelOffset < needed) {
     throw BitmapFormatError("the pixel data is cut short (" + std::to_string(needed) +
                             " bytes needed)");
   }
@@ -220,10 +223,7 @@ TBitmap DecodeBitmapFile(std::span<const uint8_t> data) {
   }
   if (data.size() < kFileHeaderSize + 4) throw BitmapFormatError("the file is too short for its header");
   const uint32_t offset = Get32(data, 10);
-  if (offset < kFileHeaderSize + 40 || offset > data.size()) {
-    throw BitmapFormatError("the pixel data offset " + std::to_string(offset) +
-                            " lies outside the file");
-  }
+  if (offset <= kFileHeaderSize) throw BitmapFormatError("the pixel data overlaps the header");
   return DecodeDib(data.subspan(kFileHeaderSize), offset - kFileHeaderSize);
 }
 
