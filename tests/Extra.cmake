@@ -16,3 +16,13 @@ if(WIN32)
       TIMEOUT 300)
   endforeach()
 endif()
+
+# A component that records its own registration, for the installation run's
+# RegSvr32 step; it lies beside win_tests.exe.
+if(WIN32)
+  add_library(RegistrationMarker MODULE ${CMAKE_CURRENT_SOURCE_DIR}/win/modules/RegistrationMarker.c)
+  set_target_properties(RegistrationMarker PROPERTIES PREFIX "" SUFFIX ".ax"
+    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  target_link_options(RegistrationMarker PRIVATE -static-libgcc)
+  add_dependencies(win_tests RegistrationMarker)
+endif()
