@@ -16,6 +16,7 @@
 #include "platform/NativePath.h"
 #include "tests/support/InstallFakes.h"
 #include "tests/support/TestSupport.h"
+#include "tools/nvxpack/IndexFile.h"
 
 #ifndef _WIN32  // drive paths are mapped into the sandbox on POSIX builds only
 
@@ -76,14 +77,8 @@ class InstallTest : public ::testing::Test {
   }
 
   void WriteIndex(const std::vector<TFileConfiguration>& records) {
-    Bytes bytes = {'N', 'V', 'X', 1, 0};
-    uint32_t count = static_cast<uint32_t>(records.size());
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(count >> (8 * i)));
-    for (const auto& r : records) {
-      const auto* p = reinterpret_cast<const uint8_t*>(&r);
-      bytes.insert(bytes.end(), p, p + sizeof r);
-    }
-    Put(kPackage + std::string(kPackageIndexName), bytes);
+    ForceDirectories(kPackage);
+    nvxpack::WriteIndexFile(kPackage + std::string(kPackageIndexName), records);
   }
 
   static uint32_t Answer(const char* text, char* buffer, uint32_t size) {
@@ -120,30 +115,25 @@ TEST_F(InstallTest, PlainRecordIsCopiedIntoANewDestinationFolder) {
 }
 
 TEST_F(InstallTest, EveryFolderKindHasItsBase) {
-  Put("C:\\Package\\f.bin", "plain");
   Put("C:\\Package\\sub\\g.nvx", Pack("packed"));
-  WriteIndex({
-      Record("f.bin", 0, fkDestination, "\\deep\\er\\k0.bin"),
-      Record("sub\\g.nvx", 1, fkWindows, "\\k1.bin"),
-      Record("f.bin ", 0, fkSystem, "\\k2.bin"),  // other names for the same source are not duplicates
-      Record("f.bin  ", 0, fkSystem32, "\\k3.bin"),
-      Record("f.bin   ", 0, fkTemp, "k4.bin"),
-      Record("f.bin    ", 0, 9, "E:\\x.dll"),
-      Record("f.bin     ", 0, 255, "E:\\y.dll"),
-  });
-  Put("C:\\Package\\f.bin ", "plain ");
-  Put("C:\\Package\\f.bin  ", "plain  ");
-  Put("C:\\Package\\f.bin   ", "plain   ");
-  Put("C:\\Package\\f.bin    ", "plain    ");
-  Put("C:\\Package\\f.bin     ", "plain     ");
+  std::vector<TFileConfiguration> records = {Record("sub\\g.nvx", 1, fkWindows, "\\k1.bin")};
+  const std::vector<std::pair<uint8_t, std::string>> plain = {
+      {fkDestination, "\\deep\\er\\k0.bin"}, {fkSystem, "\\k2.bin"}, {fkSystem32, "\\k3.bin"},
+      {fkTemp, "k4.bin"}, {9, "E:\\x.dll"}, {255, "E:\\y.dll"}};
+  for (const auto& [kind, target] : plain) {
+    std::string source = "f" + std::to_string(kind) + ".bin";
+    Put(kPackage + source, "plain " + std::to_string(kind));
+    records.push_back(Record(source, 0, kind, target));
+  }
+  WriteIndex(records);
   EXPECT_TRUE(engine.RunInstall());
-  EXPECT_EQ(Text("D:\\Dest\\deep\\er\\k0.bin"), "plain");
   EXPECT_EQ(Text("C:\\WINDOWS\\k1.bin"), "packed");
-  EXPECT_EQ(Text("C:\\WINDOWS\\SYSTEM\\k2.bin"), "plain ");
-  EXPECT_EQ(Text("C:\\WINDOWS\\System32\\k3.bin"), "plain  ");
-  EXPECT_EQ(Text("C:\\Temp\\k4.bin"), "plain   ");
-  EXPECT_EQ(Text("E:\\x.dll"), "plain    ");
-  EXPECT_EQ(Text("E:\\y.dll"), "plain     ");
+  EXPECT_EQ(Text("D:\\Dest\\deep\\er\\k0.bin"), "plain 0");
+  EXPECT_EQ(Text("C:\\WINDOWS\\SYSTEM\\k2.bin"), "plain 2");
+  EXPECT_EQ(Text("C:\\WINDOWS\\System32\\k3.bin"), "plain 3");
+  EXPECT_EQ(Text("C:\\Temp\\k4.bin"), "plain 4");
+  EXPECT_EQ(Text("E:\\x.dll"), "plain 9");
+  EXPECT_EQ(Text("E:\\y.dll"), "plain 255");
 }
 
 TEST_F(InstallTest, TargetPathsByFolderKind) {

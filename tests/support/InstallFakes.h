@@ -3,6 +3,7 @@
 // and the system helpers: they keep every call and answer as configured.
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ struct ShellCall {
   int showState;
   bool operator==(const ShellCall&) const = default;
 };
+
+inline void PrintTo(const ShellCall& c, std::ostream* os) {
+  *os << "{" << c.verb << ", " << c.file << ", [" << c.parameters << "], show " << c.showState << "}";
+}
 
 // Answers `result` to every call, or what `answer` says when it is set.
 // With `forward`, the call goes on to that shell and its value is kept.

@@ -1,0 +1,267 @@
+// The installation run on the real Win32 calls: a package made with the
+// package builder is installed into every folder kind the test prefix allows,
+// components are registered by the real RegSvr32, a file is opened by the
+// real shell, and the Start-menu shortcuts are written by the shell's link
+// object and read back through it.  Also the extraction's Windows-only faults.
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "base/Error.h"
+#include "installer/Compressor.h"
+#include "installer/FileConfiguration.h"
+#include "installer/Messages.h"
+#include "installer/PackageIndex.h"
+#include "installer/SetupUnit.h"
+#include "installer/UserRegistry.h"
+#include "installer/WinSysTools.h"
+#include "platform/ComPtr.h"
+#include "platform/Files.h"
+#include "tests/support/InstallFakes.h"
+#include "tests/support/TestSupport.h"
+#include "tools/nvxpack/IndexFile.h"
+#include "tools/nvxpack/Packer.h"
+
+namespace nuvex {
+namespace {
+
+using test::TempFolder;
+
+TFileConfiguration Record(const std::string& source, uint8_t packed, uint8_t kind, const std::string& target,
+                          uint8_t action = faNone) {
+  TFileConfiguration r{};
+  EXPECT_TRUE(SetFieldText(r.SourceName, source));
+  r.Packed = packed;
+  r.FolderKind = kind;
+  EXPECT_TRUE(SetFieldText(r.TargetName, target));
+  r.Action = action;
+  return r;
+}
+
+std::string Text(const std::string& path) {
+  auto b = test::ReadAll(path);
+  return std::string(b.begin(), b.end());
+}
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// Waits for a file that a started program is to write.
+bool AppearsWithin(const std::string& path, std::chrono::seconds limit) {
+  auto until = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < until) {
+    if (FileExists(path)) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return FileExists(path);
+}
+
+class ComScope {
+ public:
+  ComScope() { initialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)); }
+  ~ComScope() {
+    if (initialised_) CoUninitialize();
+  }
+
+ private:
+  bool initialised_;
+};
+
+struct LinkContents {
+  std::string path, folder, arguments;
+};
+
+LinkContents ReadLink(const std::string& file) {
+  ComPtr<IShellLinkA> link;
+  EXPECT_TRUE(SUCCEEDED(
+      CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.OutVoid())));
+  ComPtr<IPersistFile> persist;
+  EXPECT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, persist.OutVoid())));
+  std::wstring wide(file.begin(), file.end());
+  EXPECT_TRUE(SUCCEEDED(persist->Load(wide.c_str(), STGM_READ))) << file;
+  char buffer[MAX_PATH * 2] = {};
+  LinkContents out;
+  if (SUCCEEDED(link->GetPath(buffer, MAX_PATH, nullptr, SLGP_RAWPATH))) out.path = buffer;
+  buffer[0] = 0;
+  if (SUCCEEDED(link->GetWorkingDirectory(buffer, MAX_PATH))) out.folder = buffer;
+  buffer[0] = 0;
+  if (SUCCEEDED(link->GetArguments(buffer, MAX_PATH))) out.arguments = buffer;
+  return out;
+}
+
+std::string ProgramsFolder() {
+  return ReadRegistryString(SystemRegistry(), "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                            "Programs");
+}
+
+// Files this test put into the prefix's shared folders are taken away again.
+class Cleanup {
+ public:
+  ~Cleanup() {
+    for (const auto& p : paths) {
+      SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+      std::error_code ignored;
+      std::filesystem::remove_all(p, ignored);
+    }
+  }
+  std::vector<std::string> paths;
+};
+
+TEST(InstallWin, SystemFoldersComeFromThePlatform) {
+  std::string system = GetSystemDir(), windows = GetWindowsDir();
+  ASSERT_FALSE(system.empty());
+  ASSERT_FALSE(windows.empty());
+  EXPECT_NE(system.back(), '\\');
+  EXPECT_TRUE(DirectoryExists(system));
+  EXPECT_TRUE(DirectoryExists(windows));
+  EXPECT_EQ(Lower(system).rfind(Lower(windows) + "\\", 0), 0u);  // the system folder lies in the Windows folder
+  EXPECT_FALSE(ShellOpen(windows + "\\no such file here.txt"));
+}
+
+TEST(InstallWin, RunPlacesEveryFolderKindRegistersOpensAndMakesShortcuts) {
+  ComScope com;
+  TempFolder package, dest;
+  Cleanup cleanup;
+  const std::string unique = "nuvex-test-" + std::to_string(GetCurrentProcessId());
+  const std::string destination = dest.Path() + "Nuvex Player 2.6 XP";  // blanks on purpose
+  const std::string programs = ProgramsFolder();
+  ASSERT_FALSE(programs.empty()) << "the prefix has no Programs folder";
+  const std::string group = programs + (programs.back() == '\\' ? "" : "\\") + "Nuvex Player\\";
+  cleanup.paths = {GetWindowsDir() + "\\" + unique + ".k1", GetSystemDir() + "\\" + unique + ".k2",
+                   GetSystemDir() + "\\" + unique + ".k3", "C:\\Temp\\" + unique + ".k4", group};
+  std::filesystem::remove_all(group);
+
+  // The package: packed and plain files, a component and a batch file.
+  test::WriteAll(package / "player.bin", std::string(20000, 'P'));
+  nvxpack::PackFile(package / "player.bin", package / "player.nvx");
+  test::WriteAll(package / "readme.txt", "read me");
+  test::WriteAll(package / "k.txt", "kinds");
+  nvxpack::PackFile(package / "k.txt", package / "k.nvx");
+  ASSERT_TRUE(CopyFileOver(ProgramFolder() + "RegistrationMarker.ax", package / "filter.ax"));
+  test::WriteAll(package / "open.bat", "@echo opened> \"%~dp0opened.txt\"\r\n");
+  nvxpack::WriteIndexFile(package / kPackageIndexName,
+                          {
+                              Record("player.nvx", 1, fkDestination, "\\Player.exe"),
+                              Record("readme.txt", 0, fkDestination, "\\Docs\\ReadMe.txt"),
+                              Record("k1.txt", 0, fkWindows, "\\" + unique + ".k1"),
+                              Record("k2.nvx", 1, fkSystem, "\\" + unique + ".k2"),
+                              Record("k3.txt", 0, fkSystem32, "\\" + unique + ".k3"),
+                              Record("k4.nvx", 1, fkTemp, unique + ".k4"),
+                              Record("k9.txt", 0, 9, dest.Path() + "absolute\\k9.txt"),
+                              Record("filter.ax", 0, fkDestination, "\\Filters\\filter.ax", faRegister),
+                              Record("open.bat", 0, fkDestination, "\\Open me.bat", faOpen),
+                          });
+  for (const char* copy : {"k1.txt", "k3.txt", "k9.txt"}) ASSERT_TRUE(CopyFileOver(package / "k.txt", package / copy));
+  for (const char* copy : {"k2.nvx", "k4.nvx"}) ASSERT_TRUE(CopyFileOver(package / "k.nvx", package / copy));
+
+  // The real shell starts RegSvr32 and opens the batch file; the group is
+  // only recorded, so that no shell window stays behind.
+  test::RecordingShell shell;
+  shell.answer = [&](const test::ShellCall& c) -> intptr_t {
+    return c.file == group ? 42 : SystemShell().Execute(c.verb, c.file, c.parameters, c.showState);
+  };
+  TRunInstall engine(package.Path(), InstallServices{&shell, &SystemRegistry(), &SystemShellLinks()});
+  engine.DestinationFolder = destination;
+  engine.Version = "2.6";
+  int starts = 0, progress = 0;
+  engine.OnStart = [&](void*, int32_t, int32_t) { ++starts; };
+  engine.OnProgress = [&](void*, int32_t) { ++progress; };
+  ASSERT_TRUE(engine.RunInstall());
+
+  EXPECT_EQ(starts, 3);
+  EXPECT_EQ(progress, 4);  // 20000 bytes: four full pieces
+  EXPECT_EQ(Text(destination + "\\Player.exe"), std::string(20000, 'P'));
+  EXPECT_EQ(Text(destination + "\\Docs\\ReadMe.txt"), "read me");
+  for (const auto& p : cleanup.paths) {
+    if (p != group) {
+      EXPECT_EQ(Text(p), "kinds") << p;
+    }
+  }
+  EXPECT_EQ(Text(dest.Path() + "absolute\\k9.txt"), "kinds");
+
+  ASSERT_EQ(shell.calls.size(), 2u);
+  const std::string component = destination + "\\Filters\\filter.ax";
+  EXPECT_EQ(shell.calls[0], (test::ShellCall{"open", "RegSvr32.exe", "\"" + component + "\"", kShowHide}));
+  EXPECT_GT(shell.results[0], 32);
+  EXPECT_TRUE(AppearsWithin(component + ".registered", std::chrono::seconds(30)))
+      << "RegSvr32 did not register the component at a path with blanks";
+  EXPECT_EQ(shell.calls[1], (test::ShellCall{"open", destination + "\\Open me.bat", "", kShowHide}));
+  EXPECT_GT(shell.results[1], 32);
+  EXPECT_TRUE(AppearsWithin(destination + "\\opened.txt", std::chrono::seconds(30)));
+
+  // Shortcuts in English, then in Polish.
+  for (uint8_t language : {kEnglishLanguage, kPolishLanguage}) {
+    SCOPED_TRACE(int{language});
+    SetCurrentLanguage(language);
+    std::filesystem::remove_all(group);
+    shell.calls.clear();
+    engine.CreateShortcuts();
+    const bool english = language == kEnglishLanguage;
+    const std::string program = destination + "\\PLAYER.EXE";
+    std::vector<std::pair<std::string, std::string>> expected = {
+        {"Nuvex Player 2.6.lnk", program},
+        {english ? "Help - version 2.6.lnk" : "Pomoc - wersja 2.6.lnk", destination + "\\PLAYER.chm"},
+        {english ? "Uninstall - version 2.6.lnk" : "Deinstalacja - wersja 2.6.lnk", destination + "\\Uninstall.exe"},
+    };
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(group)) names.push_back(e.path().filename().string());
+    EXPECT_EQ(names.size(), 3u);
+    for (const auto& [name, target] : expected) {
+      SCOPED_TRACE(name);
+      ASSERT_TRUE(FileExists(group + name));
+      LinkContents link = ReadLink(group + name);
+      EXPECT_EQ(Lower(link.path), Lower(target));
+      EXPECT_EQ(Lower(link.folder), Lower(destination + "\\"));
+      EXPECT_EQ(link.arguments, "");
+    }
+    EXPECT_EQ(shell.calls, (std::vector<test::ShellCall>{{"open", group, "", kShowNormal}}));
+  }
+  SetCurrentLanguage(kEnglishLanguage);
+}
+
+TEST(InstallWin, ExtractionRespectsReadOnlyTargetsAndLockedSources) {
+  TempFolder tmp;
+  test::WriteAll(tmp / "data.txt", std::string(10000, 'd'));
+  nvxpack::PackFile(tmp / "data.txt", tmp / "data.nvx");
+  const std::string target = tmp / "target.txt";
+  test::WriteAll(target, "earlier");
+  ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
+  TCompressor compressor;
+  try {
+    compressor.Decompress(tmp / "data.nvx", target);
+    ADD_FAILURE() << "no error";
+  } catch (const Error& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot create file " + target);
+  }
+  SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(Text(target), "earlier");
+
+  // A source that another program holds without sharing cannot be opened.
+  HANDLE lock = CreateFileA((tmp / "data.nvx").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  try {
+    compressor.Decompress(tmp / "data.nvx", target);
+    ADD_FAILURE() << "no error";
+  } catch (const Error& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot open file " + (tmp / "data.nvx"));
+  }
+  CloseHandle(lock);
+  EXPECT_EQ(Text(target), "earlier");
+  EXPECT_TRUE(compressor.Decompress(tmp / "data.nvx", target));
+  EXPECT_EQ(Text(target), std::string(10000, 'd'));
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(tmp.Path())) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"data.nvx", "data.txt", "target.txt"}));
+}
+
+}  // namespace
+}  // namespace nuvex
