@@ -227,6 +227,37 @@ TEST(InstallWin, RunPlacesEveryFolderKindRegistersOpensAndMakesShortcuts) {
   SetCurrentLanguage(kEnglishLanguage);
 }
 
+TEST(InstallWin, RegistryReadsStringsAndTellsOtherTypesApart) {
+  const std::string key = "Software\\NuvexTest-" + std::to_string(GetCurrentProcessId());
+  HKEY h = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr),
+            ERROR_SUCCESS);
+  const char text[] = "C:\\Menu\\Programs";
+  const char expandable[] = "%SystemRoot%\\x";
+  DWORD number = 7;
+  RegSetValueExA(h, "Text", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
+  RegSetValueExA(h, "Expandable", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(expandable), sizeof expandable);
+  RegSetValueExA(h, "Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+  RegSetValueExA(h, "Empty", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+  RegCloseKey(h);
+
+  UserRegistry& registry = SystemRegistry();
+  EXPECT_EQ(ReadRegistryString(registry, "\\" + key, "Text"), text);
+  EXPECT_EQ(ReadRegistryString(registry, key, "Expandable"), expandable);  // not expanded
+  EXPECT_EQ(ReadRegistryString(registry, key, "Empty"), "");
+  EXPECT_EQ(ReadRegistryString(registry, key, "Missing"), "");
+  EXPECT_EQ(ReadRegistryString(registry, key + "\\NoSuchKey", "Text"), "");
+  try {
+    ReadRegistryString(registry, key, "Number");
+    ADD_FAILURE() << "no error";
+  } catch (const Error& e) {
+    EXPECT_EQ(std::string(e.what()), "Invalid data type for 'Number'");
+  }
+  // Reading created nothing.
+  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, (key + "\\NoSuchKey").c_str(), 0, KEY_READ, &h), ERROR_SUCCESS);
+  RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
+}
+
 TEST(InstallWin, ExtractionRespectsReadOnlyTargetsAndLockedSources) {
   TempFolder tmp;
   test::WriteAll(tmp / "data.txt", std::string(10000, 'd'));
