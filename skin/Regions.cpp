@@ -13,17 +13,14 @@ std::optional<TRegion> GetNewRegion(const TBitmap* bitmap) {
   TRegionBuilder builder;
   for (int y = 0; y < bitmap->Height(); ++y) {
     const TPixel* row = bitmap->ScanLine(y);
-    int start = -1;
-    for (int x = 0; x < width; ++x) {
-      const bool hole = (row[x] & 0xFFFFFF) == key;
-      if (!hole && start < 0) {
-        start = x;
-      } else if (hole && start >= 0) {
-        builder.AddRun(y, start, x);
-        start = -1;
-      }
+    int x = 0;
+    while (x < width) {
+      while (x < width && (row[x] & 0xFFFFFF) == key) ++x;  // a hole
+      if (x == width) break;
+      const int start = x;
+      while (x < width && (row[x] & 0xFFFFFF) != key) ++x;  // a run of the window
+      builder.AddRun(y, start, x);
     }
-    if (start >= 0) builder.AddRun(y, start, width);
   }
   return builder.Finish();
 }

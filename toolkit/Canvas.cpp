@@ -46,18 +46,24 @@ void Blit(TBitmap& target, const TRect& dest, const TBitmap& source, const TRect
     from = &*copy;
   }
 
-  const std::vector<int> columns =
-      SourceIndexes(dest.Left, clip.Left, clip.Right, dest.Width(), sourceRect.Left,
-                    sourceRect.Width(), from->Width());
   const std::vector<int> rows = SourceIndexes(dest.Top, clip.Top, clip.Bottom, dest.Height(),
                                               sourceRect.Top, sourceRect.Height(), from->Height());
-  // At the same width the columns form one contiguous stretch (with gaps only
-  // at the ends, outside the source), which copies as a block.
+  // At the same width the columns that lie in the source form one stretch,
+  // copied as a block; otherwise each column has its own source column.
   const bool sameWidth = dest.Width() == sourceRect.Width() && !seeThrough;
+  std::vector<int> columns;
   int first = 0;
-  int last = static_cast<int>(columns.size());
-  while (first < last && columns[first] < 0) ++first;
-  while (last > first && columns[last - 1] < 0) --last;
+  int last = clip.Width();
+  if (sameWidth) {
+    const int64_t shift = int64_t{sourceRect.Left} - dest.Left;  // source x = target x + shift
+    first = static_cast<int>(std::clamp<int64_t>(-shift - clip.Left, 0, last));
+    last = static_cast<int>(std::clamp<int64_t>(from->Width() - shift - clip.Left, first, last));
+  } else {
+    columns = SourceIndexes(dest.Left, clip.Left, clip.Right, dest.Width(), sourceRect.Left,
+                            sourceRect.Width(), from->Width());
+    while (first < last && columns[first] < 0) ++first;
+    while (last > first && columns[last - 1] < 0) --last;
+  }
 
   const TPixel key = seeThrough.value_or(0) & 0xFFFFFF;
   for (int y = clip.Top; y < clip.Bottom; ++y) {
@@ -66,7 +72,10 @@ void Blit(TBitmap& target, const TRect& dest, const TBitmap& source, const TRect
     const TPixel* in = from->ScanLine(sy);
     TPixel* out = target.ScanLine(y) + clip.Left;
     if (sameWidth) {
-      if (first < last) std::memmove(out + first, in + columns[first], sizeof(TPixel) * (last - first));
+      if (first < last) {
+        std::memmove(out + first, in + (int64_t{clip.Left} + first + sourceRect.Left - dest.Left),
+                     sizeof(TPixel) * (last - first));
+      }
       continue;
     }
     for (int i = first; i < last; ++i) {
