@@ -34,9 +34,17 @@ std::string FolderOf(const std::string& path) {
   return at == std::string::npos ? std::string() : path.substr(0, at + 1);
 }
 
+// A folder path as std::filesystem compares it: "." for the current folder,
+// no trailing separator (the Windows runtime does not match "x\" with "x").
+std::filesystem::path FsFolder(std::string folder) {
+  while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\') && folder[folder.size() - 2] != ':')
+    folder.pop_back();
+  return FsPath(folder.empty() ? "." : folder);
+}
+
 bool SameFolder(const std::string& a, const std::string& b) {
   std::error_code ec;
-  bool same = std::filesystem::equivalent(FsPath(a.empty() ? "." : a), FsPath(b.empty() ? "." : b), ec);
+  bool same = std::filesystem::equivalent(FsFolder(a), FsFolder(b), ec);
   return !ec && same;
 }
 
