@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every configuration and runs every test:
+# natively, under AddressSanitizer + UndefinedBehaviorSanitizer, and the
+# Windows programs under wine64 on a private X server.  Ends with CTest's
+# summary of all of them.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+scripts/install-deps.sh
+for config in native asan win64 win32; do
+  echo "== build $config"
+  scripts/build.sh "$config" >"build/$config.build.log" 2>&1 || { tail -50 "build/$config.build.log"; exit 1; }
+done
+
+# One X server and one persistent wineserver serve every Windows test.
+export WINEPREFIX="$root/build/wineprefix"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+rm -rf "$WINEPREFIX"
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+xvfb_pid=$!
+cleanup() {
+  /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+  kill "$xvfb_pid" >/dev/null 2>&1 || true
+  rm -f "$display_file"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$display_file")"
+echo "== wine prefix"
+# The server and the prefix's services start here, detached from every test's
+# output: a service started by a test would hold that test's output open.
+/usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
+/usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1
+
+cat > build/CTestTestfile.cmake <<'CT'
+subdirs("native" "asan" "win64" "win32")
+CT
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+ctest --test-dir build --output-on-failure -j 2
