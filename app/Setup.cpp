@@ -1,6 +1,8 @@
 // Start-up of the installer.  Until the installer window exists this shows a
-// plain window that names the program and closes with Escape.
+// plain window with the installer's caption that closes with Escape.
 #include <windows.h>
+
+#include "installer/Messages.h"
 
 namespace {
 
@@ -20,6 +22,7 @@ LRESULT CALLBACK PlaceholderProc(HWND window, UINT message, WPARAM wparam, LPARA
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  nuvex::InitializeLanguage();
   WNDCLASSA wc{};
   wc.lpfnWndProc = PlaceholderProc;
   wc.hInstance = instance;
@@ -27,7 +30,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = "TRunInstallForm";
   RegisterClassA(&wc);
-  HWND window = CreateWindowExA(0, wc.lpszClassName, "Nuvex Player", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+  HWND window = CreateWindowExA(0, wc.lpszClassName, nuvex::GetMessageText(100).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                 CW_USEDEFAULT, 374, 297, nullptr, nullptr, instance, nullptr);
   ShowWindow(window, show);
   MSG msg;
