@@ -1,0 +1,83 @@
+#pragma once
+// The picture of a progress bar as a pure function of its settings and size:
+// the "to do" fill, the done block, the optional percentage text and a
+// one-pixel bevel frame in one of seven shapes.
+#include <cstdint>
+#include <string>
+
+#include "controls/ProgressRange.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/Color.h"
+
+namespace nuvex {
+
+enum TProgressStyle : uint8_t { psLowered, psRaised };
+
+enum TProgressShape : uint8_t {
+  psBox,
+  psFrame,
+  psTopLine,
+  psBottomLine,
+  psLeftLine,
+  psRightLine,
+  psSpacer,
+};
+
+// Everything besides the range that the picture depends on.
+struct TProgressLook {
+  TColor ColorDone = clTeal;
+  TColor ColorToDo = clBtnFace;
+  uint8_t BorderWidth = 0;
+  bool ShowPercentage = true;
+  std::string InfoText;
+  TFont Font;
+  TProgressShape Shape = psBox;
+  TProgressStyle Style = psLowered;
+};
+
+// The frame's two colours: shadow then highlight when lowered, the reverse
+// when raised.
+struct TBevelColors {
+  TColor First;
+  TColor Second;
+};
+TBevelColors BevelColors(TProgressStyle style);
+
+// Sizes bitmap to width x height and paints the bar on it.
+void PaintProgressPicture(TBitmap& bitmap, int width, int height, const TProgressLook& look,
+                          const TProgressRange& range);
+
+// What decides the pixels of a picture, with every colour resolved to RGB:
+// two pictures with equal keys are equal.
+struct TProgressPictureKey {
+  int Width = -1;
+  int Height = -1;
+  int DoneWidth = 0;
+  std::string Text;  // empty when no percentage is shown
+  TColor ColorDone = 0;
+  TColor ColorToDo = 0;
+  TColor FontColor = 0;
+  TColor First = 0;
+  TColor Second = 0;
+  uint8_t BorderWidth = 0;
+  TProgressShape Shape = psBox;
+  TFont Font;
+  friend bool operator==(const TProgressPictureKey&, const TProgressPictureKey&) = default;
+};
+TProgressPictureKey ProgressPictureKey(int width, int height, const TProgressLook& look,
+                                       const TProgressRange& range);
+
+// The frame colour record: the colour as written and its light (+48) and
+// dark (-48) shades.
+struct TFrameColors {
+  TColor Color = clBlack;
+  TColor Light = clBlack;
+  TColor Dark = clBlack;
+};
+// The colour's RGB value with delta added to red, green and blue, each
+// clamped to 0..255.
+TColor ShadeColor(TColor color, int delta);
+TFrameColors FrameColorsOf(TColor color);
+
+}  // namespace nuvex

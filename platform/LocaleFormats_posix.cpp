@@ -1,0 +1,7 @@
+#include "platform/LocaleFormats.h"
+
+namespace nuvex {
+
+TLocaleFormats PlatformLocaleFormats() { return EnglishLocaleFormats(); }
+
+}  // namespace nuvex
