@@ -94,6 +94,10 @@ class TRegionedCustomControl : public TCustomControl {
   // Takes over one skin definition from the skin manager.
   virtual void ApplySkin(const TButtonProperty& property);
 
+  // Outside a designer the bounds are set as asked and the saved position
+  // stays, so the next layout moves the control back.
+  void SetBounds(int left, int top, int width, int height) override;
+
   TBeforeLoadButtonsEvent OnBeforeLoadButtons;
   TNotifyEvent OnAfterLoadButtons;
 
@@ -109,7 +113,6 @@ class TRegionedCustomControl : public TCustomControl {
   void UpdateButtons();
 
   void Loaded() override;
-  void SetBounds(int left, int top, int width, int height) override;
   void Paint() override;
   void Resize() override;
   void EraseBackground(TBitmap& surface) override;

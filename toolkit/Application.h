@@ -33,7 +33,8 @@ class TApplication : public TComponent {
   int MessageBox(const std::string& text, const std::string& caption, uint32_t flags);
 
   // Where errors that reached an event dispatch go: OnException when it is
-  // set, else ShowException.  Never throws.
+  // set, else ShowException.  Never throws.  An error raised while a report
+  // is open is not reported again.
   void HandleException(const std::exception& error);
   // The default report: ErrorReportText of the message, caption Title(),
   // error icon, OK button.
@@ -43,6 +44,7 @@ class TApplication : public TComponent {
  private:
   std::string title_;
   bool terminated_ = false;
+  bool reporting_ = false;
 };
 
 // The program's one application object.

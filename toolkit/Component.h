@@ -110,8 +110,9 @@ class TComponent : public TObject {
 // it owns as loading and reading, runs `read` (which creates components with
 // TComponent::Create and sets their properties), clears csReading, and calls
 // Loaded() on the root and then on every component owned beneath it, in
-// creation order.  An error raised by `read` or by a Loaded() passes on; the
-// components stay owned by the root and are freed with it.
+// creation order.  An error raised by `read` passes on with the loading marks
+// cleared; an error raised by a Loaded() passes on after the other
+// components had theirs.  The components stay owned by the root either way.
 void LoadComponent(TComponent& root, const std::function<void()>& read);
 
 }  // namespace nuvex

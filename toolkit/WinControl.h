@@ -17,6 +17,7 @@
 // TCustomControl adds nothing but the intent: a windowed control that paints
 // itself (Paint on Canvas()).
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,11 @@ class TWinControl : public TControl, private TWindowSink {
   void RepaintRect(const TRect& rect);
   // Paints what is invalid now.
   void Update();
+
+  // The window's shape (nullopt: the whole window).  It is kept and given
+  // again to a window made anew; with redraw the window repaints at once.
+  void SetWindowRegion(const std::optional<TRegion>& region, bool redraw);
+  const std::optional<TRegion>& WindowRegion() const { return region_; }
 
   void SetFocus();
   bool Focused() const;
@@ -127,12 +133,14 @@ class TWinControl : public TControl, private TWindowSink {
   void WindowFocusChanged(bool focused) override;
 
   std::unique_ptr<TNativeWindow> window_;
+  std::optional<TRegion> region_;
   std::vector<TControl*> controls_;
   TControl* mouseControl_ = nullptr;  // the windowless child that got the press
   TControl* hoverControl_ = nullptr;  // the windowless child under the pointer
   bool tabStop_ = false;
   bool keyPreview_ = false;
   bool applyingBounds_ = false;       // our own SetBounds is reaching the window
+  bool releasingCapture_ = false;     // our own release, not a capture taken away
 };
 
 class TCustomControl : public TWinControl {

@@ -1,0 +1,626 @@
+// The regioned control and button over the headless backend: loading, the
+// state machine, mouse sequences, setters, skins and the window's shape.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "GraphicsTestUtil.h"
+#include "skin/RegionedButton.h"
+#include "skin/SkinTools.h"
+#include "toolkit/Application.h"
+#include "toolkit/HeadlessBackend.h"
+
+namespace nuvex {
+namespace {
+
+// A pixel of a picture as an RGB colour; -1 outside it.
+TColor Px(const TBitmap& b, int x, int y) {
+  if (x < 0 || y < 0 || x >= b.Width() || y >= b.Height()) return -1;
+  return PixelToColor(b.ScanLine(y)[x]);
+}
+
+constexpr TColor kImageColor[4] = {0x0000C0, 0x00C000, 0xC00000, 0x808080};
+
+// A strip of `count` images of w x h stacked top to bottom; image k is
+// kImageColor[k] with a key-coloured column at x = k, so the shape tells the
+// images apart too.
+TBitmap Strip(int count, int w = 226, int h = 39) {
+  TBitmap strip(w, h * count);
+  for (int k = 0; k < count; ++k) {
+    strip.Canvas().Brush.Color = kImageColor[k];
+    strip.Canvas().FillRect({0, h * k, w, h * (k + 1)});
+    for (int y = h * k; y < h * (k + 1); ++y) strip.Canvas().SetPixel(k, y, KeyColour);
+  }
+  return strip;
+}
+
+// The shape of image k at w x h.
+TRegion ShapeOf(int k, int w = 226, int h = 39) {
+  TRegion r;
+  if (k > 0) r.Union(TRect{0, 0, k, h});
+  r.Union(TRect{k + 1, 0, w, h});
+  return r;
+}
+
+// Which image the picture buffer shows (by its colour at (10, 10)); -1 for none.
+int ShownImage(const TRegionedCustomControl& control) {
+  const TColor c = Px(control.RenderedImage(), 10, 10);
+  for (int k = 0; k < 4; ++k) {
+    if (c == kImageColor[k]) return k;
+  }
+  return -1;
+}
+
+class SkinManagerDouble : public TSkinManagerLink {
+ public:
+  explicit SkinManagerDouble(TComponent* owner, std::vector<std::string>* journal = nullptr)
+      : TSkinManagerLink(owner), journal_(journal) {}
+  bool RegisterControl(TComponent* control) override {
+    if (std::find(controls.begin(), controls.end(), control) == controls.end()) controls.push_back(control);
+    return true;
+  }
+  void UnregisterControl(TComponent* control) override {
+    controls.erase(std::remove(controls.begin(), controls.end(), control), controls.end());
+    if (journal_) journal_->push_back("unregistered");
+  }
+  std::vector<TComponent*> controls;
+
+ private:
+  std::vector<std::string>* journal_;
+};
+
+class RegionedButtonTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TWinControl>(nullptr);
+    form->SetName("RunInstallForm");
+    form->SetBounds(0, 0, 374, 297);
+    form->HandleNeeded();
+  }
+
+  // A button read the way a stored form description sets it.
+  TRegionedButton& LoadButton(int count, const TBitmap& strip, int left = 80, int top = 63) {
+    TRegionedButton* made = nullptr;
+    LoadComponent(*form, [&] {
+      TRegionedButton& b = TComponent::Create<TRegionedButton>(*form);
+      b.SetName("rbRunInstall");
+      b.SetParent(form.get());
+      b.SetBounds(left, top, strip.Width(), strip.Height() / count);
+      b.SetButtons(&strip);
+      b.SetButtonIndex(1);
+      b.SetButtonCount(count);
+      b.SetButtonWidth(strip.Width());
+      b.SetButtonHeight(strip.Height() / count);
+      b.SetVisible(true);
+      b.SetColor(clWhite);
+      b.SetSplitMode(spHorizontal);
+      b.SetInteriorArea(iaStretched);
+      b.SetCaption("rbInstallApp");
+      made = &b;
+    });
+    return *made;
+  }
+
+  THeadlessWindow& WindowOf(TRegionedButton& b) { return THeadlessBackend::WindowOf(b); }
+  // A screen point at (x, y) of the button.
+  TPoint On(TRegionedButton& b, int x, int y) { return {b.Left() + x, b.Top() + y}; }
+
+  THeadlessBackend backend;
+  ScopedWindowBackend scope{backend};
+  std::unique_ptr<TWinControl> form;
+};
+
+TEST(RegionedButtonStates, StateToButtonIndexTable) {
+  struct Row {
+    TRegionedButtonState state;
+    int four, three, two, one, zero;
+  };
+  const Row rows[] = {
+      {rbsNormal, 1, 1, 1, 1, 1},   {rbsMouseOver, 2, 2, 0, 1, 1}, {rbsPressed, 0, 0, 0, 1, 1},
+      {rbsDisabled, 3, 1, 1, 1, 1}, {rbsExtra1, 1, 1, 1, 1, 1},    {rbsExtra3, 1, 1, 1, 1, 1},
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(StateToButtonIndex(r.state, 4), r.four) << int(r.state);
+    EXPECT_EQ(StateToButtonIndex(r.state, 3), r.three) << int(r.state);
+    EXPECT_EQ(StateToButtonIndex(r.state, 2), r.two) << int(r.state);
+    EXPECT_EQ(StateToButtonIndex(r.state, 1), r.one) << int(r.state);
+    EXPECT_EQ(StateToButtonIndex(r.state, 0), r.zero) << int(r.state);
+  }
+  EXPECT_EQ(StateToButtonIndex(rbsDisabled, 5), 1);
+  EXPECT_EQ(StateToButtonIndex(rbsMouseOver, 5), 2);
+}
+
+TEST_F(RegionedButtonTest, ConstructionDefaults) {
+  TRegionedButton& b = TComponent::Create<TRegionedButton>(*form);
+  EXPECT_EQ(b.BoundsRect(), (TRect{0, 0, 20, 20}));
+  EXPECT_EQ(b.ButtonWidth(), 0);  // the size at construction, before the 20 x 20
+  EXPECT_EQ(b.ButtonHeight(), 0);
+  EXPECT_EQ(b.ButtonIndex(), 0);
+  EXPECT_EQ(b.ButtonCount(), 0);
+  ASSERT_NE(b.Buttons(), nullptr);
+  EXPECT_TRUE(b.Buttons()->Empty());
+  EXPECT_EQ(b.State(), rbsNormal);
+  EXPECT_TRUE(b.Enabled());
+  EXPECT_FALSE(b.Checked());
+  EXPECT_TRUE(b.Transparent());
+  EXPECT_EQ(b.Color(), clWhite);
+  EXPECT_TRUE(b.SafeVisible());
+  EXPECT_TRUE(b.SkinVisible());
+  EXPECT_FALSE(b.TabStop());
+  EXPECT_EQ(b.ClassName(), "TRegionedButton");
+}
+
+TEST_F(RegionedButtonTest, LoadingRendersSizesAndShapesOnce) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  EXPECT_EQ(b.ButtonIndex(), 1);  // the stored 1 was refused while the count was 0; the state gives 1
+  EXPECT_EQ(ShownImage(b), 1);
+  EXPECT_EQ(b.RenderedImage().Width(), 226);
+  EXPECT_EQ(b.RenderedImage().Height(), 39);
+  EXPECT_EQ(b.SavedLeft(), 80);
+  EXPECT_EQ(b.SavedTop(), 63);
+  THeadlessWindow& w = WindowOf(b);
+  EXPECT_EQ(w.Bounds(), (TRect{80, 63, 306, 102}));
+  ASSERT_TRUE(w.Region().has_value());
+  EXPECT_EQ(*w.Region(), ShapeOf(1));
+  EXPECT_EQ(w.RegionSetCount(), 1);
+  EXPECT_EQ(b.ControlName(), "RunInstallForm.rbRunInstall");
+
+  backend.ProcessMessages();
+  EXPECT_EQ(Px(w.Picture(), 50, 20), kImageColor[1]);
+  EXPECT_EQ(Px(w.Picture(), 1, 20), KeyColour);  // painted, but outside the shape
+}
+
+TEST_F(RegionedButtonTest, HoverPressDragOffAndReleaseOutside) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  int leftClicks = 0, clicks = 0;
+  b.OnLeftButtonClick = [&](TObject*) { ++leftClicks; };
+  b.OnClick = [&](TObject*) { ++clicks; };
+
+  backend.MoveMouse(On(b, 50, 20));
+  EXPECT_TRUE(b.MouseInside());
+  EXPECT_EQ(b.State(), rbsMouseOver);
+  EXPECT_EQ(ShownImage(b), 2);
+  EXPECT_EQ(*WindowOf(b).Region(), ShapeOf(2));
+
+  backend.PressMouse(mbLeft);
+  EXPECT_TRUE(b.Pressed());
+  EXPECT_EQ(b.State(), rbsPressed);
+  EXPECT_EQ(ShownImage(b), 0);
+  EXPECT_EQ(*WindowOf(b).Region(), ShapeOf(0));
+
+  backend.MoveMouse(On(b, 300, 20));  // dragged off with the button held
+  EXPECT_FALSE(b.MouseInside());
+  EXPECT_TRUE(b.Pressed());
+  EXPECT_EQ(b.State(), rbsMouseOver);
+  EXPECT_EQ(ShownImage(b), 2);
+
+  backend.ReleaseMouse(mbLeft);
+  EXPECT_EQ(b.State(), rbsNormal);
+  EXPECT_EQ(ShownImage(b), 1);
+  EXPECT_EQ(leftClicks, 0);
+  EXPECT_EQ(clicks, 0);
+
+  // Dragged back on before the release: pressed again, and both clicks fire.
+  backend.MoveMouse(On(b, 50, 20));
+  backend.PressMouse(mbLeft);
+  backend.MoveMouse(On(b, 300, 20));
+  backend.MoveMouse(On(b, 60, 20));
+  EXPECT_EQ(b.State(), rbsPressed);
+  backend.ReleaseMouse(mbLeft);
+  EXPECT_EQ(b.State(), rbsMouseOver);
+  EXPECT_EQ(leftClicks, 1);
+  EXPECT_EQ(clicks, 1);
+
+  backend.MoveMouse({360, 280});  // off the button: the pointer left
+  EXPECT_EQ(b.State(), rbsNormal);
+}
+
+TEST_F(RegionedButtonTest, TheClickHandlerStillSeesThePressedImage) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  std::vector<std::string> order;
+  b.OnClick = [&](TObject*) {
+    order.push_back("OnClick");
+    EXPECT_EQ(b.State(), rbsPressed);
+    EXPECT_EQ(ShownImage(b), 0);
+  };
+  b.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { order.push_back("OnMouseUp"); };
+  b.OnLeftButtonClick = [&](TObject*) { order.push_back("OnLeftButtonClick"); };
+  backend.Click(On(b, 50, 20));
+  EXPECT_EQ(order, (std::vector<std::string>{"OnClick", "OnMouseUp", "OnLeftButtonClick"}));
+  EXPECT_EQ(b.State(), rbsMouseOver);
+}
+
+TEST_F(RegionedButtonTest, DoubleClickFiresOnClickOnceAndOnLeftButtonClickTwice) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  int leftClicks = 0, clicks = 0;
+  b.OnLeftButtonClick = [&](TObject*) { ++leftClicks; };
+  b.OnClick = [&](TObject*) { ++clicks; };
+  backend.DoubleClick(On(b, 50, 20));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(leftClicks, 2);
+}
+
+TEST_F(RegionedButtonTest, ARightPressSetsMouseInsideButNotPressed) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  int leftClicks = 0;
+  b.OnLeftButtonClick = [&](TObject*) { ++leftClicks; };
+  // Straight onto the button without a move first: the press itself marks it inside.
+  backend.PressMouse(mbRight);  // the pointer is elsewhere: nothing
+  EXPECT_FALSE(b.MouseInside());
+  backend.ReleaseMouse(mbRight);
+
+  backend.MoveMouse(On(b, 50, 20));
+  backend.PressMouse(mbRight);
+  EXPECT_TRUE(b.MouseInside());
+  EXPECT_FALSE(b.Pressed());
+  EXPECT_EQ(b.State(), rbsMouseOver);
+  backend.ReleaseMouse(mbRight);
+  EXPECT_EQ(leftClicks, 0);
+}
+
+TEST_F(RegionedButtonTest, CheckedShowsPressedWhateverTheMouseDoes) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  b.SetChecked(true);
+  EXPECT_EQ(ShownImage(b), 0);
+  backend.MoveMouse(On(b, 50, 20));
+  backend.PressMouse(mbLeft);
+  backend.MoveMouse(On(b, 300, 20));
+  backend.ReleaseMouse(mbLeft);
+  EXPECT_EQ(b.State(), rbsPressed);
+  EXPECT_EQ(ShownImage(b), 0);
+  b.SetChecked(false);
+  EXPECT_EQ(b.State(), rbsNormal);
+  EXPECT_EQ(ShownImage(b), 1);
+}
+
+TEST_F(RegionedButtonTest, DisabledShowsNormalWithThreeImagesAndTheFourthWithFour) {
+  const TBitmap three = Strip(3);
+  TRegionedButton& b = LoadButton(3, three);
+  backend.MoveMouse(On(b, 50, 20));
+  b.SetEnabled(false);
+  EXPECT_EQ(b.State(), rbsDisabled);
+  EXPECT_EQ(ShownImage(b), 1);
+  EXPECT_FALSE(THeadlessBackend::WindowOf(b).Enabled());
+  int leftClicks = 0;
+  b.OnLeftButtonClick = [&](TObject*) { ++leftClicks; };
+  backend.Click(On(b, 50, 20));
+  EXPECT_EQ(leftClicks, 0);
+  // Enabled again: the mouse state starts afresh.
+  b.SetEnabled(true);
+  EXPECT_FALSE(b.MouseInside());
+  EXPECT_EQ(b.State(), rbsNormal);
+
+  const TBitmap four = Strip(4);
+  TRegionedButton& c = LoadButton(4, four, 80, 151);
+  c.SetEnabled(false);
+  EXPECT_EQ(c.ButtonIndex(), 3);
+  EXPECT_EQ(ShownImage(c), 3);
+  EXPECT_EQ(*WindowOf(c).Region(), ShapeOf(3));
+}
+
+TEST_F(RegionedButtonTest, TwoImagesShareMouseOverAndPressed) {
+  const TBitmap strip = Strip(2);
+  TRegionedButton& b = LoadButton(2, strip);
+  EXPECT_EQ(ShownImage(b), 1);
+  backend.MoveMouse(On(b, 50, 20));
+  EXPECT_EQ(ShownImage(b), 0);
+  backend.PressMouse(mbLeft);
+  EXPECT_EQ(ShownImage(b), 0);
+  backend.ReleaseMouse(mbLeft);
+  backend.MoveMouse({360, 280});
+  EXPECT_EQ(ShownImage(b), 1);
+}
+
+TEST_F(RegionedButtonTest, OneImageKeepsTheIndexLoadingGave) {
+  const TBitmap strip = Strip(1);
+  TRegionedButton& b = LoadButton(1, strip);
+  // Loading takes the state's index 1, equal to the count: the plain colour picture.
+  EXPECT_EQ(b.ButtonIndex(), 1);
+  EXPECT_TRUE(test::AllPixels(b.RenderedImage(), clWhite));
+  EXPECT_EQ(*WindowOf(b).Region(), TRegion(TRect{0, 0, 226, 39}));
+  backend.MoveMouse(On(b, 50, 20));
+  backend.PressMouse(mbLeft);
+  EXPECT_EQ(b.State(), rbsPressed);
+  EXPECT_EQ(b.ButtonIndex(), 1);
+  backend.ReleaseMouse(mbLeft);
+  EXPECT_EQ(b.ButtonIndex(), 1);
+}
+
+TEST_F(RegionedButtonTest, ButtonIndexSetterTakesOnlyImagesOfTheStrip) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  THeadlessWindow& w = WindowOf(b);
+  w.ClearRecords();
+  b.SetButtonIndex(3);
+  b.SetButtonIndex(-1);
+  b.SetButtonIndex(1);  // the same
+  EXPECT_EQ(b.ButtonIndex(), 1);
+  EXPECT_EQ(w.RegionSetCount(), 0);
+  EXPECT_TRUE(w.Invalidations().empty());
+  b.SetButtonIndex(2);
+  EXPECT_EQ(ShownImage(b), 2);
+  EXPECT_EQ(w.RegionSetCount(), 1);
+  EXPECT_FALSE(w.Invalidations().empty());
+}
+
+TEST_F(RegionedButtonTest, AnIndexEqualToTheCountAfterASkinShowsThePlainColour) {
+  const TBitmap strip = Strip(3);
+  TRegionedCustomControl& c = TComponent::Create<TRegionedCustomControl>(*form);
+  c.SetParent(form.get());
+  int32_t asked = -5;
+  c.OnBeforeLoadButtons = [&](TObject*, int32_t& index) {
+    asked = index;
+    index = 3;  // the handler may move it anywhere
+  };
+  TButtonProperty p;
+  TBitmap picture = strip;
+  p.Bitmap = &picture;
+  p.ButtonCount = 3;
+  p.Width = 100;
+  p.Height = 20;
+  p.SplitMode = spHorizontal;
+  p.Visible = true;
+  c.ApplySkin(p);
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(c.ButtonIndex(), 3);
+  EXPECT_TRUE(test::AllPixels(c.RenderedImage(), clWhite));
+  EXPECT_EQ(*THeadlessBackend::WindowOf(c).Region(), TRegion(TRect{0, 0, 100, 20}));
+}
+
+TEST_F(RegionedButtonTest, VisibleIsTheProgramsWishGatedByTheSkin) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  b.SetSkinVisible(false);
+  b.Hide();  // the plain hide of a skin change
+  EXPECT_TRUE(b.SafeVisible());
+  b.SetVisible(true);
+  EXPECT_FALSE(b.Visible());
+  EXPECT_TRUE(b.SafeVisible());
+  b.SetVisible(false);
+  EXPECT_FALSE(b.SafeVisible());
+  b.SetSkinVisible(true);
+  b.SetVisible(b.SafeVisible());
+  EXPECT_FALSE(b.Visible());
+  b.SetVisible(true);
+  EXPECT_TRUE(b.Visible());
+  EXPECT_TRUE(WindowOf(b).Visible());
+}
+
+TEST_F(RegionedButtonTest, LayoutSettersRenderResizeAndMoveBack) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  b.SetLeft(10);  // moved at run time
+  EXPECT_EQ(b.SavedLeft(), 80);
+  b.SetButtonCount(4);  // strip of 117 rows: images of 29 rows now
+  EXPECT_EQ(b.BoundsRect(), (TRect{80, 63, 306, 102}));
+  EXPECT_EQ(WindowOf(b).Bounds(), (TRect{80, 63, 306, 102}));
+
+  b.SetButtonWidth(100);
+  EXPECT_EQ(b.Width(), 100);
+  EXPECT_EQ(b.RenderedImage().Width(), 100);
+  EXPECT_EQ(WindowOf(b).Region()->Bounds(), (TRect{0, 0, 100, 39}));
+
+  // A margin change re-renders.
+  b.SetButtonCount(3);
+  b.SetLeftMargin(20);
+  EXPECT_EQ(ShownImage(b), 1);
+  EXPECT_EQ(Px(b.RenderedImage(), 1, 5), KeyColour);
+
+  // Transparent off keeps the shape; Color re-renders only the plain picture.
+  const int regions = WindowOf(b).RegionSetCount();
+  b.SetTransparent(false);
+  b.SetButtonIndex(2);
+  EXPECT_EQ(WindowOf(b).RegionSetCount(), regions);
+  b.SetColor(clYellow);
+  EXPECT_EQ(ShownImage(b), 2);
+}
+
+TEST_F(RegionedButtonTest, AMoveAloneStillGivesTheNewPictureItsShape) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  b.SetTop(5);
+  // A new strip of the same size whose image 1 has no holes at all.
+  TBitmap plain(226, 117);
+  plain.Canvas().Brush.Color = clLime;
+  plain.Canvas().FillRect(plain.ClientRect());
+  b.SetButtons(&plain);
+  EXPECT_EQ(b.Top(), 63);
+  EXPECT_EQ(*WindowOf(b).Region(), TRegion(TRect{0, 0, 226, 39}));
+}
+
+TEST_F(RegionedButtonTest, ButtonsSetterCopiesEvenAnEqualPictureAndIgnoresNone) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  TBitmap changed = strip;
+  b.SetButtons(nullptr);
+  EXPECT_EQ(b.Buttons()->Width(), 226);
+  changed.Canvas().Brush.Color = clBlue;
+  changed.Canvas().FillRect({0, 39, 226, 78});
+  b.SetButtons(&changed);
+  EXPECT_EQ(Px(b.RenderedImage(), 10, 10), clBlue);
+  changed.Canvas().FillRect({0, 0, 226, 117});  // the control holds its own copy
+  EXPECT_EQ(Px(*b.Buttons(), 10, 0), kImageColor[0]);
+}
+
+TEST_F(RegionedButtonTest, PaintingErrorsReachTheCallerAndLeaveTheBufferRed) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  // Top and bottom margins that meet: the image has no interior.
+  b.SetTopMargin(20);
+  EXPECT_THROW(b.SetBottomMargin(19), Error);
+  EXPECT_TRUE(test::AllPixels(b.RenderedImage(), ErrorColour));
+
+  // Through a hover the error goes to the application's report and the window lives on.
+  backend.MoveMouse(On(b, 50, 20));
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].Text, "[PaintBitmap] CheckError returned True.");
+  b.SetBottomMargin(0);
+  EXPECT_EQ(ShownImage(b), 2);
+}
+
+TEST_F(RegionedButtonTest, SkinManagerLinkRegistersAndUnlinkingShowsThePlainColour) {
+  SkinManagerDouble& manager = TComponent::Create<SkinManagerDouble>(*form);
+  const TBitmap strip = Strip(3);
+  TRegionedButton* made = nullptr;
+  LoadComponent(*form, [&] {
+    TRegionedButton& b = TComponent::Create<TRegionedButton>(*form);
+    b.SetParent(form.get());
+    b.SetBounds(80, 63, 226, 39);
+    b.SetButtons(&strip);
+    b.SetButtonCount(3);
+    b.SetButtonWidth(226);
+    b.SetButtonHeight(39);
+    b.SetSplitMode(spHorizontal);
+    b.SetSkinManager(&manager);
+    b.SetSkinManager(&manager);
+    made = &b;
+  });
+  TRegionedButton& b = *made;
+  EXPECT_EQ(manager.controls, (std::vector<TComponent*>{&b}));
+  EXPECT_EQ(b.SkinManager(), &manager);
+  const TRegion shape = *WindowOf(b).Region();
+  const int regions = WindowOf(b).RegionSetCount();
+
+  b.SetSkinManager(nullptr);
+  EXPECT_EQ(b.Buttons(), nullptr);
+  EXPECT_EQ(b.ButtonIndex(), -1);
+  EXPECT_EQ(b.ButtonCount(), 0);
+  EXPECT_TRUE(test::AllPixels(b.RenderedImage(), clWhite));
+  EXPECT_EQ(*WindowOf(b).Region(), shape);  // the last shape stays
+  EXPECT_EQ(WindowOf(b).RegionSetCount(), regions);
+  EXPECT_TRUE(manager.controls.empty());    // and the manager forgot it
+
+  // Relinked, the control has a strip again; the index stays -1 (the plain
+  // picture) until the next state change picks an image.
+  b.SetSkinManager(&manager);
+  ASSERT_NE(b.Buttons(), nullptr);
+  b.SetButtons(&strip);
+  b.SetButtonCount(3);
+  EXPECT_EQ(b.ButtonIndex(), -1);
+  EXPECT_TRUE(test::AllPixels(b.RenderedImage(), clWhite));
+  backend.MoveMouse(On(b, 50, 20));
+  EXPECT_EQ(ShownImage(b), 2);
+  EXPECT_EQ(*WindowOf(b).Region(), ShapeOf(2));
+}
+
+TEST_F(RegionedButtonTest, ControlsAndManagersNeverReachOneGone) {
+  std::vector<std::string> journal;
+  auto manager = std::make_unique<SkinManagerDouble>(nullptr, &journal);
+  auto first = std::make_unique<TRegionedButton>(nullptr);
+  auto second = std::make_unique<TRegionedButton>(nullptr);
+  first->SetSkinManager(manager.get());
+  second->SetSkinManager(manager.get());
+  ASSERT_EQ(manager->controls.size(), 2u);
+  first.reset();
+  EXPECT_EQ(manager->controls, (std::vector<TComponent*>{second.get()}));
+  manager.reset();  // the manager goes first: the control forgets it
+  EXPECT_EQ(second->SkinManager(), nullptr);
+  journal.clear();
+  second.reset();
+  EXPECT_TRUE(journal.empty());
+
+  // Switching managers withdraws from the first.
+  SkinManagerDouble a(nullptr), c(nullptr);
+  TRegionedButton b(nullptr);
+  b.SetSkinManager(&a);
+  b.SetSkinManager(&c);
+  EXPECT_TRUE(a.controls.empty());
+  EXPECT_EQ(c.controls, (std::vector<TComponent*>{&b}));
+}
+
+TEST_F(RegionedButtonTest, ApplySkinTakesOverTheDefinition) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  int after = 0;
+  b.OnAfterLoadButtons = [&](TObject* sender) {
+    EXPECT_EQ(sender, &b);
+    ++after;
+  };
+  bool before = false;
+  b.OnBeforeLoadButtons = [&](TObject*, int32_t&) { before = true; };
+
+  // Four images of 26 x 19 side by side.
+  TBitmap picture(104, 19);
+  for (int k = 0; k < 4; ++k) {
+    picture.Canvas().Brush.Color = kImageColor[k];
+    picture.Canvas().FillRect({26 * k, 0, 26 * (k + 1), 19});
+  }
+  picture.Canvas().SetPixel(26 + 3, 3, KeyColour);
+  TButtonProperty p;
+  p.ControlType = RegionedButton;
+  p.Bitmap = &picture;
+  p.ButtonCount = 4;
+  p.XCoord = 44;
+  p.YCoord = 93;
+  p.Width = 26;
+  p.Height = 19;
+  p.SplitMode = spVertical;
+  p.Visible = false;
+  p.Transparent = false;  // not taken over
+  b.ApplySkin(p);
+
+  EXPECT_EQ(b.BoundsRect(), (TRect{44, 93, 70, 112}));
+  EXPECT_EQ(b.SavedLeft(), 44);
+  EXPECT_EQ(b.ButtonCount(), 4);
+  EXPECT_EQ(b.SplitMode(), spVertical);
+  EXPECT_EQ(b.ButtonIndex(), 1);
+  EXPECT_EQ(ShownImage(b), 1);
+  EXPECT_TRUE(b.Transparent());
+  EXPECT_FALSE(b.SkinVisible());
+  EXPECT_TRUE(b.Visible());  // the manager applies the visibility afterwards
+  EXPECT_FALSE(before);      // a button takes its state's index instead
+  EXPECT_EQ(after, 1);
+  TRegion expected(TRect{0, 0, 26, 19});
+  TRegion withHole;
+  withHole.Union(TRect{0, 0, 26, 3});
+  withHole.Union(TRect{0, 3, 3, 4});
+  withHole.Union(TRect{4, 3, 26, 4});
+  withHole.Union(TRect{0, 4, 26, 19});
+  EXPECT_EQ(*WindowOf(b).Region(), withHole);
+  EXPECT_EQ(picture.Width(), 104);  // the control copied, the reader keeps its picture
+
+  // The same definition again (no move, no resize) still re-renders and shapes.
+  picture.Canvas().SetPixel(26 + 3, 3, kImageColor[1]);
+  b.ApplySkin(p);
+  EXPECT_EQ(*WindowOf(b).Region(), expected);
+  EXPECT_EQ(after, 2);
+}
+
+TEST_F(RegionedButtonTest, ResizeAndBoundsOutsideADesigner) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  backend.MoveMouse({360, 280});  // keep the pointer away from where the button goes
+  b.SetBounds(0, 0, 100, 20);     // set as asked; the saved place stays
+  EXPECT_EQ(b.BoundsRect(), (TRect{0, 0, 100, 20}));
+  EXPECT_EQ(b.SavedLeft(), 80);
+  // Resize rebuilt the shape from the (unchanged) picture buffer.
+  EXPECT_EQ(*WindowOf(b).Region(), ShapeOf(1));
+  b.SetButtonHeight(39);  // unchanged: nothing
+  EXPECT_EQ(b.BoundsRect(), (TRect{0, 0, 100, 20}));
+  b.SetButtonHeight(30);
+  EXPECT_EQ(b.BoundsRect(), (TRect{80, 63, 306, 93}));
+}
+
+TEST_F(RegionedButtonTest, PaintingCopiesThePictureWithoutClearing) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  backend.ProcessMessages();
+  THeadlessWindow& w = WindowOf(b);
+  const int paints = w.PaintCount();
+  backend.MoveMouse(On(b, 50, 20));
+  backend.ProcessMessages();
+  EXPECT_GT(w.PaintCount(), paints);
+  EXPECT_EQ(Px(w.Picture(), 50, 20), kImageColor[2]);
+}
+
+}  // namespace
+}  // namespace nuvex
