@@ -27,6 +27,13 @@ enum TSkinControlType : uint8_t {
 
 inline constexpr int kSkinControlTypeCount = 8;
 
+// The names the skin files use for the kinds, in the order of their values:
+// the program's table of control kinds.
+inline constexpr const char* kSkinControlTypeNames[kSkinControlTypeCount] = {
+    "Unknown",          "RegionedForm",         "RegionedButton",     "RegionedStatus",
+    "RegionedSliderBackground", "RegionedSliderButton", "RegionedFlatSlider", "SkinLabel",
+};
+
 struct TButtonProperty {
   std::string Name;  // the section (control name) the record was filled for
   TSkinControlType ControlType = Unknown;

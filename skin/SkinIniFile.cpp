@@ -1,0 +1,156 @@
+#include "skin/SkinIniFile.h"
+
+#include <exception>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "skin/SkinStrings.h"
+#include "skin/SkinTypes.h"
+#include "toolkit/BitmapFile.h"
+#include "trace/TraceUnit.h"
+
+namespace nuvex {
+namespace {
+
+std::string UpperCase(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+// Removes every character up to and including the blank at both ends.
+std::string_view TrimControls(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+bool SkinDefinitionComplete(const TButtonProperty& p) {
+  switch (p.ControlType) {
+    case RegionedForm:
+    case RegionedButton:
+    case RegionedStatus:
+    case RegionedSliderBackground:
+    case RegionedSliderButton:
+    case RegionedFlatSlider:
+      return p.ButtonCount != 0 && p.Height != 0 && p.Width != 0 && p.Bitmap != nullptr &&
+             p.Bitmap->Width() != 0 && p.Bitmap->Height() != 0;
+    case SkinLabel:
+      return p.FontColor != -1;
+    case Unknown:
+      break;
+  }
+  return false;
+}
+
+TSkinIniFile::TSkinIniFile(std::string fileName, std::string programFolder)
+    : TIniFile(std::move(fileName)),
+      programFolder_(std::move(programFolder)),
+      bitmap_(std::make_unique<TBitmap>()) {
+  property_.Bitmap = bitmap_.get();
+  invalid_ = !ReadSkinInfo();
+}
+
+TSkinIniFile::~TSkinIniFile() = default;
+
+bool TSkinIniFile::ReadSkinInfo() {
+  const std::string section = SkinString(IDS_SKIN_INFO_SECTION);
+  name_ = ReadString(section, SkinString(IDS_SKIN_KEY_NAME), "");
+  authorName_ = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_NAME), "");
+  authorEmail_ = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_EMAIL), "");
+  authorNotes_ = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_NOTES), "");
+  generator_ = ReadString(section, SkinString(IDS_SKIN_KEY_GENERATOR), "");
+  authorWWW_ = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_WWW), "");
+  skinEditor_ = ReadString(section, SkinString(IDS_SKIN_KEY_SKIN_EDITOR), "");
+  skinVersion_ = static_cast<uint16_t>(ReadInteger(section, SkinString(IDS_SKIN_KEY_VERSION), 0) & 0xFFFF);
+  return !name_.empty() && skinVersion_ == kSkinFormatVersion;
+}
+
+bool TSkinIniFile::LoadButton(const std::string& controlName) {
+  if (controlName.empty()) return false;
+  try {
+    bitmap_->SetWidth(0);
+    bitmap_->SetHeight(0);
+    const std::string& s = controlName;
+    TButtonProperty& p = property_;
+    p.ControlType = ReadControlType(s, SkinString(IDS_SKIN_KEY_CONTROL_TYPE));
+    p.ButtonCount = ReadInteger(s, SkinString(IDS_SKIN_KEY_BUTTON_COUNT), 0);
+    p.LeftMargin = ReadInteger(s, SkinString(IDS_SKIN_KEY_LEFT_MARGIN), 0);
+    p.TopMargin = ReadInteger(s, SkinString(IDS_SKIN_KEY_TOP_MARGIN), 0);
+    p.RightMargin = ReadInteger(s, SkinString(IDS_SKIN_KEY_RIGHT_MARGIN), 0);
+    p.BottomMargin = ReadInteger(s, SkinString(IDS_SKIN_KEY_BOTTOM_MARGIN), 0);
+    p.XCoord = ReadInteger(s, SkinString(IDS_SKIN_KEY_X_COORD), 0);
+    p.YCoord = ReadInteger(s, SkinString(IDS_SKIN_KEY_Y_COORD), 0);
+    p.Height = ReadInteger(s, SkinString(IDS_SKIN_KEY_HEIGHT), 0);
+    p.Width = ReadInteger(s, SkinString(IDS_SKIN_KEY_WIDTH), 0);
+    p.SplitMode = IntToSplitMode(ReadInteger(s, SkinString(IDS_SKIN_KEY_SPLIT_MODE), 0));
+    p.InteriorArea = IntToInteriorArea(ReadInteger(s, SkinString(IDS_SKIN_KEY_INTERIOR_AREA), 0));
+    p.Visible = ReadBool(s, SkinString(IDS_SKIN_KEY_VISIBLE), true);
+    p.Transparent = ReadBool(s, SkinString(IDS_SKIN_KEY_TRANSPARENT), true);
+    p.FontName = ReadString(s, SkinString(IDS_SKIN_KEY_FONT_NAME), "");
+    p.FontSize = ReadInteger(s, SkinString(IDS_SKIN_KEY_FONT_SIZE), -1);
+    p.FontColor = ReadColor(s, SkinString(IDS_SKIN_KEY_FONT_COLOR));
+    p.FontStyleBold = ReadBool(s, SkinString(IDS_SKIN_KEY_FONT_STYLE_BOLD), false);
+    p.FontStyleItalic = ReadBool(s, SkinString(IDS_SKIN_KEY_FONT_STYLE_ITALIC), false);
+    p.FontStyleUnderline = ReadBool(s, SkinString(IDS_SKIN_KEY_FONT_STYLE_UNDERLINE), false);
+    p.AutoSize = ReadBool(s, SkinString(IDS_SKIN_KEY_AUTO_SIZE), false);
+    p.Alignment = ReadAlignment(s, SkinString(IDS_SKIN_KEY_ALIGNMENT));
+    p.Layout = ReadLayout(s, SkinString(IDS_SKIN_KEY_LAYOUT));
+    p.WordWrap = ReadBool(s, SkinString(IDS_SKIN_KEY_WORD_WRAP), false);
+    p.Name = controlName;
+    if (p.ControlType == RegionedForm) p.Visible = true;
+    if (p.Visible) {
+      // Pictures are found relative to the skins folder, not to the skin's own folder.
+      std::string path = programFolder_;
+      path += path.empty() || path.back() == '\\' || path.back() == '/' ? "Skins\\" : "\\Skins\\";
+      const std::string image = ReadString(s, SkinString(IDS_SKIN_KEY_BUTTON_IMAGE), "");
+      path += image;
+      if (!image.empty()) *bitmap_ = ReadBitmapFile(path);
+    }
+  } catch (const std::exception& error) {
+    Trace(std::string("[TSkinIniFile.LoadButton] Exception raised: ") + error.what());
+    return false;
+  }
+  return SkinDefinitionComplete(property_);
+}
+
+TSkinControlType TSkinIniFile::ReadControlType(const std::string& section, const std::string& key) const {
+  const std::string text = UpperCase(ReadString(section, key, ""));
+  for (int value = 0; value < kSkinControlTypeCount; ++value)
+    if (text == UpperCase(kSkinControlTypeNames[value])) return static_cast<TSkinControlType>(value);
+  return Unknown;
+}
+
+TColor TSkinIniFile::ReadColor(const std::string& section, const std::string& key) const {
+  const std::string value = ReadString(section, key, "");
+  const std::string_view text = TrimControls(value);
+  const size_t first = text.find(' ');
+  if (first == std::string_view::npos) return -1;
+  const std::string_view red = text.substr(0, first);
+  const std::string_view rest = text.substr(first + 1);
+  const size_t second = rest.find(' ');
+  if (second == std::string_view::npos) return -1;
+  const std::optional<int32_t> r = ParseProfileInteger(red);
+  const std::optional<int32_t> g = r ? ParseProfileInteger(rest.substr(0, second)) : std::nullopt;
+  const std::optional<int32_t> b = g ? ParseProfileInteger(rest.substr(second + 1)) : std::nullopt;
+  if (!b) return -1;
+  return static_cast<TColor>((*r & 0xFF) + 256 * (*g & 0xFF) + 65536 * (*b & 0xFF));
+}
+
+uint8_t TSkinIniFile::ReadZeroToTwo(const std::string& section, const std::string& key) const {
+  const int32_t value = ReadInteger(section, key, -1);
+  return value >= 0 && value <= 2 ? static_cast<uint8_t>(value) : 0;
+}
+
+uint8_t TSkinIniFile::ReadAlignment(const std::string& section, const std::string& key) const {
+  return ReadZeroToTwo(section, key);
+}
+
+uint8_t TSkinIniFile::ReadLayout(const std::string& section, const std::string& key) const {
+  return ReadZeroToTwo(section, key);
+}
+
+}  // namespace nuvex

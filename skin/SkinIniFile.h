@@ -1,0 +1,71 @@
+#pragma once
+// TSkinIniFile: the reader of one skin file ("Skin.nvs"): the skin's SkinInfo
+// section and, section by section, the definitions of the controls it styles.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/Files.h"
+#include "skin/ButtonProperty.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/IniFile.h"
+
+namespace nuvex {
+
+// The version a skin file must carry to be used.
+inline constexpr uint16_t kSkinFormatVersion = 200;
+
+class TSkinIniFile : public TIniFile {
+ public:
+  // Reads the file's SkinInfo section; a missing or malformed file gives an
+  // Invalid reader, never an error.  programFolder is the executable's folder,
+  // the base of the skins folder that picture paths are relative to.
+  explicit TSkinIniFile(std::string fileName, std::string programFolder = ProgramFolder());
+  ~TSkinIniFile() override;
+
+  // Reads the SkinInfo texts and version; true when the skin has a Name and
+  // its version (low 16 bits) is 200.
+  bool ReadSkinInfo();
+  // Fills ButtonProperty from the section controlName; true when the
+  // definition is complete.  Errors (chiefly the picture file) are written to
+  // the trace log and give false.
+  bool LoadButton(const std::string& controlName);
+
+  // The last definition read; its Bitmap belongs to this reader.
+  const TButtonProperty& ButtonProperty() const { return property_; }
+
+  // The converters of the file's value types.
+  TSkinControlType ReadControlType(const std::string& section, const std::string& key) const;
+  // "R G B" (single blanks) as 0x00BBGGRR, each part cut to 8 bits; -1 when unreadable.
+  TColor ReadColor(const std::string& section, const std::string& key) const;
+  // 0..2; anything else, the missing key included, 0.
+  uint8_t ReadAlignment(const std::string& section, const std::string& key) const;
+  uint8_t ReadLayout(const std::string& section, const std::string& key) const;
+
+  bool Invalid() const { return invalid_; }
+  const std::string& Name() const { return name_; }
+  const std::string& AuthorName() const { return authorName_; }
+  const std::string& AuthorEmail() const { return authorEmail_; }
+  const std::string& AuthorNotes() const { return authorNotes_; }
+  const std::string& Generator() const { return generator_; }
+  const std::string& AuthorWWW() const { return authorWWW_; }
+  const std::string& SkinEditor() const { return skinEditor_; }
+  uint16_t SkinVersion() const { return skinVersion_; }
+
+ private:
+  uint8_t ReadZeroToTwo(const std::string& section, const std::string& key) const;
+
+  std::string programFolder_;
+  std::unique_ptr<TBitmap> bitmap_;
+  TButtonProperty property_;
+  bool invalid_ = true;
+  std::string name_, authorName_, authorEmail_, authorNotes_, generator_, authorWWW_, skinEditor_;
+  uint16_t skinVersion_ = 0;
+};
+
+// Whether a filled definition is complete: picture kinds need a state-image
+// count, a size and a non-empty picture; a label needs a colour; Unknown never
+// completes.
+bool SkinDefinitionComplete(const TButtonProperty& definition);
+
+}  // namespace nuvex

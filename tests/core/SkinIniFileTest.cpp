@@ -1,0 +1,320 @@
+// The skin file reader: the version and name rule, the value converters, the
+// completeness rules and the pictures' paths.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "skin/SkinIniFile.h"
+#include "tests/support/TestSupport.h"
+#include "toolkit/BitmapFile.h"
+#include "trace/TraceCapture.h"
+
+namespace nuvex {
+namespace {
+
+const char* const kSkinInfo = "[SkinInfo]\nName=Test\nNuvexFilmPlayerVersion=200\n";
+
+// A program folder with a skins folder, for skin files written on the fly.
+class SkinFile : public ::testing::Test {
+ protected:
+  SkinFile() { ForceDirectories(tmp_ / "Skins/Blue"); }
+
+  std::string Write(const std::string& text, const std::string& folder = "Blue") {
+    ForceDirectories(tmp_ / ("Skins/" + folder));
+    const std::string path = tmp_ / ("Skins/" + folder + "/Skin.nvs");
+    test::WriteAll(path, text);
+    return path;
+  }
+  // A skin file holding one control section after a valid SkinInfo.
+  std::string Control(const std::string& body) { return Write(std::string(kSkinInfo) + "[C]\n" + body); }
+
+  void WritePicture(const std::string& relative, int width, int height, TPixelFormat format = pf8bit) {
+    ForceDirectories(tmp_ / ("Skins/" + relative.substr(0, relative.find('/'))));
+    TBitmap bitmap(width, height, format);
+    bitmap.Canvas().Brush.Color = 0x00336699;
+    bitmap.Canvas().FillRect(bitmap.ClientRect());
+    WriteBitmapFile(tmp_ / ("Skins/" + relative), bitmap);
+  }
+
+  test::TempFolder tmp_;
+};
+
+TEST_F(SkinFile, ValidOnlyWithANameAndVersion200) {
+  struct Case {
+    const char* info;
+    bool valid;
+    uint16_t version;
+  } cases[] = {
+      {"NuvexFilmPlayerVersion=200", false, 200},  // no Name
+      {"Name=\nNuvexFilmPlayerVersion=200", false, 200},
+      {"Name=A\nNuvexFilmPlayerVersion=0xC8", true, 200},
+      {"Name=A\nNuvexFilmPlayerVersion=$c8", true, 200},
+      {"Name=A\nNuvexFilmPlayerVersion=65736", true, 200},  // low 16 bits
+      {"Name=A\nNuvexFilmPlayerVersion=-65336", true, 200},
+      {"Name=A\nNuvexFilmPlayerVersion=201", false, 201},
+      {"Name=A\nNuvexFilmPlayerVersion=65535", false, 65535},
+      {"Name=A\nNuvexFilmPlayerVersion=2OO", false, 0},  // letters O: unreadable, default 0
+      {"Name=A\nNuvexFilmPlayerVersion=99999999999", false, 0},
+      {"Name=A", false, 0},
+  };
+  for (const Case& c : cases) {
+    const TSkinIniFile skin(Write(std::string("[SkinInfo]\n") + c.info + "\n"), tmp_.Path());
+    EXPECT_EQ(skin.Invalid(), !c.valid) << c.info;
+    EXPECT_EQ(skin.SkinVersion(), c.version) << c.info;
+  }
+}
+
+TEST_F(SkinFile, SkinInfoTextsAndAMissingFile) {
+  const std::string path = Write(
+      "[skininfo]\nname = Blue Sky \nAuthorName=Ann\nAuthorEmail=ann@example.org\nAuthorWWW=www.example.org\n"
+      "SkinEditor=Ed\nAuthorNotes=Notes\nGenerator=Gen\nNUVEXFILMPLAYERVERSION=200\n");
+  const TSkinIniFile skin(path, tmp_.Path());
+  EXPECT_FALSE(skin.Invalid());
+  EXPECT_EQ(skin.FileName(), path);
+  EXPECT_EQ(skin.Name(), "Blue Sky");
+  EXPECT_EQ(skin.AuthorName(), "Ann");
+  EXPECT_EQ(skin.AuthorEmail(), "ann@example.org");
+  EXPECT_EQ(skin.AuthorWWW(), "www.example.org");
+  EXPECT_EQ(skin.SkinEditor(), "Ed");
+  EXPECT_EQ(skin.AuthorNotes(), "Notes");
+  EXPECT_EQ(skin.Generator(), "Gen");
+
+  const TSkinIniFile missing(tmp_ / "Skins/None/Skin.nvs", tmp_.Path());
+  EXPECT_TRUE(missing.Invalid());
+  EXPECT_EQ(missing.Name(), "");
+  EXPECT_EQ(missing.SkinVersion(), 0);
+  ASSERT_NE(missing.ButtonProperty().Bitmap, nullptr);
+  EXPECT_TRUE(missing.ButtonProperty().Bitmap->Empty());
+  EXPECT_EQ(missing.ButtonProperty().ControlType, Unknown);
+  EXPECT_EQ(missing.ButtonProperty().FontColor, 0);  // all zero until a definition is read
+}
+
+TEST_F(SkinFile, ColourRule) {
+  struct Case {
+    const char* text;
+    TColor colour;
+  } cases[] = {
+      {"255 128 0", 33023},      {"255 128", -1},         {"256 0 0", 0},           {"-1 0 0", 255},
+      {"255  0 0", -1},          {"255 0  0", -1},        {"\"  10 20 30  \"", 1971210},
+      {"0xFF 0 0", 255},         {"$FF $FF $FF", 0xFFFFFF}, {"1 2 3 4", -1},        {"a b c", -1},
+      {"255\t0\t0", -1},         {"255,128,0", -1},       {"", -1},                 {"0 0 0", 0},
+      {"1 2 3x", -1},            {"4294967296 0 0", -1},  {"-2147483648 511 -256", 0x0000FF00},
+  };
+  for (const Case& c : cases) {
+    const TSkinIniFile skin(Control(std::string("FontColor=") + c.text + "\n"), tmp_.Path());
+    EXPECT_EQ(skin.ReadColor("C", "FontColor"), c.colour) << c.text;
+  }
+  const TSkinIniFile skin(Control(""), tmp_.Path());
+  EXPECT_EQ(skin.ReadColor("C", "FontColor"), -1);  // missing key
+}
+
+TEST_F(SkinFile, ControlTypeByNameAndNumbersOutOfRange) {
+  const TSkinIniFile skin(Write(std::string(kSkinInfo) +
+                                    "[A]\nControlType=regionedbutton\nSplitMode=7\nInteriorArea=5\nAlignment=3\n"
+                                    "Layout=2\n"
+                                    "[B]\nControlType=Button\nSplitMode=-1\nInteriorArea=6\nAlignment=2\nLayout=-1\n"
+                                    "[C]\nControlType=SKINLABEL\nSplitMode=2\nAlignment=x\n"
+                                    "[D]\nControlType=1\n"),
+                          tmp_.Path());
+  EXPECT_EQ(skin.ReadControlType("A", "ControlType"), RegionedButton);
+  EXPECT_EQ(skin.ReadControlType("B", "ControlType"), Unknown);
+  EXPECT_EQ(skin.ReadControlType("C", "ControlType"), SkinLabel);
+  EXPECT_EQ(skin.ReadControlType("D", "ControlType"), Unknown);  // by name only, not by number
+  EXPECT_EQ(skin.ReadControlType("E", "ControlType"), Unknown);
+  EXPECT_EQ(skin.ReadAlignment("A", "Alignment"), 0);
+  EXPECT_EQ(skin.ReadAlignment("B", "Alignment"), 2);
+  EXPECT_EQ(skin.ReadAlignment("C", "Alignment"), 0);
+  EXPECT_EQ(skin.ReadAlignment("D", "Alignment"), 0);
+  EXPECT_EQ(skin.ReadLayout("A", "Layout"), 2);
+  EXPECT_EQ(skin.ReadLayout("B", "Layout"), 0);
+
+  TSkinIniFile reader(skin.FileName(), tmp_.Path());
+  EXPECT_FALSE(reader.LoadButton("A"));
+  EXPECT_EQ(reader.ButtonProperty().SplitMode, spNone);
+  EXPECT_EQ(reader.ButtonProperty().InteriorArea, iaTransparent);
+  EXPECT_EQ(reader.ButtonProperty().Layout, 2);
+  EXPECT_FALSE(reader.LoadButton("B"));
+  EXPECT_EQ(reader.ButtonProperty().ControlType, Unknown);
+  EXPECT_EQ(reader.ButtonProperty().SplitMode, spNone);
+  EXPECT_EQ(reader.ButtonProperty().InteriorArea, iaStretched);
+  EXPECT_EQ(reader.ButtonProperty().Alignment, 2);
+  EXPECT_FALSE(reader.LoadButton("C"));  // a label without a colour
+  EXPECT_EQ(reader.ButtonProperty().SplitMode, spVertical);
+}
+
+TEST_F(SkinFile, AButtonDefinitionWithItsPicture) {
+  WritePicture("Blue/play.bmp", 104, 19, pf4bit);
+  TSkinIniFile skin(Control("ControlType=RegionedButton\nButtonCount=4\nXCoord=44\nYCoord=93\nWidth=26\n"
+                            "Height=19\nSplitMode=2\nLeftMargin=1\nTopMargin=2\nRightMargin=3\nBottomMargin=4\n"
+                            "InteriorArea=2\nTransparent=0\nFontName=Arial\nFontSize=9\nFontColor=1 2 3\n"
+                            "FontStyleBold=1\nFontStyleItalic=1\nFontStyleUnderline=1\nAutoSize=1\n"
+                            "Alignment=1\nLayout=1\nWordWrap=1\nButtonImage=Blue\\play.bmp\n"),
+                    tmp_.Path());
+  TraceCapture trace;
+  EXPECT_TRUE(skin.LoadButton("C"));
+  EXPECT_TRUE(trace.Lines().empty());
+  const TButtonProperty& p = skin.ButtonProperty();
+  EXPECT_EQ(p.Name, "C");
+  EXPECT_EQ(p.ControlType, RegionedButton);
+  EXPECT_EQ(p.ButtonCount, 4);
+  EXPECT_EQ(p.XCoord, 44);
+  EXPECT_EQ(p.YCoord, 93);
+  EXPECT_EQ(p.Width, 26);
+  EXPECT_EQ(p.Height, 19);
+  EXPECT_EQ(p.SplitMode, spVertical);
+  EXPECT_EQ(p.LeftMargin, 1);
+  EXPECT_EQ(p.TopMargin, 2);
+  EXPECT_EQ(p.RightMargin, 3);
+  EXPECT_EQ(p.BottomMargin, 4);
+  EXPECT_EQ(p.InteriorArea, iaTiled);
+  EXPECT_TRUE(p.Visible);
+  EXPECT_FALSE(p.Transparent);
+  EXPECT_EQ(p.FontName, "Arial");
+  EXPECT_EQ(p.FontSize, 9);
+  EXPECT_EQ(p.FontColor, 0x030201);
+  EXPECT_TRUE(p.FontStyleBold && p.FontStyleItalic && p.FontStyleUnderline && p.AutoSize && p.WordWrap);
+  EXPECT_EQ(p.Alignment, 1);
+  EXPECT_EQ(p.Layout, 1);
+  // The picture keeps its file's size and format.
+  ASSERT_NE(p.Bitmap, nullptr);
+  EXPECT_EQ(p.Bitmap->Width(), 104);
+  EXPECT_EQ(p.Bitmap->Height(), 19);
+  EXPECT_EQ(p.Bitmap->PixelFormat(), pf4bit);
+  EXPECT_EQ(p.Bitmap->ScanLine(5)[7], ColorToPixel(0x00336699));
+}
+
+TEST_F(SkinFile, PicturesAreFoundRelativeToTheSkinsFolder) {
+  WritePicture("Blue/play.bmp", 104, 19);
+  WritePicture("Red/play.bmp", 10, 10);
+  // A skin in Red that names Blue's picture gets Blue's picture.
+  TSkinIniFile skin(Write(std::string(kSkinInfo) +
+                              "[C]\nControlType=RegionedButton\nButtonCount=4\nWidth=26\nHeight=19\n"
+                              "ButtonImage=Blue\\play.bmp\n"
+                              "[D]\nControlType=RegionedButton\nButtonCount=4\nWidth=26\nHeight=19\n"
+                              "ButtonImage=play.bmp\n",
+                          "Red"),
+                    tmp_.Path());
+  EXPECT_TRUE(skin.LoadButton("C"));
+  EXPECT_EQ(skin.ButtonProperty().Bitmap->Width(), 104);
+  TraceCapture trace;
+  EXPECT_FALSE(skin.LoadButton("D"));  // not in the skin's own folder
+  ASSERT_EQ(trace.Lines().size(), 1u);
+
+  // A program folder without a trailing separator gets one.
+  std::string bare = tmp_.Path();
+  bare.pop_back();
+  TSkinIniFile unseparated(skin.FileName(), bare);
+  EXPECT_TRUE(unseparated.LoadButton("C"));
+  EXPECT_EQ(unseparated.ButtonProperty().Bitmap->Width(), 104);
+}
+
+TEST_F(SkinFile, VisibleRule) {
+  WritePicture("Blue/p.bmp", 40, 10);
+  const std::string picture = "ButtonCount=1\nWidth=40\nHeight=10\nButtonImage=Blue\\p.bmp\n";
+  TSkinIniFile skin(Write(std::string(kSkinInfo) +                                             //
+                              "[Hidden]\nControlType=RegionedButton\nVisible=0\n" + picture +  //
+                              "[Form]\nControlType=RegionedForm\nVisible=0\n" + picture +      //
+                              "[Yes]\nControlType=RegionedButton\nVisible=yes\n" + picture +   //
+                              "[Seven]\nControlType=RegionedStatus\nVisible=7\n" + picture +   //
+                              "[Label]\nControlType=SkinLabel\nVisible=0\nFontColor=1 1 1\n"),
+                    tmp_.Path());
+  EXPECT_FALSE(skin.LoadButton("Hidden"));  // a hidden picture definition never completes
+  EXPECT_FALSE(skin.ButtonProperty().Visible);
+  EXPECT_TRUE(skin.ButtonProperty().Bitmap->Empty());  // its picture is not even loaded
+  EXPECT_TRUE(skin.LoadButton("Form"));                 // a form's Visible is forced
+  EXPECT_TRUE(skin.ButtonProperty().Visible);
+  EXPECT_EQ(skin.ButtonProperty().Bitmap->Width(), 40);
+  EXPECT_TRUE(skin.LoadButton("Yes"));  // a word is unreadable: default true
+  EXPECT_TRUE(skin.ButtonProperty().Visible);
+  EXPECT_TRUE(skin.LoadButton("Seven"));
+  EXPECT_TRUE(skin.LoadButton("Label"));  // a hidden label still completes
+  EXPECT_FALSE(skin.ButtonProperty().Visible);
+  EXPECT_TRUE(skin.ButtonProperty().Bitmap->Empty());  // the previous picture was emptied
+}
+
+TEST_F(SkinFile, CompletenessRules) {
+  WritePicture("Blue/p.bmp", 30, 10);
+  TSkinIniFile skin(
+      Write(std::string(kSkinInfo) +
+            "[NoCount]\nControlType=RegionedButton\nWidth=26\nHeight=19\nButtonImage=Blue\\p.bmp\n"
+            "[NoHeight]\nControlType=RegionedButton\nButtonCount=4\nWidth=26\nButtonImage=Blue\\p.bmp\n"
+            "[NoWidth]\nControlType=RegionedSliderButton\nButtonCount=4\nHeight=19\nButtonImage=Blue\\p.bmp\n"
+            "[NoPicture]\nControlType=RegionedButton\nButtonCount=4\nWidth=26\nHeight=19\n"
+            "[Oversized]\nControlType=RegionedFlatSlider\nButtonCount=40\nWidth=260\nHeight=190\n"
+            "ButtonImage=Blue\\p.bmp\n"
+            "[Negative]\nControlType=RegionedSliderBackground\nButtonCount=-1\nWidth=-5\nHeight=-5\n"
+            "ButtonImage=Blue\\p.bmp\n"
+            "[Unknown]\nButtonCount=4\nWidth=26\nHeight=19\nButtonImage=Blue\\p.bmp\nFontColor=1 2 3\n"
+            "[Label]\nControlType=SkinLabel\nFontColor=255 255 255\n"
+            "[BadLabel]\nControlType=SkinLabel\nFontColor=255 255\nButtonImage=Blue\\p.bmp\n"),
+      tmp_.Path());
+  TraceCapture trace;
+  EXPECT_FALSE(skin.LoadButton("NoCount"));
+  EXPECT_FALSE(skin.LoadButton("NoHeight"));
+  EXPECT_FALSE(skin.LoadButton("NoWidth"));
+  EXPECT_FALSE(skin.LoadButton("NoPicture"));  // an empty ButtonImage leaves the picture empty
+  EXPECT_TRUE(skin.ButtonProperty().Bitmap->Empty());
+  EXPECT_TRUE(skin.LoadButton("Oversized"));  // numbers are not checked against the picture
+  EXPECT_TRUE(skin.LoadButton("Negative"));   // only zero counts as missing
+  EXPECT_FALSE(skin.LoadButton("Unknown"));
+  EXPECT_EQ(skin.ButtonProperty().Bitmap->Width(), 30);  // read, yet Unknown never completes
+  EXPECT_TRUE(skin.LoadButton("Label"));
+  EXPECT_EQ(skin.ButtonProperty().FontColor, 0xFFFFFF);
+  EXPECT_FALSE(skin.LoadButton("BadLabel"));  // a picture does not help a label
+  EXPECT_TRUE(trace.Lines().empty());         // incomplete definitions are no errors
+}
+
+TEST_F(SkinFile, AbsentSectionReadsAsDefaults) {
+  TSkinIniFile skin(Control(""), tmp_.Path());
+  TraceCapture trace;
+  EXPECT_FALSE(skin.LoadButton("PlayerControl.rbPlay"));
+  EXPECT_TRUE(trace.Lines().empty());
+  const TButtonProperty& p = skin.ButtonProperty();
+  EXPECT_EQ(p.Name, "PlayerControl.rbPlay");
+  EXPECT_EQ(p.ControlType, Unknown);
+  EXPECT_EQ(p.ButtonCount, 0);
+  EXPECT_TRUE(p.Visible);
+  EXPECT_TRUE(p.Transparent);
+  EXPECT_EQ(p.FontName, "");
+  EXPECT_EQ(p.FontSize, -1);
+  EXPECT_EQ(p.FontColor, -1);
+  EXPECT_FALSE(p.FontStyleBold || p.AutoSize || p.WordWrap);
+
+  // An empty control name reads nothing at all.
+  EXPECT_FALSE(skin.LoadButton(""));
+  EXPECT_EQ(skin.ButtonProperty().Name, "PlayerControl.rbPlay");
+}
+
+TEST_F(SkinFile, PictureErrorsAreTracedAndTheReaderCarriesOn) {
+  WritePicture("Blue/good.bmp", 20, 10);
+  test::WriteAll(tmp_ / "Skins/Blue/text.bmp", "this is no bitmap");
+  TSkinIniFile skin(Write(std::string(kSkinInfo) +
+                          "[Missing]\nControlType=RegionedButton\nButtonCount=2\nWidth=10\nHeight=10\n"
+                          "ButtonImage=Blue\\nothere.bmp\nXCoord=5\n"
+                          "[Broken]\nControlType=RegionedButton\nButtonCount=2\nWidth=10\nHeight=10\n"
+                          "ButtonImage=Blue\\text.bmp\n"
+                          "[Good]\nControlType=RegionedButton\nButtonCount=2\nWidth=10\nHeight=10\n"
+                          "ButtonImage=Blue\\good.bmp\n"),
+                    tmp_.Path());
+  TraceCapture trace;
+  EXPECT_FALSE(skin.LoadButton("Missing"));
+  ASSERT_EQ(trace.Lines().size(), 1u);
+  EXPECT_EQ(trace.Lines()[0].Text(),
+            "[TSkinIniFile.LoadButton] Exception raised: Cannot open file " + tmp_.Path() + "Skins\\Blue\\nothere.bmp");
+  // What was read before the error stays.
+  EXPECT_EQ(skin.ButtonProperty().Name, "Missing");
+  EXPECT_EQ(skin.ButtonProperty().XCoord, 5);
+  EXPECT_EQ(skin.ButtonProperty().ButtonCount, 2);
+
+  EXPECT_FALSE(skin.LoadButton("Broken"));
+  ASSERT_EQ(trace.Lines().size(), 2u);
+  EXPECT_EQ(trace.Lines()[1].Text().rfind("[TSkinIniFile.LoadButton] Exception raised: Bitmap image is not valid", 0),
+            0u)
+      << trace.Lines()[1].Text();
+  EXPECT_TRUE(skin.LoadButton("Good"));
+  EXPECT_EQ(skin.ButtonProperty().Bitmap->Width(), 20);
+}
+
+}  // namespace
+}  // namespace nuvex
