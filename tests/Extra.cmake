@@ -26,3 +26,18 @@ if(WIN32)
   target_link_options(RegistrationMarker PRIVATE -static-libgcc)
   add_dependencies(win_tests RegistrationMarker)
 endif()
+
+# The progress bar's completion estimate in the user's locale: month names,
+# time separator and code page of a Polish and an English locale.
+if(WIN32)
+  foreach(_case "polish;pl_PL.UTF-8;Polish" "english;en_US.UTF-8;English")
+    list(GET _case 0 _name)
+    list(GET _case 1 _locale)
+    list(GET _case 2 _expected)
+    add_test(NAME ${NUVEX_TEST_TAG}.win_progress_estimate_${_name}
+             COMMAND win_tests --gtest_filter=ProgressBarWin.EstimateReadsInTheUserLocale)
+    set_tests_properties(${NUVEX_TEST_TAG}.win_progress_estimate_${_name} PROPERTIES
+      ENVIRONMENT "LC_ALL=${_locale};NUVEX_EXPECT_LANGUAGE=${_expected}"
+      TIMEOUT 300)
+  endforeach()
+endif()
