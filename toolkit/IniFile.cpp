@@ -10,7 +10,7 @@ namespace {
 
 bool IsBlank(char c) {
   const auto u = static_cast<unsigned char>(c);
-  return u == ' ' || (u >= 0x09 && u <= 0x0D) || u == 0x1A || (u >= 0x1C && u <= 0x1F);
+  return u == ' ' || (u >= 0x09 && u <= 0x0D) || u == 0x1A;
 }
 
 std::string_view Trim(std::string_view text) {
@@ -93,24 +93,23 @@ std::string ReadWholeFile(const std::string& path) {
 TProfile ParseProfile(std::string_view bytes) {
   const std::string text = DecodeText(bytes);
   TProfile profile;
-  TProfileSection* current = nullptr;  // entries before the first section are dropped
+  profile.Sections.push_back({});  // the nameless section of the entries before any header
   size_t next = 0;
   while (next < text.size()) {
-    const size_t newline = text.find('\n', next);
-    const size_t end = newline == std::string::npos ? text.size() : newline;
+    const size_t lineEnd = text.find_first_of("\r\n", next);
+    const size_t end = lineEnd == std::string::npos ? text.size() : lineEnd;
     const std::string_view line = Trim(std::string_view(text).substr(next, end - next));
-    next = newline == std::string::npos ? text.size() : newline + 1;
+    next = lineEnd == std::string::npos ? text.size() : lineEnd + 1;
     if (line.empty()) continue;
 
     if (line.front() == '[') {
       const size_t close = line.rfind(']');
       if (close != std::string_view::npos && close > 0) {
-        profile.Sections.push_back({std::string(UpToZero(line.substr(1, close - 1))), {}});
-        current = &profile.Sections.back();
+        profile.Sections.push_back({std::string(UpToZero(Trim(line.substr(1, close - 1)))), {}});
         continue;
       }
     }
-    if (!current) continue;
+    TProfileSection* const current = &profile.Sections.back();
     TProfileEntry entry;
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
@@ -130,7 +129,7 @@ std::string LookupProfileString(const TProfile& profile, std::string_view sectio
   section = Trim(UpToZero(section));
   key = Trim(UpToZero(key));
   for (const TProfileSection& candidate : profile.Sections) {
-    if (candidate.Name.empty() || !SameName(candidate.Name, section)) continue;
+    if (!SameName(candidate.Name, section)) continue;
     for (const TProfileEntry& entry : candidate.Entries) {
       if (!SameName(entry.Key, key)) continue;
       return entry.Value ? CopyEntry(*entry.Value) : CopyEntry(defaultValue);

@@ -12,21 +12,22 @@
 //   (either byte order) is UTF-16: each character below 128 becomes its byte,
 //   every other character becomes "?".  (Windows converts non-ASCII characters
 //   of such files to the ANSI code page instead; the skins use ASCII.)
-// - Lines end at "\n" only.  Blanks are space, tab, "\n", "\v", "\f", "\r",
-//   the characters 0x1C to 0x1F and 0x1A (a DOS end-of-file mark).  A lone "\r"
-//   is a blank, not a line end, as in the Windows reader.
+// - Lines end at "\n" or "\r" (so "\r\n", "\n" and a lone "\r" all end a
+//   line).  Blanks are space, tab, "\n", "\v", "\f", "\r" and 0x1A (a DOS
+//   end-of-file mark); nothing else, not even a non-breaking space.
 // - Each line is trimmed of blanks at both ends; blank lines are skipped.
 // - A line starting with "[" that holds a "]" starts a section named by the
-//   text between the "[" and the LAST "]" on the line, kept as it stands
-//   (blanks inside the brackets stay part of the name).  A "[" line without
-//   "]" is an ordinary line.
+//   text between the "[" and the LAST "]" on the line, trimmed of blanks.  A "["
+//   line without "]" is an ordinary line.
 // - Any other line is an entry: the key is the text before the first "=",
 //   trimmed; the value is the text after it, trimmed.  A line without "=" is a
 //   key without a value: a lookup that finds it gives the default.
 // - Comments: a line starting with ";" (or "#") is not treated specially; it
 //   is an entry whose key starts with ";", which no reader asks for.  So
 //   ";Name=x" hides nothing, and "Name=x ; note" has the value "x ; note".
-// - Entries before the first section, and sections named "", are never found.
+// - Entries before the first section form a section without a name, found by
+//   asking for the section "".  A later "[]" names a section "" too, which that
+//   first one hides.
 // - Lookups trim the section and key asked for, and compare names without
 //   regard to the case of the ASCII letters A-Z (other bytes must be equal).
 //   Only the FIRST section of a name is searched (a repeated section is never
@@ -62,7 +63,8 @@ struct TProfileSection {
   std::vector<TProfileEntry> Entries;
 };
 struct TProfile {
-  std::vector<TProfileSection> Sections;  // the entries before any section are dropped
+  // The first section is the nameless one of the entries before any header.
+  std::vector<TProfileSection> Sections;
 };
 
 // Parses the bytes of a profile file by the rules above.

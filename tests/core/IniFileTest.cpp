@@ -49,21 +49,25 @@ TEST(IniFile, CommentsAreOrdinaryEntriesNobodyAsksFor) {
 }
 
 TEST(IniFile, SectionHeaderRunsToTheLastBracket) {
-  const std::string text = "[A\nK=a\n[B]x\nK=b\n[C]]\nK=c\n[ D ]\nK=d\n[]\nK=e\n";
+  const std::string text = "[A\nK=a\n[B]x\nK=b\n[C]]\nK=c\n[ D ]\nK=d\n[]\nK=e\n[ E ] ; note ]\nK=f\n";
   EXPECT_EQ(Read(text, "B", "K"), "b");
   EXPECT_EQ(Read(text, "C]", "K"), "c");
   EXPECT_EQ(Read(text, "C", "K"), "dflt");
-  EXPECT_EQ(Read(text, "D", "K"), "dflt");  // " D " is the name; the name asked for is trimmed
-  EXPECT_EQ(Read(text, "", "K"), "dflt");   // an empty section is never found
+  EXPECT_EQ(Read(text, "D", "K"), "d");  // names are trimmed inside the brackets
+  EXPECT_EQ(Read(text, "E ] ; note", "K"), "f");
   EXPECT_EQ(Read(text, "A", "K"), "dflt");  // "[A" without "]" started nothing
-  EXPECT_EQ(Read("K=orphan\n[S]\n", "", "K"), "dflt");
+  // "[A" and "K=a" belong to the nameless section before any header, which hides "[]".
+  EXPECT_EQ(Read(text, "", "K"), "a");
+  EXPECT_EQ(Read(text, "  ", "[A"), "dflt");
+  EXPECT_EQ(Read("K=orphan\n[S]\n", "", "K"), "orphan");
+  EXPECT_EQ(Read("[]\nK=empty\n", "", "K"), "dflt");
 }
 
-TEST(IniFile, OnlyNewlineEndsALine) {
-  EXPECT_EQ(Read("[S]\rK=v\n", "S", "K"), "dflt");  // one line: the header of S, "K=v" lost in it
-  EXPECT_EQ(Read("[S]\nK=a\rB=b\n", "S", "K"), "a\rB=b");
+TEST(IniFile, CarriageReturnAndNewlineEndLines) {
+  EXPECT_EQ(Read("[S]\rK=v\rA=a", "S", "K"), "v");
+  EXPECT_EQ(Read("[S]\nK=a\rB=b\n", "S", "B"), "b");
   EXPECT_EQ(Read("[S]\r\nK=v\r\n", "S", "K"), "v");
-  EXPECT_EQ(Read("[S]\nK=last", "S", "K"), "last");
+  EXPECT_EQ(Read("[S]\n\r\n\rK=last", "S", "K"), "last");
 }
 
 TEST(IniFile, QuotesAroundAValueAreRemoved) {
@@ -100,8 +104,10 @@ TEST(IniFile, ByteOrderMarks) {
   EXPECT_EQ(Read("\xFE\xFF\0[\0S\0]\0\n\0K\0=\0w"s, "S", "K"), "w");
 }
 
-TEST(IniFile, OddBlanksAreTrimmed) {
-  EXPECT_EQ(Read("[S]\nK=\x1A\x1C v \x1F\v\f\n", "S", "K"), "v");
+TEST(IniFile, BlanksAreSpaceControlsAndCtrlZOnly) {
+  EXPECT_EQ(Read("[S]\nK=\x1A\t v \v\f\n", "S", "K"), "v");
+  EXPECT_EQ(Read("[S]\nK=\x1C v \x1F\n", "S", "K"), "\x1C v \x1F");
+  EXPECT_EQ(Read("[S]\nK=\xA0v\xA0\n", "S", "K"), "\xA0v\xA0");
 }
 
 TEST(IniFile, IntegerRule) {

@@ -129,6 +129,7 @@ std::vector<TrickyFile> TrickyFiles() {
        "[A\nK=inside broken header\n[B]x\nK=b\n[C]]\nK=c\n[ D ]\nK=d\n[]\nK=empty\n[E] ; note ]\nK=e\n[F\n"},
       {"line ends", "[S]\rK=cr only\r\nA=crlf\r\n\r\nB=lf\n\nC=last without end"},
       {"keys before sections", "K=orphan\nName=orphan\n[S]\nK=owned\n"},
+      {"nameless sections", "[]\nK=empty\n[ \t ]\nName=blank\n[S]\r[T]\rK=t\r"},
       {"zero bytes", "[S]\nK=before\0after\nNa\0me=zero in key\n[T\0U]\nK=t\n"s},
       {"odd blanks", "[S]\nA=\x1A value \x1A\nB=\x1C\x1D value \x1E\x1F\nC=\xA0 nbsp \xA0\nD=\x85 nel \x85\nE=\v\f x \f\v\n"},
       {"high bytes", "[S\xE9]\nK\xC9=\xFF\xFE\nK=\x80\x81\x8D\x8F\x90\x9D\n"},
