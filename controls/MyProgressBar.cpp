@@ -112,7 +112,7 @@ void TMyProgressBar::SetStyle(TProgressStyle value) {
 }
 
 void TMyProgressBar::Changed() {
-  if (shown_ && *shown_ == ProgressPictureKey(ClientWidth(), ClientHeight(), look_, range_)) return;
+  if (shown_ && IsPictureOf(*shown_, ClientWidth(), ClientHeight(), look_, range_)) return;
   painted_ = false;
   Repaint();
   // Not painted (hidden, no parent window): the screen no longer follows the bar.

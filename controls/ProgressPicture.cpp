@@ -99,7 +99,8 @@ TProgressPictureKey ProgressPictureKey(int width, int height, const TProgressLoo
   key.Height = height;
   key.DoneWidth = DoneWidth(width, fraction);
   if (look.ShowPercentage) {
-    key.Text = PercentageText(look.InfoText, fraction);
+    key.Percentage = PercentageValue(fraction);
+    key.InfoText = look.InfoText;
     key.Font = look.Font;
     key.FontColor = ColorToRGB(look.Font.Color);
   }
@@ -110,6 +111,25 @@ TProgressPictureKey ProgressPictureKey(int width, int height, const TProgressLoo
   key.BorderWidth = look.BorderWidth;
   key.Shape = look.Shape;
   return key;
+}
+
+bool IsPictureOf(const TProgressPictureKey& key, int width, int height, const TProgressLook& look,
+                 const TProgressRange& range) {
+  // The fields that change most often first.
+  const double fraction = range.Fraction();
+  if (key.Width != width || key.Height != height || key.DoneWidth != DoneWidth(width, fraction)) return false;
+  if (look.ShowPercentage) {
+    if (key.Percentage != PercentageValue(fraction) || key.InfoText != look.InfoText || !(key.Font == look.Font) ||
+        key.FontColor != ColorToRGB(look.Font.Color)) {
+      return false;
+    }
+  } else if (key.Percentage != -1) {
+    return false;
+  }
+  const TBevelColors bevel = BevelColors(look.Style);
+  return key.BorderWidth == look.BorderWidth && key.Shape == look.Shape &&
+         key.ColorDone == ColorToRGB(look.ColorDone) && key.ColorToDo == ColorToRGB(look.ColorToDo) &&
+         key.First == ColorToRGB(bevel.First) && key.Second == ColorToRGB(bevel.Second);
 }
 
 TColor ShadeColor(TColor color, int delta) {

@@ -54,19 +54,24 @@ struct TProgressPictureKey {
   int Width = -1;
   int Height = -1;
   int DoneWidth = 0;
-  std::string Text;  // empty when no percentage is shown
+  int Percentage = -1;  // -1 when no percentage is shown
+  std::string InfoText;  // these two only when the percentage is shown
+  TFont Font;
+  TColor FontColor = 0;
   TColor ColorDone = 0;
   TColor ColorToDo = 0;
-  TColor FontColor = 0;
   TColor First = 0;
   TColor Second = 0;
   uint8_t BorderWidth = 0;
   TProgressShape Shape = psBox;
-  TFont Font;
   friend bool operator==(const TProgressPictureKey&, const TProgressPictureKey&) = default;
 };
 TProgressPictureKey ProgressPictureKey(int width, int height, const TProgressLook& look,
                                        const TProgressRange& range);
+// key == ProgressPictureKey(width, height, look, range), without making a key
+// (no allocation: it runs on every position report).
+bool IsPictureOf(const TProgressPictureKey& key, int width, int height, const TProgressLook& look,
+                 const TProgressRange& range);
 
 // The frame colour record: the colour as written and its light (+48) and
 // dark (-48) shades.

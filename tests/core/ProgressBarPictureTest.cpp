@@ -231,21 +231,44 @@ TEST_F(ProgressBarPicture, EqualKeysMeanEqualPictures) {
   }
   EXPECT_GT(same, 800);  // most steps change nothing on 60 pixels
 
+  // The quick test on every report agrees with comparing keys, for every
+  // setting that takes part in the picture.
   const TProgressPictureKey base = ProgressPictureKey(60, 14, look, range);
-  TProgressLook other = look;
-  other.Font.Color = clLime;
-  EXPECT_NE(ProgressPictureKey(60, 14, other, range), base);
-  other = look;
-  other.Style = psRaised;
-  EXPECT_NE(ProgressPictureKey(60, 14, other, range), base);
-  EXPECT_NE(ProgressPictureKey(61, 14, look, range), base);
+  EXPECT_TRUE(IsPictureOf(base, 60, 14, look, range));
+  EXPECT_FALSE(IsPictureOf(base, 61, 14, look, range));
+  EXPECT_FALSE(IsPictureOf(base, 60, 13, look, range));
+  const auto changed = [&](auto change) {
+    TProgressLook other = look;
+    change(other);
+    EXPECT_EQ(IsPictureOf(base, 60, 14, other, range), ProgressPictureKey(60, 14, other, range) == base);
+    return ProgressPictureKey(60, 14, other, range) != base;
+  };
+  EXPECT_TRUE(changed([](TProgressLook& l) { l.Font.Color = clLime; }));
+  EXPECT_TRUE(changed([](TProgressLook& l) { l.Font.Name = "Arial"; }));
+  EXPECT_TRUE(changed([](TProgressLook& l) { l.InfoText = "x"; }));
+  EXPECT_TRUE(changed([](TProgressLook& l) { l.ShowPercentage = false; }));
+  EXPECT_TRUE(changed([](TProgressLook& l) { l.Style = psRaised; }));
+  EXPECT_TRUE(changed([](TProgressLook& l) { l.Shape = psFrame; }));
+  EXPECT_TRUE(changed([](TProgressLook& l) { l.BorderWidth = 1; }));
+  EXPECT_TRUE(changed([](TProgressLook& l) { l.ColorDone = clLime; }));
+  EXPECT_TRUE(changed([](TProgressLook& l) { l.ColorToDo = clLime; }));
+  // A system colour and its RGB value paint the same.
+  TProgressLook system = look;
+  system.ColorToDo = clBtnFace;
+  const TProgressPictureKey systemKey = ProgressPictureKey(60, 14, system, range);
+  system.ColorToDo = ColorToRGB(clBtnFace);
+  EXPECT_TRUE(IsPictureOf(systemKey, 60, 14, system, range));
+
   // Without the percentage the text and its font do not matter.
-  other = look;
-  other.ShowPercentage = false;
-  TProgressLook otherFont = other;
-  otherFont.InfoText = "x";
-  otherFont.Font.Size = 30;
-  EXPECT_EQ(ProgressPictureKey(60, 14, other, range), ProgressPictureKey(60, 14, otherFont, range));
+  TProgressLook plain = look;
+  plain.ShowPercentage = false;
+  const TProgressPictureKey plainKey = ProgressPictureKey(60, 14, plain, range);
+  plain.InfoText = "x";
+  plain.Font.Size = 30;
+  EXPECT_EQ(ProgressPictureKey(60, 14, plain, range), plainKey);
+  EXPECT_TRUE(IsPictureOf(plainKey, 60, 14, plain, range));
+  range.SetPosition(range.Position() - 1);  // the same done width on 60 pixels
+  EXPECT_TRUE(IsPictureOf(plainKey, 60, 14, plain, range));
 }
 
 TEST(ProgressBarFrameColor, ShadesAreClampedPerChannel) {
