@@ -14,7 +14,7 @@ struct Rect64 {
 };
 
 int Clamp(int64_t v) {
-  constexpr int64_t kLimit = int64_t{1} << 30;
+  constexpr int64_t kLimit = int64_t{1} << 26;
   return static_cast<int>(std::clamp(v, -kLimit, kLimit));
 }
 

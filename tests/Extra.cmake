@@ -27,6 +27,11 @@ if(WIN32)
   add_dependencies(win_tests RegistrationMarker)
 endif()
 
+# A bitmap resource for the tests of the program's bitmap resources.
+if(WIN32)
+  target_sources(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/data/graphics/TestBitmaps.rc)
+endif()
+
 # The progress bar's completion estimate in the user's locale: month names,
 # time separator and code page of a Polish and an English locale.
 if(WIN32)

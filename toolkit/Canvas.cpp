@@ -19,13 +19,30 @@ int TFont::PixelHeight() const {
 
 namespace {
 
-// Target index d of a run of D pixels takes source index floor(d * S / D); -1
-// marks a source index outside the source bitmap.
-std::vector<int> SourceIndexes(int destStart, int clipStart, int clipEnd, int destLength,
-                               int sourceStart, int sourceLength, int sourceLimit) {
+// The source index of target index d of a run of D pixels copied from a run
+// of S, as the window system's no-blend stretching picks it.  Growing: the
+// source pixel under the centre of the target pixel, a centre on a boundary
+// going to the lower pixel.  Shrinking: the source pixels fall into groups,
+// each source pixel to the target pixel under its own centre (boundaries
+// again to the lower one); a column keeps the last pixel of its group, a row
+// the first, except that a single column shrunk from S columns shows column
+// S - 2 (GDI leaves the last column out there).  The same size maps every
+// pixel to itself.
+int64_t StretchSource(int64_t d, int64_t S, int64_t D, bool lastOfGroup) {
+  if (D >= S) return ((2 * d + 1) * S - 1) / (2 * D);
+  if (lastOfGroup && D == 1) return S - 2;
+  if (lastOfGroup) return (2 * (d + 1) * S + D) / (2 * D) - 1;
+  return (2 * d * S + D) / (2 * D);
+}
+
+// The source indexes of the target indexes clipStart .. clipEnd - 1; -1 marks
+// a source index outside the source bitmap.
+std::vector<int> SourceIndexes(int destStart, int clipStart, int clipEnd, int64_t destLength,
+                               int sourceStart, int64_t sourceLength, int sourceLimit, bool lastOfGroup) {
   std::vector<int> map(static_cast<size_t>(clipEnd - clipStart));
   for (int d = clipStart; d < clipEnd; ++d) {
-    const int64_t s = sourceStart + (int64_t{d - destStart} * sourceLength) / destLength;
+    const int64_t s = sourceStart + StretchSource(int64_t{d} - destStart, sourceLength, destLength,
+                                                  lastOfGroup);
     map[d - clipStart] = (s >= 0 && s < sourceLimit) ? static_cast<int>(s) : -1;
   }
   return map;
@@ -35,6 +52,14 @@ std::vector<int> SourceIndexes(int destStart, int clipStart, int clipEnd, int de
 void Blit(TBitmap& target, const TRect& dest, const TBitmap& source, const TRect& sourceRect,
           std::optional<TPixel> seeThrough) {
   if (dest.IsEmpty() || sourceRect.IsEmpty() || source.Empty()) return;
+  // Rectangles beyond the window system's coordinate space (2^27) draw
+  // nothing; within it the arithmetic below cannot overflow.
+  constexpr int64_t kLimit = int64_t{1} << 27;
+  for (int64_t v : {int64_t{dest.Left}, int64_t{dest.Top}, int64_t{dest.Right}, int64_t{dest.Bottom},
+                    int64_t{sourceRect.Left}, int64_t{sourceRect.Top}, int64_t{sourceRect.Right},
+                    int64_t{sourceRect.Bottom}}) {
+    if (v < -kLimit || v > kLimit) return;
+  }
   const TRect clip = Intersect(dest, target.ClientRect());
   if (clip.IsEmpty()) return;
 
@@ -47,7 +72,7 @@ void Blit(TBitmap& target, const TRect& dest, const TBitmap& source, const TRect
   }
 
   const std::vector<int> rows = SourceIndexes(dest.Top, clip.Top, clip.Bottom, dest.Height(),
-                                              sourceRect.Top, sourceRect.Height(), from->Height());
+                                              sourceRect.Top, sourceRect.Height(), from->Height(), false);
   // At the same width the columns that lie in the source form one stretch,
   // copied as a block; otherwise each column has its own source column.
   const bool sameWidth = dest.Width() == sourceRect.Width() && !seeThrough;
@@ -60,7 +85,7 @@ void Blit(TBitmap& target, const TRect& dest, const TBitmap& source, const TRect
     last = static_cast<int>(std::clamp<int64_t>(from->Width() - shift - clip.Left, first, last));
   } else {
     columns = SourceIndexes(dest.Left, clip.Left, clip.Right, dest.Width(), sourceRect.Left,
-                            sourceRect.Width(), from->Width());
+                            sourceRect.Width(), from->Width(), true);
     while (first < last && columns[first] < 0) ++first;
     while (last > first && columns[last - 1] < 0) --last;
   }

@@ -2,9 +2,13 @@
 // TCanvas: the drawing surface of a TBitmap (each bitmap owns one, reached
 // through TBitmap::Canvas()).  Every operation is clipped to the bitmap.
 //
-// Scaling follows the no-blend stretching rule of the window system: whole
-// rows and columns are dropped or repeated, never mixed.  Target pixel d of a
-// run of D pixels takes source pixel floor(d * S / D) of a run of S pixels.
+// Scaling follows the no-blend stretching of the window system (StretchBlt
+// in COLORONCOLOR mode): whole rows and columns are dropped or repeated,
+// never mixed.  Growing, a target pixel takes the source pixel under its
+// centre (a centre on a boundary takes the lower pixel).  Shrinking, each
+// source pixel belongs to the target pixel under its centre; a target column
+// shows the last column of its group (one column shrunk from S shows column
+// S - 2), a target row the first row.
 // Source pixels outside the source bitmap leave their target pixels unchanged;
 // rectangles that are empty or inverted draw nothing.
 //
@@ -18,6 +22,12 @@
 
 #include "toolkit/Color.h"
 #include "toolkit/Geometry.h"
+
+// <windows.h> defines TextOut as a macro for TextOutA; the class is declared
+// with the macro out of the way, so it is the same class everywhere, and
+// carries a TextOutA that forwards, for files where the macro is active.
+#pragma push_macro("TextOut")
+#undef TextOut
 
 namespace nuvex {
 
@@ -88,6 +98,7 @@ class TCanvas {
   // With a solid brush the text's cell is first filled with the brush colour;
   // with bsClear only the glyphs are painted.
   void TextOut(int x, int y, std::string_view text);
+  void TextOutA(int x, int y, std::string_view text) { TextOut(x, y, text); }
   TSize TextExtent(std::string_view text) const;
   int TextWidth(std::string_view text) const { return TextExtent(text).cx; }
   int TextHeight(std::string_view text) const { return TextExtent(text).cy; }
@@ -99,3 +110,5 @@ class TCanvas {
 };
 
 }  // namespace nuvex
+
+#pragma pop_macro("TextOut")

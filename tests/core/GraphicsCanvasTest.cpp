@@ -93,22 +93,36 @@ TEST(GraphicsCanvas, FillRectClipsAndHonoursClearBrush) {
   EXPECT_EQ(b.Canvas().Pixel(3, 0), ColorToRGB(clBtnShadow));
 }
 
-// Target pixel d of a run of D takes source pixel floor(d * S / D).
+// No-blend stretching as StretchBlt does it (the values were read from GDI).
 TEST(GraphicsCanvas, StretchingRepeatsAndDropsWholeColumnsAndRows) {
   const TBitmap source = CoordPicture(3, 5);
   TBitmap wide(5, 2);
   wide.Canvas().CopyRect(wide.ClientRect(), source, {0, 0, 3, 5});
-  const int columns[5] = {0, 0, 1, 1, 2};  // 3 onto 5
-  const int rows[2] = {0, 2};              // 5 onto 2
+  const int columns[5] = {0, 0, 1, 2, 2};  // 3 onto 5: the pixel under each centre
+  const int rows[2] = {0, 3};              // 5 onto 2: the first row of each group
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 5; ++x)
       EXPECT_EQ(wide.Canvas().Pixel(x, y), CoordColor(columns[x], rows[y])) << x << "," << y;
 
+  // 5 onto 3 across: the last column of each group.
   TBitmap narrow(3, 1);
   narrow.Canvas().CopyRect(narrow.ClientRect(), CoordPicture(5, 1), {0, 0, 5, 1});
-  EXPECT_EQ(narrow.Canvas().Pixel(0, 0), CoordColor(0, 0));
-  EXPECT_EQ(narrow.Canvas().Pixel(1, 0), CoordColor(1, 0));
-  EXPECT_EQ(narrow.Canvas().Pixel(2, 0), CoordColor(3, 0));
+  EXPECT_EQ(narrow.Canvas().Pixel(0, 0), CoordColor(1, 0));
+  EXPECT_EQ(narrow.Canvas().Pixel(1, 0), CoordColor(2, 0));
+  EXPECT_EQ(narrow.Canvas().Pixel(2, 0), CoordColor(4, 0));
+  // Shrunk to a single pixel: the next-to-last column, the first row.
+  TBitmap one(1, 1);
+  one.Canvas().CopyRect(one.ClientRect(), CoordPicture(7, 7), {0, 0, 7, 7});
+  EXPECT_EQ(one.Canvas().Pixel(0, 0), CoordColor(5, 0));
+  // A centre exactly on a boundary takes the lower pixel: 4 onto 6.
+  TBitmap ties(6, 1);
+  ties.Canvas().CopyRect(ties.ClientRect(), CoordPicture(4, 1), {0, 0, 4, 1});
+  const int tieColumns[6] = {0, 0, 1, 2, 2, 3};
+  for (int x = 0; x < 6; ++x) EXPECT_EQ(ties.Canvas().Pixel(x, 0), CoordColor(tieColumns[x], 0)) << x;
+  // Whole multiples repeat evenly.
+  TBitmap triple(9, 1);
+  triple.Canvas().CopyRect(triple.ClientRect(), CoordPicture(3, 1), {0, 0, 3, 1});
+  for (int x = 0; x < 9; ++x) EXPECT_EQ(triple.Canvas().Pixel(x, 0), CoordColor(x / 3, 0)) << x;
 }
 
 TEST(GraphicsCanvas, CopyRectClipsTargetAndSkipsPixelsOutsideSource) {

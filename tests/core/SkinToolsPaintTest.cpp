@@ -78,9 +78,10 @@ TEST(SkinToolsPaint, NoMarginsScaleTheWholeImage) {
   const TBitmap strip = CoordPicture(8, 6);
   TBitmap dest;
   PaintBitmap(strip, dest, 0, 0, 0, 0, 4, 12, spNone, 1, 1, iaStretched);
+  const int columns[12] = {0, 0, 1, 2, 2, 3, 4, 4, 5, 6, 6, 7};  // 8 onto 12
+  const int rows[4] = {0, 2, 3, 5};                              // 6 onto 4
   for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 12; ++x)
-      ASSERT_EQ(dest.Canvas().Pixel(x, y), CoordColor(x * 8 / 12, y * 6 / 4));
+    for (int x = 0; x < 12; ++x) ASSERT_EQ(dest.Canvas().Pixel(x, y), CoordColor(columns[x], rows[y]));
 }
 
 TEST(SkinToolsPaint, TiledWithoutMarginsClipsTheLastTiles) {
@@ -173,9 +174,10 @@ TEST(SkinToolsPaint, TopStretchTakesABandAsHighAsTheTargetLessItsBottomMargin) {
   // Interior (0, 4, 10, 20) of the 10 x 20 state image 1; target 10 x 14;
   // the band is rows 4 .. 4 + (14 - 0) of the strip, scaled onto rows 4 .. 14.
   ASSERT_TRUE(PaintBitmap(strip, dest, 0, 4, 0, 0, 14, 10, spHorizontal, 1, 2, iaTopStretch));
-  for (int y = 4; y < 14; ++y) EXPECT_EQ(dest.Canvas().Pixel(3, y), CoordColor(3, 4 + (y - 4) * 14 / 10));
-  // Rows of the strip below the state image are read too (they belong to image 2).
-  EXPECT_EQ(dest.Canvas().Pixel(3, 13), CoordColor(3, 16));
+  const int rows[10] = {0, 1, 3, 4, 6, 7, 8, 10, 11, 13};  // 14 band rows onto 10
+  for (int y = 4; y < 14; ++y) EXPECT_EQ(dest.Canvas().Pixel(3, y), CoordColor(3, 4 + rows[y - 4])) << y;
+  // The last rows come from below the state image (they belong to image 2).
+  EXPECT_EQ(dest.Canvas().Pixel(3, 13), CoordColor(3, 17));
 }
 
 TEST(SkinToolsPaint, TheSourceMayBeTheTarget) {
