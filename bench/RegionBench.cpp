@@ -3,6 +3,7 @@
 // Prints milliseconds per picture; on Windows (or wine) both ways, elsewhere
 // only the portable part.
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <random>
 
@@ -54,7 +55,15 @@ void Measure(const char* name, const TBitmap& picture) {
   gdi::UniqueRegion fast;
   for (int i = 0; i < repeats; ++i) fast = gdi::CreateRegionHandle(*GetNewRegion(&picture));
   const double quick = Ms(Clock::now() - start) / repeats;
-  std::printf("  GetNewRegion + ExtCreateRegion      %10.3f ms\n", quick);
+  std::printf("  GetNewRegion + HRGN (pieces of %4zu) %10.3f ms\n", gdi::kRegionRectsPerCall, quick);
+  for (size_t pieces : {16, 64, 128, 512, 2048}) {
+    start = Clock::now();
+    for (int i = 0; i < repeats; ++i) gdi::CreateRegionHandle(*GetNewRegion(&picture), pieces);
+    std::printf("  GetNewRegion + HRGN (pieces of %4zu) %10.3f ms\n", pieces, Ms(Clock::now() - start) / repeats);
+  }
+  start = Clock::now();
+  gdi::UniqueRegion single = gdi::CreateRegionHandle(*GetNewRegion(&picture), SIZE_MAX);
+  std::printf("  GetNewRegion + one ExtCreateRegion  %10.3f ms\n", Ms(Clock::now() - start));
 
   // The naive way, once: it is slow enough.
   gdi::DibSection dib(picture);
@@ -76,7 +85,7 @@ void Measure(const char* name, const TBitmap& picture) {
   const double naive = Ms(Clock::now() - start);
   std::printf("  GetPixel + CombineRgn per run       %10.3f ms\n", naive);
   std::printf("  speed-up                            %10.1f x   (same region: %s)\n", naive / quick,
-              EqualRgn(slow.Get(), fast.Get()) ? "yes" : "NO");
+              EqualRgn(slow.Get(), fast.Get()) && EqualRgn(slow.Get(), single.Get()) ? "yes" : "NO");
 #endif
 }
 

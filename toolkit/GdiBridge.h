@@ -124,9 +124,15 @@ class DibSection {
 // Paints the picture at (x, y) on a device context (a window's, when painting).
 void DrawBitmap(HDC dc, int x, int y, const TBitmap& picture);
 
-// The region as one HRGN, made by a single ExtCreateRegion call.  Raises
-// Error when the window system refuses it.
-UniqueRegion CreateRegionHandle(const TRegion& region);
+// The region as one HRGN.  Up to maxRectsPerCall rectangles it is a single
+// ExtCreateRegion call.  Larger regions are made in pieces of that many
+// rectangles (consecutive bands), which are joined pairwise, neighbour with
+// neighbour, by CombineRgn: ExtCreateRegion adds its rectangles one by one
+// (time grows with the square of their number under wine, and old Windows
+// refuses a few thousand), while joining two banded regions costs their size.
+// Raises Error when the window system refuses a region.
+inline constexpr size_t kRegionRectsPerCall = 32;
+UniqueRegion CreateRegionHandle(const TRegion& region, size_t maxRectsPerCall = kRegionRectsPerCall);
 // The pixels of an HRGN as a TRegion (through GetRegionData).
 TRegion RegionFromHandle(HRGN region);
 

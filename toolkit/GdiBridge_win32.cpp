@@ -79,25 +79,62 @@ void DrawBitmap(HDC dc, int x, int y, const TBitmap& picture) {
                     picture.Bits(), &info, DIB_RGB_COLORS);
 }
 
-UniqueRegion CreateRegionHandle(const TRegion& region) {
-  const std::vector<TRect>& rects = region.Rects();
-  // RGNDATA: the header, then the rectangles; RECT and TRect share a layout
-  // of four ints, but each is written field by field all the same.
-  std::vector<unsigned char> buffer(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
+namespace {
+
+// One ExtCreateRegion call for rects [first, last).
+UniqueRegion RegionOfRects(const std::vector<TRect>& rects, size_t first, size_t last) {
+  // RGNDATA: the header, then the rectangles.
+  const size_t count = last - first;
+  std::vector<unsigned char> buffer(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
   auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
   data->rdh.dwSize = sizeof(RGNDATAHEADER);
   data->rdh.iType = RDH_RECTANGLES;
-  data->rdh.nCount = static_cast<DWORD>(rects.size());
-  data->rdh.nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
-  const TRect bounds = region.Bounds();
-  data->rdh.rcBound = {bounds.Left, bounds.Top, bounds.Right, bounds.Bottom};
+  data->rdh.nCount = static_cast<DWORD>(count);
+  data->rdh.nRgnSize = static_cast<DWORD>(count * sizeof(RECT));
+  RECT bounds{0, 0, 0, 0};
   auto* out = reinterpret_cast<RECT*>(buffer.data() + sizeof(RGNDATAHEADER));
-  for (size_t i = 0; i < rects.size(); ++i) {
-    out[i] = {rects[i].Left, rects[i].Top, rects[i].Right, rects[i].Bottom};
+  for (size_t i = 0; i < count; ++i) {
+    const TRect& r = rects[first + i];
+    out[i] = {r.Left, r.Top, r.Right, r.Bottom};
+    if (i == 0) {
+      bounds = out[i];
+    } else {
+      bounds.left = std::min(bounds.left, out[i].left);
+      bounds.right = std::max(bounds.right, out[i].right);
+      bounds.bottom = std::max(bounds.bottom, out[i].bottom);
+    }
   }
+  data->rdh.rcBound = bounds;
   HRGN handle = ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data);
   if (!handle) throw Error("ExtCreateRegion failed");
   return UniqueRegion(handle);
+}
+
+}  // namespace
+
+UniqueRegion CreateRegionHandle(const TRegion& region, size_t maxRectsPerCall) {
+  const std::vector<TRect>& rects = region.Rects();
+  if (maxRectsPerCall == 0) maxRectsPerCall = 1;
+  if (rects.size() <= maxRectsPerCall) return RegionOfRects(rects, 0, rects.size());
+
+  std::vector<UniqueRegion> pieces;
+  for (size_t first = 0; first < rects.size(); first += maxRectsPerCall) {
+    pieces.push_back(RegionOfRects(rects, first, std::min(rects.size(), first + maxRectsPerCall)));
+  }
+  // Join neighbours pairwise until one is left, so every rectangle takes part
+  // in only a logarithmic number of joins.
+  while (pieces.size() > 1) {
+    std::vector<UniqueRegion> joined;
+    for (size_t i = 0; i + 1 < pieces.size(); i += 2) {
+      if (CombineRgn(pieces[i].Get(), pieces[i].Get(), pieces[i + 1].Get(), RGN_OR) == ERROR) {
+        throw Error("CombineRgn failed");
+      }
+      joined.push_back(std::move(pieces[i]));
+    }
+    if (pieces.size() % 2) joined.push_back(std::move(pieces.back()));
+    pieces = std::move(joined);
+  }
+  return std::move(pieces.front());
 }
 
 TRegion RegionFromHandle(HRGN handle) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
 
 #include "skin/Regions.h"
@@ -129,8 +130,14 @@ TEST(GraphicsGdi, EmptyAndLargeRegionsConvert) {
     for (int x = 0; x < 300; ++x)
       if ((x / 2 + y / 3) % 2) board.Canvas().SetPixel(x, y, KeyColour);
   const TRegion shape = *GetNewRegion(&board);
+  ASSERT_GT(shape.RectCount(), 1000u);
   gdi::UniqueRegion handle = gdi::CreateRegionHandle(shape);
   EXPECT_EQ(gdi::RegionFromHandle(handle.Get()), shape);
+  // In one call, and in pieces of every odd size: the same region.
+  for (size_t pieces : {size_t(1), size_t(3), size_t(1000), SIZE_MAX}) {
+    gdi::UniqueRegion other = gdi::CreateRegionHandle(shape, pieces);
+    EXPECT_TRUE(EqualRgn(other.Get(), handle.Get())) << pieces;
+  }
   // The same as one CombineRgn per run.
   gdi::UniqueRegion slow(CreateRectRgn(0, 0, 0, 0));
   for (const TRect& r : shape.Rects()) {
