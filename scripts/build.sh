@@ -12,7 +12,7 @@ dir=${2:-$root/build/$config}
 args=(-G Ninja -DNUVEX_TEST_TAG="$config")
 case "$config" in
   native) args+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
-  asan)   args+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUVEX_SANITIZE=ON) ;;
+  asan)   args+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUVEX_SANITIZE=ON -DNUVEX_BENCHMARKS=OFF) ;;
   win64)  args+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake") ;;
   win32)  args+=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DNUVEX_RELEASE_ONLY=ON) ;;
   *) echo "build.sh: unknown configuration '$config'" >&2; exit 2 ;;
