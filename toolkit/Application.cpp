@@ -30,16 +30,12 @@ TApplication::~TApplication() = default;
 
 void TApplication::Run() {
   terminated_ = false;
-  while (!terminated_) {
-    if (!CurrentWindowBackend().HandleMessage()) terminated_ = true;
-  }
+  while (!terminated_) HandleMessage();
 }
 
-void TApplication::Terminate() {
-  if (terminated_) return;
-  terminated_ = true;
-  CurrentWindowBackend().PostQuit();
-}
+// The loop ends when the quit request comes out of the queue, so none is
+// left behind in it.
+void TApplication::Terminate() { CurrentWindowBackend().PostQuit(); }
 
 void TApplication::ProcessMessages() { CurrentWindowBackend().ProcessMessages(); }
 

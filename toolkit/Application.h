@@ -19,9 +19,11 @@ class TApplication : public TComponent {
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& value) { title_ = value; }
 
-  // Runs the message loop until Terminate (or a quit request) ends it.
+  // Runs the message loop until the quit request that Terminate posts (or
+  // any other) comes out of the queue.
   void Run();
   void Terminate();
+  // The quit request came.
   bool Terminated() const { return terminated_; }
   // Handles every waiting message, then returns.
   void ProcessMessages();

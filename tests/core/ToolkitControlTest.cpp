@@ -354,6 +354,22 @@ TEST_F(ToolkitControl, AnErrorInAHandlerEndsInTheApplicationsReport) {
   EXPECT_EQ(backend.MessageBoxes().size(), 1u);
 }
 
+TEST_F(ToolkitControl, TheMessageLoopPaintsAndEndsOnTheQuitRequest) {
+  Frame& frame = TComponent::Create<Frame>(*form, clRed);
+  frame.SetParent(form.get());
+  frame.SetBounds(30, 30, 10, 10);
+  // Headless, the loop ends once nothing is left to do, having painted.
+  Application().Run();
+  EXPECT_EQ(Px(THeadlessBackend::WindowOf(*form).Picture(), 30, 30), clRed);
+  // The quit request comes before any paint, as in the window system.
+  frame.SetLeft(50);
+  Application().Terminate();
+  Application().Run();
+  EXPECT_TRUE(Application().Terminated());
+  EXPECT_FALSE(backend.QuitRequested());  // used up
+  EXPECT_EQ(Px(THeadlessBackend::WindowOf(*form).Picture(), 50, 30), ColorToRGB(clSilver));
+}
+
 TEST_F(ToolkitControl, DestroyingAParentLetsItsChildrenGo) {
   auto outer = std::make_unique<Panel>(nullptr);
   outer->SetParent(form.get());
