@@ -76,6 +76,7 @@ std::string ReadWholeFile(const std::string& path) {
   try {
     if (!FileExists(path)) return bytes;
     FileStream stream = FileStream::OpenRead(path);
+    if (stream.Size() > static_cast<int64_t>(kProfileFileLimit)) return bytes;
     char buffer[1 << 14];
     for (;;) {
       const size_t got = stream.Read(buffer, sizeof buffer);

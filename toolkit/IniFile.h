@@ -5,8 +5,9 @@
 //
 // How a file is read:
 // - The whole file is read once, when the reader is created; the reader sees
-//   the file as it was then.  A missing or unreadable file reads as empty, so
-//   every lookup gives its default.  Creation never fails.
+//   the file as it was then.  A missing or unreadable file, and one larger
+//   than kProfileFileLimit, reads as empty, so every lookup gives its default.
+//   Creation never fails.
 // - A file starting with the UTF-8 byte order mark has the mark skipped; the
 //   rest is taken byte for byte.  A file starting with a UTF-16 byte order mark
 //   (either byte order) is UTF-16: each character below 128 becomes its byte,
@@ -52,6 +53,8 @@ namespace nuvex {
 // The longest value a lookup returns: the Windows reader's buffer of 2048
 // characters less the terminating zero.
 inline constexpr size_t kProfileValueLimit = 2047;
+// Files above this size are not read at all (no profile file is that large).
+inline constexpr size_t kProfileFileLimit = size_t{64} << 20;
 
 // The parsed content of one profile file.
 struct TProfileEntry {

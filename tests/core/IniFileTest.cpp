@@ -1,6 +1,7 @@
 // The INI reader: file syntax, lookups and the integer rule.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "tests/support/TestSupport.h"
@@ -148,6 +149,11 @@ TEST(IniFile, ReaderOverAFile) {
   EXPECT_EQ(missing.ReadString("S", "I", "d"), "d");
   const TIniFile folder(tmp.Path());
   EXPECT_EQ(folder.ReadString("S", "I", "d"), "d");
+
+  // A file beyond the size limit is not read (sparse, so the test stays cheap).
+  test::WriteAll(tmp / "huge.ini", "[S]\nI=1\n");
+  std::filesystem::resize_file(tmp / "huge.ini", kProfileFileLimit + 1);
+  EXPECT_EQ(TIniFile(tmp / "huge.ini").ReadInteger("S", "I", 7), 7);
 }
 
 }  // namespace
