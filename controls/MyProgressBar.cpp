@@ -122,7 +122,7 @@ void TMyProgressBar::Changed() {
 void TMyProgressBar::Paint() {
   if (IsLoading() || IsDestroying()) return;
   const TRect area = ClientRect();
-  PaintProgressPicture(offscreen_, area.Width(), area.Height(), look_, range_);
+  painter_.Paint(offscreen_, area.Width(), area.Height(), look_, range_);
   TCanvas& canvas = Canvas();
   canvas.Brush.Style = bsSolid;
   canvas.CopyRect(area, offscreen_, area);

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "controls/DateTime.h"
+#include "controls/ProgressPainter.h"
 #include "controls/ProgressPicture.h"
 #include "controls/ProgressRange.h"
 #include "toolkit/Bitmap.h"
@@ -101,6 +102,7 @@ class TMyProgressBar : public TGraphicControl {
   void UpdateEstimate();
 
   TBitmap offscreen_;
+  TProgressPainter painter_;
   TProgressLook look_;
   TFrameColors frame_;
   TProgressRange range_;

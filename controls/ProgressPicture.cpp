@@ -22,7 +22,9 @@ void Line(TCanvas& canvas, int x1, int y1, int x2, int y2, TColor color) {
   canvas.LineTo(x2, y2);
 }
 
-void PaintFrame(TCanvas& canvas, TProgressShape shape, int w, int h, const TBevelColors& colors) {
+}  // namespace
+
+void PaintProgressFrame(TCanvas& canvas, TProgressShape shape, int w, int h, const TBevelColors& colors) {
   const TColor first = colors.First;
   const TColor second = colors.Second;
   switch (shape) {
@@ -53,8 +55,6 @@ void PaintFrame(TCanvas& canvas, TProgressShape shape, int w, int h, const TBeve
       break;
   }
 }
-
-}  // namespace
 
 TBevelColors BevelColors(TProgressStyle style) {
   if (style == psRaised) return {clBtnHighlight, clBtnShadow};
@@ -87,7 +87,7 @@ void PaintProgressPicture(TBitmap& bitmap, int width, int height, const TProgres
   }
 
   canvas.Pen.Width = 1;
-  PaintFrame(canvas, look.Shape, width, height, BevelColors(look.Style));
+  PaintProgressFrame(canvas, look.Shape, width, height, BevelColors(look.Style));
 }
 
 TProgressPictureKey ProgressPictureKey(int width, int height, const TProgressLook& look,

@@ -44,9 +44,14 @@ struct TBevelColors {
 };
 TBevelColors BevelColors(TProgressStyle style);
 
-// Sizes bitmap to width x height and paints the bar on it.
+// Sizes bitmap to width x height and paints the bar on it: fill, done block,
+// text, frame, each drawn in turn.  (TProgressPainter gives the same pixels
+// with less work per paint.)
 void PaintProgressPicture(TBitmap& bitmap, int width, int height, const TProgressLook& look,
                           const TProgressRange& range);
+
+// The one-pixel frame of shape over a width x height bar.
+void PaintProgressFrame(TCanvas& canvas, TProgressShape shape, int width, int height, const TBevelColors& colors);
 
 // What decides the pixels of a picture, with every colour resolved to RGB:
 // two pictures with equal keys are equal.

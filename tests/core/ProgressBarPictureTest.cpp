@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "GraphicsTestUtil.h"
+#include "controls/ProgressPainter.h"
 #include "controls/ProgressPicture.h"
 #include "toolkit/TextRenderer.h"
 
@@ -283,6 +285,66 @@ TEST(ProgressBarFrameColor, ShadesAreClampedPerChannel) {
                                    std::min(ColorBlue(face) + 48, 255)));
   EXPECT_EQ(frame.Dark, MakeColor(std::max(ColorRed(face) - 48, 0), std::max(ColorGreen(face) - 48, 0),
                                   std::max(ColorBlue(face) - 48, 0)));
+}
+
+}  // namespace
+}  // namespace nuvex
+
+namespace nuvex {
+namespace {
+
+// The painter that keeps its text layers gives the pixels of the plain
+// painter, whatever changes between two paints.
+TEST(ProgressBarPainter, SameAsThePlainPainterOverEveryPosition) {
+  THeadlessTextRenderer headless;
+  ScopedTextRenderer useHeadless(headless);
+  TProgressLook look;
+  look.ColorDone = clRed;
+  look.ColorToDo = clNavy;
+  look.Font.Color = clYellow;
+  TProgressPainter painter;
+  TBitmap cached, plain;
+  int paints = 0;
+  const auto sweep = [&](int width, int height, int maximum) {
+    TProgressRange range;
+    range.SetMax(maximum);
+    for (int p = 0; p <= maximum; ++p) {
+      range.SetPosition(p);
+      painter.Paint(cached, width, height, look, range);
+      PaintProgressPicture(plain, width, height, look, range);
+      ++paints;
+      ASSERT_EQ(test::PixelsOf(cached), test::PixelsOf(plain)) << width << "x" << height << " at " << p;
+    }
+  };
+  sweep(225, 18, 450);
+  EXPECT_LT(painter.LayersDrawn(), 140);  // about one per percent, not one per paint
+  look.BorderWidth = 3;
+  look.Shape = psFrame;
+  sweep(225, 18, 300);
+  look.InfoText = "Copying files";  // wider than the bar
+  look.Font.Size = 14;
+  look.Style = psRaised;
+  sweep(40, 30, 120);
+  look.ColorDone = clBtnShadow;  // a new background redraws its layer
+  look.ColorToDo = clLime;
+  sweep(40, 30, 40);
+  look.ShowPercentage = false;
+  sweep(30, 6, 30);
+  look.ShowPercentage = true;
+  look.BorderWidth = 0;
+  sweep(100, 20, 100);
+
+  // Another renderer draws other glyphs: the layers are drawn again.
+  struct WideRenderer : THeadlessTextRenderer {
+    TSize Measure(const TFont& font, std::string_view text) override {
+      TSize size = THeadlessTextRenderer::Measure(font, text);
+      size.cx += 6;
+      return size;
+    }
+  } wide;
+  ScopedTextRenderer useWide(wide);
+  sweep(100, 20, 100);
+  EXPECT_GT(paints, 1000);
 }
 
 }  // namespace

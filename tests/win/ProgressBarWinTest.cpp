@@ -13,9 +13,11 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "controls/MulDiv.h"
 #include "controls/MyProgressBar.h"
+#include "controls/ProgressPainter.h"
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
 #include "toolkit/GdiBridge.h"
@@ -99,6 +101,37 @@ TEST(ProgressBarWin, RepaintsAtOnceWhileNoMessagesAreHandled) {
   }
   bar.SetPosition(500);
   EXPECT_EQ(Differences(ReadBack(window, bar.BoundsRect()), Expected(bar)), 0);
+}
+
+// The painter that keeps its text layers against the plain one, with GDI
+// text: antialiased, bold, italic (overhanging its cell), wider than the bar.
+TEST(ProgressBarWin, KeptTextLayersGiveTheSamePixelsWithGdiText) {
+  TProgressPainter painter;
+  TBitmap cached, plain;
+  TProgressLook look;
+  look.ColorDone = clRed;
+  look.ColorToDo = clNavy;
+  look.Shape = psFrame;
+  const TFont fonts[] = {{"MS Sans Serif", 8, clYellow, 0},
+                         {"Arial", 11, clWhite, fsBold | fsItalic},
+                         {"Times New Roman", 14, clBtnText, fsItalic | fsUnderline}};
+  for (const TFont& font : fonts) {
+    look.Font = font;
+    for (int border : {0, 2}) {
+      look.BorderWidth = static_cast<uint8_t>(border);
+      for (const auto& [width, height, info] : {std::tuple{225, 18, ""}, std::tuple{60, 24, "Copying"}}) {
+        look.InfoText = info;
+        TProgressRange range;
+        range.SetMax(3 * width);
+        for (int p = 0; p <= range.Max(); ++p) {
+          range.SetPosition(p);
+          painter.Paint(cached, width, height, look, range);
+          PaintProgressPicture(plain, width, height, look, range);
+          ASSERT_EQ(Differences(cached, plain), 0) << font.Name << " " << width << " border " << border << " at " << p;
+        }
+      }
+    }
+  }
 }
 
 TEST(ProgressBarWin, TheRealClocksStartTheTiming) {
