@@ -3,7 +3,9 @@
 // records its bounds, visibility, enabled state, text, region, the
 // invalidations it got, whether it holds the capture, and the picture of its
 // client area as last painted; it takes simulated input at screen points.
-// Text is measured by the graphics core's text renderer (headless natively).
+// While a headless backend lives, canvases measure and draw text with the
+// graphics core's headless renderer (a deterministic block font), so sizes
+// that follow a text are the same on every platform.
 //
 // Pending paints run in ProcessMessages (or Update); PaintNow and a region
 // set with redraw paint at once.  Input goes, as in the window system, to
@@ -18,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/TextRenderer.h"
 #include "toolkit/WindowBackend.h"
 
 namespace nuvex {
@@ -143,6 +146,8 @@ class THeadlessBackend final : public TWindowBackend {
   void UpdateHover();
   TShiftState HeldButtons() const;
 
+  THeadlessTextRenderer text_;
+  ScopedTextRenderer textScope_{text_};
   std::vector<THeadlessWindow*> windows_;  // in creation order; later ones lie above
   THeadlessWindow* capture_ = nullptr;
   THeadlessWindow* focus_ = nullptr;

@@ -226,6 +226,14 @@ TWinControl* TWinControl::KeyPreviewer() {
   return nullptr;
 }
 
+void TWinControl::FocusChanged(bool focused) {
+  if (focused) {
+    OnEnter(this);
+  } else {
+    OnExit(this);
+  }
+}
+
 void TWinControl::KeyDown(uint16_t& key, TShiftState shift) { OnKeyDown(this, key, shift); }
 void TWinControl::KeyUp(uint16_t& key, TShiftState shift) { OnKeyUp(this, key, shift); }
 

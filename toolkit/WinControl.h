@@ -84,6 +84,8 @@ class TWinControl : public TControl, private TWindowSink {
 
   TKeyEventHandler OnKeyDown;
   TKeyEventHandler OnKeyUp;
+  TNotifyEvent OnEnter;  // the window got the keyboard focus
+  TNotifyEvent OnExit;   // and lost it
 
  protected:
   // The window's kind, class and style; the base makes a child without a
@@ -100,7 +102,8 @@ class TWinControl : public TControl, private TWindowSink {
   virtual void CloseRequested() {}
   // A notification of the native control behind this window.
   virtual void Command(int notifyCode) { (void)notifyCode; }
-  virtual void FocusChanged(bool focused) { (void)focused; }
+  // The base fires OnEnter or OnExit.
+  virtual void FocusChanged(bool focused);
 
   void VisibleChanged() override;
   void EnabledChanged() override;

@@ -298,6 +298,27 @@ TEST_F(ToolkitControl, ANewParentGetsTheWindowWithItsShapeAndText) {
   EXPECT_THROW(other.SetParent(&panel), std::runtime_error);
 }
 
+TEST_F(ToolkitControl, TextIsMeasuredWithTheBlockFontEverywhere) {
+  // 8 points are 11 pixels; a character cell of the block font is 6 x 11.
+  TBitmap b(10, 10);
+  EXPECT_EQ(b.Canvas().TextExtent("abc"), (TSize{18, 11}));
+}
+
+TEST_F(ToolkitControl, FocusFiresEnterAndExit) {
+  Panel& first = TComponent::Create<Panel>(*form);
+  first.SetParent(form.get());
+  Panel& second = TComponent::Create<Panel>(*form);
+  second.SetParent(form.get());
+  std::vector<std::string> seen;
+  first.OnEnter = [&](TObject*) { seen.push_back("enter first"); };
+  first.OnExit = [&](TObject*) { seen.push_back("exit first"); };
+  second.OnEnter = [&](TObject*) { seen.push_back("enter second"); };
+  first.SetFocus();
+  second.SetFocus();
+  EXPECT_TRUE(second.Focused());
+  EXPECT_EQ(seen, (std::vector<std::string>{"enter first", "exit first", "enter second"}));
+}
+
 TEST_F(ToolkitControl, KeyPreviewSeesKeysFirstAndMaySwallowThem) {
   Panel& panel = TComponent::Create<Panel>(*form);
   panel.SetParent(form.get());
