@@ -181,7 +181,13 @@ class Win32Window final : public TNativeWindow {
     gdi::WindowDc dc(hwnd_);
     RECT client{};
     GetClientRect(hwnd_, &client);
-    TBitmap surface(client.right, client.bottom);
+    // Kept between calls: a progress report repaints a small part many
+    // times, and a fresh window-sized picture each time cost more than the
+    // painting.  Only `rect` of it is composed and shown.
+    if (nowSurface_.Width() != client.right || nowSurface_.Height() != client.bottom) {
+      nowSurface_.SetSize(client.right, client.bottom);
+    }
+    TBitmap& surface = nowSurface_;
     sink_.WindowPaint(surface, rect);
     const int saved = SaveDC(dc.Get());
     IntersectClipRect(dc.Get(), rect.Left, rect.Top, rect.Right, rect.Bottom);
@@ -220,6 +226,7 @@ class Win32Window final : public TNativeWindow {
   WNDPROC nativeProc_ = nullptr;
   bool tracking_ = false;
   gdi::UniqueFont font_;
+  TBitmap nowSurface_;  // PaintNow's picture of the client area
 };
 
 Win32Window* BoundWindow(HWND hwnd) {
