@@ -33,8 +33,8 @@ export DISPLAY=":$(cat "$display_file")"
 echo "== wine prefix"
 # The server and the prefix's services start here, detached from every test's
 # output: a service started by a test would hold that test's output open.
-/usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
-/usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1
+/usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || { echo "test.sh: wineserver did not start" >&2; exit 1; }
+/usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1 || { echo "test.sh: wineboot failed" >&2; exit 1; }
 
 cat > build/CTestTestfile.cmake <<'CT'
 subdirs("native" "asan" "win64" "win32")
