@@ -93,7 +93,6 @@ void PaintProgressPicture(TBitmap& bitmap, int width, int height, const TProgres
 TProgressPictureKey ProgressPictureKey(int width, int height, const TProgressLook& look,
                                        const TProgressRange& range) {
   const double fraction = range.Fraction();
-  const TBevelColors bevel = BevelColors(look.Style);
   TProgressPictureKey key;
   key.Width = width;
   key.Height = height;
@@ -102,14 +101,12 @@ TProgressPictureKey ProgressPictureKey(int width, int height, const TProgressLoo
     key.Percentage = PercentageValue(fraction);
     key.InfoText = look.InfoText;
     key.Font = look.Font;
-    key.FontColor = ColorToRGB(look.Font.Color);
   }
-  key.ColorDone = ColorToRGB(look.ColorDone);
-  key.ColorToDo = ColorToRGB(look.ColorToDo);
-  key.First = ColorToRGB(bevel.First);
-  key.Second = ColorToRGB(bevel.Second);
+  key.ColorDone = look.ColorDone;
+  key.ColorToDo = look.ColorToDo;
   key.BorderWidth = look.BorderWidth;
   key.Shape = look.Shape;
+  key.Style = look.Style;
   return key;
 }
 
@@ -119,17 +116,14 @@ bool IsPictureOf(const TProgressPictureKey& key, int width, int height, const TP
   const double fraction = range.Fraction();
   if (key.Width != width || key.Height != height || key.DoneWidth != DoneWidth(width, fraction)) return false;
   if (look.ShowPercentage) {
-    if (key.Percentage != PercentageValue(fraction) || key.InfoText != look.InfoText || !(key.Font == look.Font) ||
-        key.FontColor != ColorToRGB(look.Font.Color)) {
+    if (key.Percentage != PercentageValue(fraction) || key.InfoText != look.InfoText || !(key.Font == look.Font)) {
       return false;
     }
   } else if (key.Percentage != -1) {
     return false;
   }
-  const TBevelColors bevel = BevelColors(look.Style);
-  return key.BorderWidth == look.BorderWidth && key.Shape == look.Shape &&
-         key.ColorDone == ColorToRGB(look.ColorDone) && key.ColorToDo == ColorToRGB(look.ColorToDo) &&
-         key.First == ColorToRGB(bevel.First) && key.Second == ColorToRGB(bevel.Second);
+  return key.ColorDone == look.ColorDone && key.ColorToDo == look.ColorToDo && key.BorderWidth == look.BorderWidth &&
+         key.Shape == look.Shape && key.Style == look.Style;
 }
 
 TColor ShadeColor(TColor color, int delta) {

@@ -53,22 +53,22 @@ void PaintProgressPicture(TBitmap& bitmap, int width, int height, const TProgres
 // The one-pixel frame of shape over a width x height bar.
 void PaintProgressFrame(TCanvas& canvas, TProgressShape shape, int width, int height, const TBevelColors& colors);
 
-// What decides the pixels of a picture, with every colour resolved to RGB:
-// two pictures with equal keys are equal.
+// What decides the pixels of a picture: two pictures with equal keys are
+// equal.  Colours are kept as written, a system colour by its index, so the
+// test on every position report makes no call to the window system; a change
+// of the system's colour scheme shows at the next picture that differs.
 struct TProgressPictureKey {
   int Width = -1;
   int Height = -1;
   int DoneWidth = 0;
-  int Percentage = -1;  // -1 when no percentage is shown
+  int Percentage = -1;   // -1 when no percentage is shown
   std::string InfoText;  // these two only when the percentage is shown
   TFont Font;
-  TColor FontColor = 0;
   TColor ColorDone = 0;
   TColor ColorToDo = 0;
-  TColor First = 0;
-  TColor Second = 0;
   uint8_t BorderWidth = 0;
   TProgressShape Shape = psBox;
+  TProgressStyle Style = psLowered;
   friend bool operator==(const TProgressPictureKey&, const TProgressPictureKey&) = default;
 };
 TProgressPictureKey ProgressPictureKey(int width, int height, const TProgressLook& look,

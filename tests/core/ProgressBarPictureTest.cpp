@@ -254,13 +254,6 @@ TEST_F(ProgressBarPicture, EqualKeysMeanEqualPictures) {
   EXPECT_TRUE(changed([](TProgressLook& l) { l.BorderWidth = 1; }));
   EXPECT_TRUE(changed([](TProgressLook& l) { l.ColorDone = clLime; }));
   EXPECT_TRUE(changed([](TProgressLook& l) { l.ColorToDo = clLime; }));
-  // A system colour and its RGB value paint the same.
-  TProgressLook system = look;
-  system.ColorToDo = clBtnFace;
-  const TProgressPictureKey systemKey = ProgressPictureKey(60, 14, system, range);
-  system.ColorToDo = ColorToRGB(clBtnFace);
-  EXPECT_TRUE(IsPictureOf(systemKey, 60, 14, system, range));
-
   // Without the percentage the text and its font do not matter.
   TProgressLook plain = look;
   plain.ShowPercentage = false;
