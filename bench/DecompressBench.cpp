@@ -32,6 +32,7 @@ int main() {
 #include <string>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "installer/Compressor.h"
 #include "platform/Files.h"
 
@@ -47,35 +48,19 @@ void MakePackedFile(const std::string& path, uint64_t size) {
   static const char* words[] = {"player", "film", "frame", "audio", "video", "codec", "subtitle", "stream",
                                 "buffer", "window", "skin", "button", "install", "folder", "the", "and"};
   std::mt19937 rng(7);
-  FileStream out = FileStream::Create(path);
-  z_stream z{};
-  deflateInit(&z, 6);
-  std::vector<uint8_t> in(1 << 16), packed(1 << 17);
-  uint64_t made = 0;
-  int flush = Z_NO_FLUSH;
-  do {
-    size_t n = 0;
-    while (n < in.size() && made + n < size) {
-      std::string w = words[rng() % 16];
-      if (rng() % 8 == 0) w += std::to_string(rng() % 1000);
-      w += (rng() % 12 == 0) ? '\n' : ' ';
-      for (char c : w) {
-        if (n == in.size() || made + n == size) break;
-        in[n++] = static_cast<uint8_t>(c);
+  std::string word;
+  size_t at = 0;
+  bench::PackFile(path, size, [&](uint8_t* out, size_t n) {
+    for (size_t i = 0; i < n; ++i) {
+      if (at == word.size()) {
+        word = words[rng() % 16];
+        if (rng() % 8 == 0) word += std::to_string(rng() % 1000);
+        word += (rng() % 12 == 0) ? '\n' : ' ';
+        at = 0;
       }
+      out[i] = static_cast<uint8_t>(word[at++]);
     }
-    made += n;
-    flush = made == size ? Z_FINISH : Z_NO_FLUSH;
-    z.next_in = in.data();
-    z.avail_in = static_cast<uInt>(n);
-    do {
-      z.next_out = packed.data();
-      z.avail_out = static_cast<uInt>(packed.size());
-      deflate(&z, flush);
-      out.WriteBuffer(packed.data(), packed.size() - z.avail_out);
-    } while (z.avail_out == 0);
-  } while (flush != Z_FINISH);
-  deflateEnd(&z);
+  });
 }
 
 // The bare loop: inflate into `request`-byte pieces, write each.

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "controls/MyProgressBar.h"
 #include "installer/Compressor.h"
 #include "platform/Files.h"
@@ -34,43 +35,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-class CountingBar : public TMyProgressBar {
- public:
-  using TMyProgressBar::TMyProgressBar;
-  long paints = 0;
-
- protected:
-  void Paint() override {
-    ++paints;
-    TMyProgressBar::Paint();
-  }
-};
-
-// Packs size bytes from next(buffer) into path as one zlib stream.
-template <typename Fill>
-void Pack(const std::string& path, uint64_t size, Fill&& fill) {
-  FileStream out = FileStream::Create(path);
-  z_stream z{};
-  deflateInit(&z, 6);
-  std::vector<uint8_t> in(1 << 16), packed(1 << 17);
-  uint64_t made = 0;
-  int flush = Z_NO_FLUSH;
-  do {
-    const size_t n = static_cast<size_t>(std::min<uint64_t>(in.size(), size - made));
-    fill(in.data(), n);
-    made += n;
-    flush = made == size ? Z_FINISH : Z_NO_FLUSH;
-    z.next_in = in.data();
-    z.avail_in = static_cast<uInt>(n);
-    do {
-      z.next_out = packed.data();
-      z.avail_out = static_cast<uInt>(packed.size());
-      deflate(&z, flush);
-      out.WriteBuffer(packed.data(), packed.size() - z.avail_out);
-    } while (z.avail_out == 0);
-  } while (flush != Z_FINISH);
-  deflateEnd(&z);
-}
+using bench::CountingBar;
 
 struct Result {
   double bare = 1e30;
@@ -142,7 +107,7 @@ int main(int argc, char** argv) {
   static const char* words[] = {"player", "film", "frame", "audio", "video", "codec", "subtitle", "stream",
                                 "buffer", "window", "skin", "button", "install", "folder", "the", "and"};
   std::string carry;
-  Pack(text, size, [&](uint8_t* out, size_t n) {
+  bench::PackFile(text, size, [&](uint8_t* out, size_t n) {
     for (size_t i = 0; i < n; ++i) {
       if (carry.empty()) {
         carry = words[rng() % 16];
@@ -153,7 +118,7 @@ int main(int argc, char** argv) {
       carry.erase(0, 1);
     }
   });
-  Pack(noise, size, [&](uint8_t* out, size_t n) {
+  bench::PackFile(noise, size, [&](uint8_t* out, size_t n) {
     for (size_t i = 0; i < n; ++i) out[i] = static_cast<uint8_t>(rng() % 200);
   });
 

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "bench/BenchSupport.h"
 #include "controls/MyProgressBar.h"
 #include "controls/ProgressPainter.h"
 #include "controls/ProgressPicture.h"
@@ -30,17 +31,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-class CountingBar : public TMyProgressBar {
- public:
-  using TMyProgressBar::TMyProgressBar;
-  long paints = 0;
-
- protected:
-  void Paint() override {
-    ++paints;
-    TMyProgressBar::Paint();
-  }
-};
+using bench::CountingBar;
 
 template <typename F>
 double BestMicroseconds(int changes, F&& change) {

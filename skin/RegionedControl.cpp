@@ -119,6 +119,11 @@ void TRegionedCustomControl::ApplySkin(const TButtonProperty& property) {
   if (buttonIndex_ < 0 || buttonIndex_ > buttonCount_) buttonIndex_ = 0;
   DoBeforeLoadButtons(buttonIndex_);
   RenderImage();
+  PlaceAndShape();
+  DoAfterLoadButtons();
+}
+
+void TRegionedCustomControl::PlaceAndShape() {
   if (Left() == savedLeft_ && Top() == savedTop_ && Width() == buttonWidth_ && Height() == buttonHeight_) {
     UpdateRegion();
   } else {
@@ -130,7 +135,6 @@ void TRegionedCustomControl::ApplySkin(const TButtonProperty& property) {
     if (Width() == oldWidth && Height() == oldHeight) UpdateRegion();
   }
   Invalidate();
-  DoAfterLoadButtons();
 }
 
 void TRegionedCustomControl::DoBeforeLoadButtons(int32_t& index) {
@@ -177,16 +181,7 @@ void TRegionedCustomControl::UpdateButtons() {
   RenderImage();
   SetWidth(buttonWidth_);
   SetHeight(buttonHeight_);
-  if (Left() == savedLeft_ && Top() == savedTop_ && Width() == buttonWidth_ && Height() == buttonHeight_) {
-    UpdateRegion();
-  } else {
-    const int oldWidth = Width();
-    const int oldHeight = Height();
-    SetBounds(savedLeft_, savedTop_, buttonWidth_, buttonHeight_);
-    // As in ApplySkin: a move alone leaves Resize out, so shape here.
-    if (Width() == oldWidth && Height() == oldHeight) UpdateRegion();
-  }
-  Invalidate();
+  PlaceAndShape();
 }
 
 void TRegionedCustomControl::Loaded() {

@@ -119,6 +119,10 @@ class TRegionedCustomControl : public TCustomControl {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  // Moves back to the saved position at the picture's size and shapes the
+  // window; then asks for a repaint.
+  void PlaceAndShape();
+
   std::unique_ptr<TBitmap> buttons_;
   int32_t buttonCount_ = 0;
   int32_t buttonIndex_ = 0;
