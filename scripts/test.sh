@@ -35,6 +35,8 @@ echo "== wine prefix"
 # output: a service started by a test would hold that test's output open.
 /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || { echo "test.sh: wineserver did not start" >&2; exit 1; }
 /usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1 || { echo "test.sh: wineboot failed" >&2; exit 1; }
+# One program run to the end before the tests: the prefix is then complete.
+/usr/lib/wine/wine64 cmd.exe /c exit 0 </dev/null >/dev/null 2>&1 || { echo "test.sh: the Wine prefix cannot run programs" >&2; exit 1; }
 
 cat > build/CTestTestfile.cmake <<'CT'
 subdirs("native" "asan" "win64" "win32")
