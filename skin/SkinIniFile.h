@@ -7,6 +7,7 @@
 
 #include "platform/Files.h"
 #include "skin/ButtonProperty.h"
+#include "skin/SkinDescription.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/IniFile.h"
 
@@ -15,7 +16,7 @@ namespace nuvex {
 // The version a skin file must carry to be used.
 inline constexpr uint16_t kSkinFormatVersion = 200;
 
-class TSkinIniFile : public TIniFile {
+class TSkinIniFile : public TIniFile, public TSkinDescription {
  public:
   // Reads the file's SkinInfo section; a missing or malformed file gives an
   // Invalid reader, never an error.  programFolder is the executable's folder,
@@ -42,25 +43,12 @@ class TSkinIniFile : public TIniFile {
   uint8_t ReadAlignment(const std::string& section, const std::string& key) const;
   uint8_t ReadLayout(const std::string& section, const std::string& key) const;
 
-  bool Invalid() const { return invalid_; }
-  const std::string& Name() const { return name_; }
-  const std::string& AuthorName() const { return authorName_; }
-  const std::string& AuthorEmail() const { return authorEmail_; }
-  const std::string& AuthorNotes() const { return authorNotes_; }
-  const std::string& Generator() const { return generator_; }
-  const std::string& AuthorWWW() const { return authorWWW_; }
-  const std::string& SkinEditor() const { return skinEditor_; }
-  uint16_t SkinVersion() const { return skinVersion_; }
-
  private:
   uint8_t ReadZeroToTwo(const std::string& section, const std::string& key) const;
 
   std::string programFolder_;
   std::unique_ptr<TBitmap> bitmap_;
   TButtonProperty property_;
-  bool invalid_ = true;
-  std::string name_, authorName_, authorEmail_, authorNotes_, generator_, authorWWW_, skinEditor_;
-  uint16_t skinVersion_ = 0;
 };
 
 // Whether a filled definition is complete: picture kinds need a state-image

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "skin/ButtonProperty.h"
+#include "skin/SkinDescription.h"
 #include "toolkit/Bitmap.h"
 
 namespace nuvex {
@@ -27,7 +28,7 @@ TSkinResourcesInfo SkinResourcesInfo();
 // always null here.
 std::span<const TButtonProperty> SkinResourcesTable();
 
-class TSkinResources {
+class TSkinResources : public TSkinDescription {
  public:
   TSkinResources();
   ~TSkinResources();
@@ -43,22 +44,9 @@ class TSkinResources {
 
   const TButtonProperty& ButtonProperty() const { return property_; }
 
-  bool Invalid() const { return invalid_; }
-  const std::string& Name() const { return name_; }
-  const std::string& AuthorName() const { return authorName_; }
-  const std::string& AuthorEmail() const { return authorEmail_; }
-  const std::string& AuthorNotes() const { return authorNotes_; }
-  const std::string& Generator() const { return generator_; }
-  const std::string& AuthorWWW() const { return authorWWW_; }
-  const std::string& SkinEditor() const { return skinEditor_; }
-  uint16_t SkinVersion() const { return skinVersion_; }
-
  private:
   std::unique_ptr<TBitmap> bitmap_;
   TButtonProperty property_;
-  bool invalid_ = true;
-  std::string name_, authorName_, authorEmail_, authorNotes_, generator_, authorWWW_, skinEditor_;
-  uint16_t skinVersion_ = 0;
 };
 
 }  // namespace nuvex

@@ -12,6 +12,7 @@
 #include "installer/FileConfiguration.h"
 #include "installer/PackageIndex.h"
 #include "platform/Files.h"
+#include "tests/support/IndexRecord.h"
 #include "tests/support/TestSupport.h"
 
 #ifndef _WIN32
@@ -28,13 +29,7 @@ using Bytes = std::vector<uint8_t>;
 
 TFileConfiguration Record(const std::string& source, uint8_t packed = 0, uint8_t kind = fkDestination,
                           const std::string& target = "", uint8_t action = faNone) {
-  TFileConfiguration r{};
-  EXPECT_TRUE(SetFieldText(r.SourceName, source));
-  r.Packed = packed;
-  r.FolderKind = kind;
-  EXPECT_TRUE(SetFieldText(r.TargetName, target.empty() ? "\\" + source : target));
-  r.Action = action;
-  return r;
+  return test::IndexRecord(source, packed, kind, target.empty() ? "\\" + source : target, action);
 }
 
 void PutCount(Bytes& bytes, int32_t count) {

@@ -15,6 +15,7 @@
 #include "platform/Files.h"
 #include "platform/NativePath.h"
 #include "tests/support/InstallFakes.h"
+#include "tests/support/IndexRecord.h"
 #include "tests/support/TestSupport.h"
 #include "tools/nvxpack/IndexFile.h"
 
@@ -26,16 +27,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 using test::ShellCall;
 
-TFileConfiguration Record(const std::string& source, uint8_t packed, uint8_t kind, const std::string& target,
-                          uint8_t action = faNone) {
-  TFileConfiguration r{};
-  EXPECT_TRUE(SetFieldText(r.SourceName, source));
-  r.Packed = packed;
-  r.FolderKind = kind;
-  EXPECT_TRUE(SetFieldText(r.TargetName, target));
-  r.Action = action;
-  return r;
-}
+using test::IndexRecord;
 
 Bytes Pack(const std::string& text) {
   uLongf size = compressBound(static_cast<uLong>(text.size()));
@@ -106,7 +98,7 @@ class InstallTest : public ::testing::Test {
 
 TEST_F(InstallTest, PlainRecordIsCopiedIntoANewDestinationFolder) {
   Put("C:\\Package\\a.txt", "alpha");
-  WriteIndex({Record("a.txt", 0, fkDestination, "\\a.txt")});
+  WriteIndex({IndexRecord("a.txt", 0, fkDestination, "\\a.txt")});
   EXPECT_FALSE(DirectoryExists("D:\\Dest"));
   EXPECT_TRUE(engine.RunInstall());
   EXPECT_EQ(Text("D:\\Dest\\a.txt"), "alpha");
@@ -116,14 +108,14 @@ TEST_F(InstallTest, PlainRecordIsCopiedIntoANewDestinationFolder) {
 
 TEST_F(InstallTest, EveryFolderKindHasItsBase) {
   Put("C:\\Package\\sub\\g.nvx", Pack("packed"));
-  std::vector<TFileConfiguration> records = {Record("sub\\g.nvx", 1, fkWindows, "\\k1.bin")};
+  std::vector<TFileConfiguration> records = {IndexRecord("sub\\g.nvx", 1, fkWindows, "\\k1.bin")};
   const std::vector<std::pair<uint8_t, std::string>> plain = {
       {fkDestination, "\\deep\\er\\k0.bin"}, {fkSystem, "\\k2.bin"}, {fkSystem32, "\\k3.bin"},
       {fkTemp, "k4.bin"}, {9, "E:\\x.dll"}, {255, "E:\\y.dll"}};
   for (const auto& [kind, target] : plain) {
     std::string source = "f" + std::to_string(kind) + ".bin";
     Put(kPackage + source, "plain " + std::to_string(kind));
-    records.push_back(Record(source, 0, kind, target));
+    records.push_back(IndexRecord(source, 0, kind, target));
   }
   WriteIndex(records);
   EXPECT_TRUE(engine.RunInstall());
@@ -137,14 +129,14 @@ TEST_F(InstallTest, EveryFolderKindHasItsBase) {
 }
 
 TEST_F(InstallTest, TargetPathsByFolderKind) {
-  EXPECT_EQ(engine.TargetPath(Record("s", 0, fkDestination, "\\a")), "D:\\Dest\\a");
-  EXPECT_EQ(engine.TargetPath(Record("s", 0, fkWindows, "\\a")), "C:\\WINDOWS\\a");
-  EXPECT_EQ(engine.TargetPath(Record("s", 0, fkSystem, "\\a")), "C:\\WINDOWS\\SYSTEM\\a");
-  EXPECT_EQ(engine.TargetPath(Record("s", 0, fkSystem32, "\\a")), "C:\\WINDOWS\\System32\\a");
-  EXPECT_EQ(engine.TargetPath(Record("s", 0, fkTemp, "a")), "C:\\Temp\\a");
-  EXPECT_EQ(engine.TargetPath(Record("s", 0, 5, "E:\\x.dll")), "E:\\x.dll");
+  EXPECT_EQ(engine.TargetPath(IndexRecord("s", 0, fkDestination, "\\a")), "D:\\Dest\\a");
+  EXPECT_EQ(engine.TargetPath(IndexRecord("s", 0, fkWindows, "\\a")), "C:\\WINDOWS\\a");
+  EXPECT_EQ(engine.TargetPath(IndexRecord("s", 0, fkSystem, "\\a")), "C:\\WINDOWS\\SYSTEM\\a");
+  EXPECT_EQ(engine.TargetPath(IndexRecord("s", 0, fkSystem32, "\\a")), "C:\\WINDOWS\\System32\\a");
+  EXPECT_EQ(engine.TargetPath(IndexRecord("s", 0, fkTemp, "a")), "C:\\Temp\\a");
+  EXPECT_EQ(engine.TargetPath(IndexRecord("s", 0, 5, "E:\\x.dll")), "E:\\x.dll");
   engine.DestinationFolder = "D:\\Dest\\";  // used as it stands
-  EXPECT_EQ(engine.TargetPath(Record("s", 0, fkDestination, "\\a")), "D:\\Dest\\\\a");
+  EXPECT_EQ(engine.TargetPath(IndexRecord("s", 0, fkDestination, "\\a")), "D:\\Dest\\\\a");
 }
 
 TEST_F(InstallTest, MissingOrEmptyIndexEndsWithFalseTouchingNothing) {
@@ -158,8 +150,8 @@ TEST_F(InstallTest, MissingOrEmptyIndexEndsWithFalseTouchingNothing) {
 TEST_F(InstallTest, FirstFailureStopsAndEarlierFilesStay) {
   Put("C:\\Package\\one.txt", "1");
   Put("C:\\Package\\three.txt", "3");
-  WriteIndex({Record("one.txt", 0, fkDestination, "\\one.txt"), Record("two.txt", 0, fkDestination, "\\two.txt"),
-              Record("three.txt", 0, fkDestination, "\\three.txt")});
+  WriteIndex({IndexRecord("one.txt", 0, fkDestination, "\\one.txt"), IndexRecord("two.txt", 0, fkDestination, "\\two.txt"),
+              IndexRecord("three.txt", 0, fkDestination, "\\three.txt")});
   EXPECT_FALSE(engine.RunInstall());
   EXPECT_EQ(Text("D:\\Dest\\one.txt"), "1");
   EXPECT_FALSE(FileExists("D:\\Dest\\two.txt"));
@@ -171,7 +163,7 @@ TEST_F(InstallTest, ExistingTargetsAreOverwritten) {
   Put("C:\\Package\\b.nvx", Pack("new packed"));
   Put("D:\\Dest\\a.txt", "old contents, longer");
   Put("D:\\Dest\\b.txt", "old contents, longer");
-  WriteIndex({Record("a.txt", 0, fkDestination, "\\a.txt"), Record("b.nvx", 1, fkDestination, "\\b.txt")});
+  WriteIndex({IndexRecord("a.txt", 0, fkDestination, "\\a.txt"), IndexRecord("b.nvx", 1, fkDestination, "\\b.txt")});
   EXPECT_TRUE(engine.RunInstall());
   EXPECT_EQ(Text("D:\\Dest\\a.txt"), "new");
   EXPECT_EQ(Text("D:\\Dest\\b.txt"), "new packed");
@@ -181,10 +173,10 @@ TEST_F(InstallTest, TargetFolderThatCannotBeMadeFailsTheRecord) {
   Put("C:\\Package\\a.txt", "a");
   Put("C:\\Package\\b.nvx", Pack("b"));
   Put("D:\\Dest", "a file where the folder should be");
-  WriteIndex({Record("a.txt", 0, fkDestination, "\\a.txt")});
+  WriteIndex({IndexRecord("a.txt", 0, fkDestination, "\\a.txt")});
   EXPECT_FALSE(engine.RunInstall());
   // A packed file meets the same folder as an error about its target.
-  WriteIndex({Record("b.nvx", 1, fkDestination, "\\b.txt")});
+  WriteIndex({IndexRecord("b.nvx", 1, fkDestination, "\\b.txt")});
   try {
     engine.RunInstall();
     ADD_FAILURE() << "no error";
@@ -197,7 +189,7 @@ TEST_F(InstallTest, PackedRecordsDriveTheEnginesEvents) {
   std::string big(10000, 'z');
   Put("C:\\Package\\big.nvx", Pack(big));
   Put("C:\\Package\\small.nvx", Pack("tiny"));
-  WriteIndex({Record("big.nvx", 1, fkDestination, "\\big.txt"), Record("small.nvx", 7, fkDestination, "\\small.txt")});
+  WriteIndex({IndexRecord("big.nvx", 1, fkDestination, "\\big.txt"), IndexRecord("small.nvx", 7, fkDestination, "\\small.txt")});
   std::vector<std::string> seen;
   engine.OnStart = [&](void*, int32_t min, int32_t max) {
     seen.push_back("start " + std::to_string(min) + " " + std::to_string(max));
@@ -215,7 +207,7 @@ TEST_F(InstallTest, UnpackingThatFailsEndsTheRun) {
   cut.resize(cut.size() - 3);
   Put("C:\\Package\\cut.nvx", cut);
   Put("C:\\Package\\after.txt", "after");
-  WriteIndex({Record("cut.nvx", 1, fkDestination, "\\cut.txt"), Record("after.txt", 0, fkDestination, "\\after.txt")});
+  WriteIndex({IndexRecord("cut.nvx", 1, fkDestination, "\\cut.txt"), IndexRecord("after.txt", 0, fkDestination, "\\after.txt")});
   EXPECT_FALSE(engine.RunInstall());
   EXPECT_FALSE(FileExists("D:\\Dest\\cut.txt"));
   EXPECT_FALSE(FileExists("D:\\Dest\\after.txt"));
@@ -225,7 +217,7 @@ TEST_F(InstallTest, CorruptPackedDataLeavesTheRunAsAnError) {
   Bytes bad = Pack(std::string(50000, 'q'));
   bad.back() ^= 0xFF;
   Put("C:\\Package\\bad.nvx", bad);
-  WriteIndex({Record("bad.nvx", 1, fkDestination, "\\bad.txt")});
+  WriteIndex({IndexRecord("bad.nvx", 1, fkDestination, "\\bad.txt")});
   try {
     engine.RunInstall();
     ADD_FAILURE() << "no error";
@@ -236,7 +228,7 @@ TEST_F(InstallTest, CorruptPackedDataLeavesTheRunAsAnError) {
 
 TEST_F(InstallTest, RegistrationPassesTheQuotedTargetToRegSvr32Hidden) {
   Put("C:\\Package\\x.ax", "component");
-  WriteIndex({Record("x.ax", 0, 9, "C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax", faRegister)});
+  WriteIndex({IndexRecord("x.ax", 0, 9, "C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax", faRegister)});
   EXPECT_TRUE(engine.RunInstall());
   ASSERT_EQ(shell.calls.size(), 1u);
   EXPECT_EQ(shell.calls[0], (ShellCall{"open", "RegSvr32.exe", "\"C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax\"",
@@ -247,8 +239,8 @@ TEST_F(InstallTest, RegistrationPassesTheQuotedTargetToRegSvr32Hidden) {
 TEST_F(InstallTest, OpenActionOpensTheTargetHiddenAndOtherActionsDoNothing) {
   Put("C:\\Package\\readme.txt", "r");
   Put("C:\\Package\\other.txt", "o");
-  WriteIndex({Record("readme.txt", 0, fkDestination, "\\readme.txt", faOpen),
-              Record("other.txt", 0, fkDestination, "\\other.txt", 3)});
+  WriteIndex({IndexRecord("readme.txt", 0, fkDestination, "\\readme.txt", faOpen),
+              IndexRecord("other.txt", 0, fkDestination, "\\other.txt", 3)});
   EXPECT_TRUE(engine.RunInstall());
   EXPECT_EQ(shell.calls, (std::vector<ShellCall>{{"open", "D:\\Dest\\readme.txt", "", kShowHide}}));
   EXPECT_TRUE(FileExists("D:\\Dest\\other.txt"));
@@ -257,7 +249,7 @@ TEST_F(InstallTest, OpenActionOpensTheTargetHiddenAndOtherActionsDoNothing) {
 TEST_F(InstallTest, ShellRefusalIsAFailureAfterTheFileIsPlaced) {
   Put("C:\\Package\\a.dll", "a");
   Put("C:\\Package\\b.dll", "b");
-  WriteIndex({Record("a.dll", 0, fkDestination, "\\a.dll", faRegister), Record("b.dll", 0, fkDestination, "\\b.dll")});
+  WriteIndex({IndexRecord("a.dll", 0, fkDestination, "\\a.dll", faRegister), IndexRecord("b.dll", 0, fkDestination, "\\b.dll")});
   shell.result = 32;
   EXPECT_FALSE(engine.RunInstall());
   EXPECT_TRUE(FileExists("D:\\Dest\\a.dll"));
@@ -283,7 +275,7 @@ class ShortcutTest : public InstallTest {
 
 TEST_F(ShortcutTest, ThreeLinksInTheGroupThenTheGroupIsOpened) {
   Put("D:\\NUVEX\\PLAYER.EXE", "exe");
-  Records({Record("readme", 0, fkDestination, "\\readme.txt"), Record("player", 0, fkDestination, "\\player.exe")});
+  Records({IndexRecord("readme", 0, fkDestination, "\\readme.txt"), IndexRecord("player", 0, fkDestination, "\\player.exe")});
   engine.CreateShortcuts();
   EXPECT_EQ(registry.reads, (std::vector<std::string>{
                                 "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders|Programs"}));
@@ -308,7 +300,7 @@ TEST_F(ShortcutTest, ThreeLinksInTheGroupThenTheGroupIsOpened) {
 TEST_F(ShortcutTest, PolishNamesComeFromTheMessageTable) {
   SetCurrentLanguage(kPolishLanguage);
   Put("D:\\NUVEX\\PLAYER.EXE", "exe");
-  Records({Record("player", 0, fkDestination, "\\PLAYER.EXE")});
+  Records({IndexRecord("player", 0, fkDestination, "\\PLAYER.EXE")});
   registry.value = test::FakeRegistry::Text("C:\\Menu\\Programy\\");  // ends with "\": no doubled separator
   engine.CreateShortcuts();
   const std::string group = "C:\\Menu\\Programy\\Nuvex Player\\";
@@ -325,8 +317,8 @@ TEST_F(ShortcutTest, MainProgramIsLookedForInTheDestinationWhateverTheKind) {
   // name in the destination folder would make it the player.
   Put("C:\\WINDOWS\\SYSTEM\\TOOL.EXE", "tool");
   Put("D:\\NUVEX\\SUB\\PLAYER.EXE", "exe");
-  Records({Record("tool", 0, fkSystem, "\\tool.exe"), Record("notes", 0, fkDestination, "\\NOTES.EXE.TXT"),
-           Record("player", 0, fkDestination, "\\sub\\Player.Exe")});
+  Records({IndexRecord("tool", 0, fkSystem, "\\tool.exe"), IndexRecord("notes", 0, fkDestination, "\\NOTES.EXE.TXT"),
+           IndexRecord("player", 0, fkDestination, "\\sub\\Player.Exe")});
   engine.CreateShortcuts();
   ASSERT_GE(links.log.size(), 2u);
   EXPECT_EQ(links.log[1], "SetPath(D:\\NUVEX\\SUB\\PLAYER.EXE)");
@@ -339,7 +331,7 @@ TEST_F(ShortcutTest, MainProgramIsLookedForInTheDestinationWhateverTheKind) {
 }
 
 TEST_F(ShortcutTest, NoMainProgramMeansNothingAtAll) {
-  Records({Record("player", 0, fkDestination, "\\PLAYER.EXE")});  // not installed
+  Records({IndexRecord("player", 0, fkDestination, "\\PLAYER.EXE")});  // not installed
   registry.value.kind = RegistryValue::Kind::OtherType;           // would raise if it were read
   engine.CreateShortcuts();
   EXPECT_TRUE(registry.reads.empty());
@@ -349,7 +341,7 @@ TEST_F(ShortcutTest, NoMainProgramMeansNothingAtAll) {
 
 TEST_F(ShortcutTest, MissingOrEmptyProgramsValueMeansNoGroup) {
   Put("D:\\NUVEX\\PLAYER.EXE", "exe");
-  Records({Record("player", 0, fkDestination, "\\PLAYER.EXE")});
+  Records({IndexRecord("player", 0, fkDestination, "\\PLAYER.EXE")});
   for (RegistryValue value : {RegistryValue{}, test::FakeRegistry::Text("")}) {
     registry.value = value;
     engine.CreateShortcuts();
@@ -361,7 +353,7 @@ TEST_F(ShortcutTest, MissingOrEmptyProgramsValueMeansNoGroup) {
 
 TEST_F(ShortcutTest, ProgramsValueOfAnotherTypeRaises) {
   Put("D:\\NUVEX\\PLAYER.EXE", "exe");
-  Records({Record("player", 0, fkDestination, "\\PLAYER.EXE")});
+  Records({IndexRecord("player", 0, fkDestination, "\\PLAYER.EXE")});
   registry.value.kind = RegistryValue::Kind::OtherType;
   try {
     engine.CreateShortcuts();
@@ -374,7 +366,7 @@ TEST_F(ShortcutTest, ProgramsValueOfAnotherTypeRaises) {
 
 TEST_F(ShortcutTest, LinkObjectThatCannotBeHadRaisesAfterTheGroupExists) {
   Put("D:\\NUVEX\\PLAYER.EXE", "exe");
-  Records({Record("player", 0, fkDestination, "\\PLAYER.EXE")});
+  Records({IndexRecord("player", 0, fkDestination, "\\PLAYER.EXE")});
   links.failure = "Class not registered";
   try {
     engine.CreateShortcuts();
@@ -394,7 +386,7 @@ TEST_F(ShortcutTest, UninstallerPathWhenTheProgramHasNoFolder) {
   auto saved = std::filesystem::current_path();
   std::filesystem::current_path(cwd.Path());
   test::WriteAll(cwd / "PLAYER.EXE", "exe");
-  Records({Record("player", 0, fkDestination, "PLAYER.EXE")});
+  Records({IndexRecord("player", 0, fkDestination, "PLAYER.EXE")});
   engine.CreateShortcuts();
   std::filesystem::current_path(saved);
   ASSERT_EQ(links.log.size(), 10u);
@@ -407,7 +399,7 @@ TEST_F(ShortcutTest, UninstallerPathWhenTheProgramHasNoFolder) {
 TEST_F(ShortcutTest, NativeLinkFilesAfterARealRun) {
   // The whole road natively: install, then the stand-in link writer.
   Put("C:\\Package\\player.nvx", Pack("the player"));
-  WriteIndex({Record("player.nvx", 1, fkDestination, "\\PLAYER.EXE")});
+  WriteIndex({IndexRecord("player.nvx", 1, fkDestination, "\\PLAYER.EXE")});
   TRunInstall real(kPackage, InstallServices{&shell, &registry, &SystemShellLinks()});
   real.DestinationFolder = "D:\\NUVEX";
   real.Version = "2.6";

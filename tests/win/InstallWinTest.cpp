@@ -24,6 +24,7 @@
 #include "platform/ComPtr.h"
 #include "platform/Files.h"
 #include "tests/support/InstallFakes.h"
+#include "tests/support/IndexRecord.h"
 #include "tests/support/TestSupport.h"
 #include "tools/nvxpack/IndexFile.h"
 #include "tools/nvxpack/Packer.h"
@@ -33,16 +34,7 @@ namespace {
 
 using test::TempFolder;
 
-TFileConfiguration Record(const std::string& source, uint8_t packed, uint8_t kind, const std::string& target,
-                          uint8_t action = faNone) {
-  TFileConfiguration r{};
-  EXPECT_TRUE(SetFieldText(r.SourceName, source));
-  r.Packed = packed;
-  r.FolderKind = kind;
-  EXPECT_TRUE(SetFieldText(r.TargetName, target));
-  r.Action = action;
-  return r;
-}
+using test::IndexRecord;
 
 std::string Text(const std::string& path) {
   auto b = test::ReadAll(path);
@@ -149,15 +141,15 @@ TEST(InstallWin, RunPlacesEveryFolderKindRegistersOpensAndMakesShortcuts) {
   test::WriteAll(package / "open.bat", "@echo opened> \"%~dp0opened.txt\"\r\n");
   nvxpack::WriteIndexFile(package / kPackageIndexName,
                           {
-                              Record("player.nvx", 1, fkDestination, "\\Player.exe"),
-                              Record("readme.txt", 0, fkDestination, "\\Docs\\ReadMe.txt"),
-                              Record("k1.txt", 0, fkWindows, "\\" + unique + ".k1"),
-                              Record("k2.nvx", 1, fkSystem, "\\" + unique + ".k2"),
-                              Record("k3.txt", 0, fkSystem32, "\\" + unique + ".k3"),
-                              Record("k4.nvx", 1, fkTemp, unique + ".k4"),
-                              Record("k9.txt", 0, 9, dest.Path() + "absolute\\k9.txt"),
-                              Record("filter.ax", 0, fkDestination, "\\Filters\\filter.ax", faRegister),
-                              Record("open.bat", 0, fkDestination, "\\Open me.bat", faOpen),
+                              IndexRecord("player.nvx", 1, fkDestination, "\\Player.exe"),
+                              IndexRecord("readme.txt", 0, fkDestination, "\\Docs\\ReadMe.txt"),
+                              IndexRecord("k1.txt", 0, fkWindows, "\\" + unique + ".k1"),
+                              IndexRecord("k2.nvx", 1, fkSystem, "\\" + unique + ".k2"),
+                              IndexRecord("k3.txt", 0, fkSystem32, "\\" + unique + ".k3"),
+                              IndexRecord("k4.nvx", 1, fkTemp, unique + ".k4"),
+                              IndexRecord("k9.txt", 0, 9, dest.Path() + "absolute\\k9.txt"),
+                              IndexRecord("filter.ax", 0, fkDestination, "\\Filters\\filter.ax", faRegister),
+                              IndexRecord("open.bat", 0, fkDestination, "\\Open me.bat", faOpen),
                           });
   for (const char* copy : {"k1.txt", "k3.txt", "k9.txt"}) ASSERT_TRUE(CopyFileOver(package / "k.txt", package / copy));
   for (const char* copy : {"k2.nvx", "k4.nvx"}) ASSERT_TRUE(CopyFileOver(package / "k.nvx", package / copy));
