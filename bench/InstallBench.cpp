@@ -28,7 +28,7 @@ int main() {
 #include "installer/FileConfiguration.h"
 #include "installer/PackageIndex.h"
 #include "installer/SetupUnit.h"
-#include "installer/Shell.h"
+#include "platform/Shell.h"
 
 using namespace nuvex;
 namespace fs = std::filesystem;

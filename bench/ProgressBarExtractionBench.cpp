@@ -26,8 +26,8 @@
 #include "controls/MyProgressBar.h"
 #include "installer/Compressor.h"
 #include "platform/Files.h"
-#include "toolkit/WinControl.h"
-#include "toolkit/WindowBackend.h"
+#include "toolkit/ui/WinControl.h"
+#include "toolkit/window/WindowBackend.h"
 
 using namespace nuvex;
 namespace fs = std::filesystem;

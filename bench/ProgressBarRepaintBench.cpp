@@ -23,8 +23,8 @@
 #include "controls/MyProgressBar.h"
 #include "controls/ProgressPainter.h"
 #include "controls/ProgressPicture.h"
-#include "toolkit/WinControl.h"
-#include "toolkit/WindowBackend.h"
+#include "toolkit/ui/WinControl.h"
+#include "toolkit/window/WindowBackend.h"
 
 using namespace nuvex;
 using Clock = std::chrono::steady_clock;

@@ -10,7 +10,7 @@
 #include "skin/Regions.h"
 #include "skin/SkinTypes.h"
 #ifdef _WIN32
-#include "toolkit/GdiBridge.h"
+#include "toolkit/graphics/GdiBridge.h"
 #endif
 
 using namespace nuvex;

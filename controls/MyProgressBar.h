@@ -14,12 +14,12 @@
 #include <optional>
 #include <string>
 
-#include "controls/DateTime.h"
+#include "base/DateTime.h"
 #include "controls/ProgressPainter.h"
 #include "controls/ProgressPicture.h"
 #include "controls/ProgressRange.h"
-#include "toolkit/Bitmap.h"
-#include "toolkit/Control.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/ui/Control.h"
 
 namespace nuvex {
 

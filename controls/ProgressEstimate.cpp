@@ -1,6 +1,6 @@
 #include "controls/ProgressEstimate.h"
 
-#include "controls/MulDiv.h"
+#include "base/MulDiv.h"
 
 namespace nuvex {
 

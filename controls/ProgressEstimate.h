@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/DateTime.h"
+#include "base/DateTime.h"
 #include "platform/LocaleFormats.h"
 
 namespace nuvex {

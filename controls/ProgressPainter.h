@@ -13,8 +13,8 @@
 
 #include "controls/ProgressPicture.h"
 #include "controls/ProgressRange.h"
-#include "toolkit/Bitmap.h"
-#include "toolkit/TextRenderer.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/TextRenderer.h"
 
 namespace nuvex {
 

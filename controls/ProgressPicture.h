@@ -6,9 +6,9 @@
 #include <string>
 
 #include "controls/ProgressRange.h"
-#include "toolkit/Bitmap.h"
-#include "toolkit/Canvas.h"
-#include "toolkit/Color.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Color.h"
 
 namespace nuvex {
 

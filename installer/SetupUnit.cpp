@@ -4,9 +4,9 @@
 
 #include "installer/Messages.h"
 #include "installer/PackageIndex.h"
-#include "installer/Shell.h"
-#include "installer/ShellLink.h"
-#include "installer/UserRegistry.h"
+#include "platform/Shell.h"
+#include "platform/ShellLink.h"
+#include "platform/UserRegistry.h"
 #include "installer/WinSysTools.h"
 #include "platform/Files.h"
 
@@ -61,12 +61,9 @@ std::string QuotedArgument(const std::string& path) { return "\"" + path + "\"";
 
 }  // namespace
 
-InstallServices SystemInstallServices() { return {&SystemShell(), &SystemRegistry(), &SystemShellLinks()}; }
-
 TCustomInstall::TCustomInstall(std::string packageFolder) : PackageFolder(std::move(packageFolder)) {}
 
-TRunInstall::TRunInstall(std::string packageFolder, InstallServices services)
-    : TCustomInstall(std::move(packageFolder)), services_(services) {}
+TRunInstall::TRunInstall(std::string packageFolder) : TCustomInstall(std::move(packageFolder)) {}
 
 bool TRunInstall::ReadConfiguration() { return ReadPackageIndex(PackageFolder, Files); }
 
@@ -119,9 +116,9 @@ bool TRunInstall::InstallRecord(const TFileConfiguration& record) {
 
   switch (record.Action) {
     case faRegister:
-      return services_.shell->Execute("open", kRegistrationProgram, QuotedArgument(target), kShowHide) > 32;
+      return Service<Shell>::Current().Execute("open", kRegistrationProgram, QuotedArgument(target), kShowHide).Started();
     case faOpen:
-      return services_.shell->Execute("open", target, std::string(), kShowHide) > 32;
+      return Service<Shell>::Current().Execute("open", target, std::string(), kShowHide).Started();
     default:
       return true;
   }
@@ -141,14 +138,14 @@ void TRunInstall::CreateShortcuts() {
   const std::string program = FindMainProgram();
   if (program.empty()) return;
 
-  const std::string programs = ReadRegistryString(*services_.registry, kShellFoldersKey, kProgramsValue);
+  const std::string programs = ReadRegistryString(Service<UserRegistry>::Current(), kShellFoldersKey, kProgramsValue);
   if (programs.empty()) return;
 
   const std::string group =
       programs + (EndsWithSeparator(programs) ? "" : "\\") + kGroupName + "\\";
   if (!DirectoryExists(group)) ForceDirectories(group);
 
-  std::unique_ptr<ShellLink> link = services_.links->Create();
+  std::unique_ptr<ShellLink> link = Service<ShellLinkFactory>::Current().Create();
   link->SetArguments(std::string());
 
   link->SetPath(program);
@@ -166,7 +163,7 @@ void TRunInstall::CreateShortcuts() {
   link->SetWorkingDirectory(FolderPart(uninstaller));
   link->Save(group + GetMessageText(kUninstallShortcutMessage) + Version + ".lnk");
 
-  ShellOpen(group, *services_.shell);
+  ShellOpen(group);
 }
 
 }  // namespace nuvex

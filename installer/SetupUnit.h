@@ -12,18 +12,6 @@
 
 namespace nuvex {
 
-class Shell;
-class UserRegistry;
-class ShellLinkFactory;
-
-// The platform services the engine calls; the defaults are the real ones.
-struct InstallServices {
-  Shell* shell;
-  UserRegistry* registry;
-  ShellLinkFactory* links;
-};
-InstallServices SystemInstallServices();
-
 class TCustomInstall {
  public:
   explicit TCustomInstall(std::string packageFolder);
@@ -44,7 +32,9 @@ class TCustomInstall {
 
 class TRunInstall : public TCustomInstall {
  public:
-  explicit TRunInstall(std::string packageFolder, InstallServices services = SystemInstallServices());
+  // The shell, the registry and the shortcuts are the platform's services
+  // (base/Service.h).
+  explicit TRunInstall(std::string packageFolder);
 
   // Fills Files from the package folder's "Setup.dat".
   bool ReadConfiguration() override;
@@ -62,8 +52,6 @@ class TRunInstall : public TCustomInstall {
  private:
   bool InstallRecord(const TFileConfiguration& record);
   std::string FindMainProgram() const;
-
-  InstallServices services_;
 };
 
 }  // namespace nuvex

@@ -3,30 +3,32 @@
 #include <array>
 #include <cstring>
 
-#include "installer/Shell.h"
+#include "platform/Shell.h"
 #include "platform/Files.h"
+#include "platform/SystemFolders.h"
 
 namespace nuvex {
 namespace {
 
 constexpr uint32_t kFolderBufferSize = 520;
 
-std::string AskFolder(FolderQuery query) {
+// Asks with a buffer of 520 bytes; a longer answer counts as a failure.
+template <typename Query>
+std::string AskFolder(Query query) {
   std::array<char, kFolderBufferSize> buffer{};
-  uint32_t length = query ? query(buffer.data(), kFolderBufferSize) : 0;
+  uint32_t length = query(Service<TSystemFolders>::Current(), buffer.data(), kFolderBufferSize);
   if (length == 0 || length > kFolderBufferSize) return std::string();
   return std::string(buffer.data(), strnlen(buffer.data(), buffer.size()));
 }
 
 }  // namespace
 
-SystemFolderCalls& FolderCalls() {
-  static SystemFolderCalls calls = PlatformFolderCalls();
-  return calls;
+std::string GetSystemDir() {
+  return AskFolder([](TSystemFolders& f, char* b, uint32_t n) { return f.SystemDirectory(b, n); });
 }
-
-std::string GetSystemDir() { return AskFolder(FolderCalls().systemDirectory); }
-std::string GetWindowsDir() { return AskFolder(FolderCalls().windowsDirectory); }
+std::string GetWindowsDir() {
+  return AskFolder([](TSystemFolders& f, char* b, uint32_t n) { return f.WindowsDirectory(b, n); });
+}
 
 std::string GetTempDir() {
   const std::string folder = "C:\\Temp\\";
@@ -34,10 +36,8 @@ std::string GetTempDir() {
   return folder;
 }
 
-bool ShellOpen(const std::string& path) { return ShellOpen(path, SystemShell()); }
-
-bool ShellOpen(const std::string& path, Shell& shell) {
-  return shell.Execute("open", path, std::string(), kShowNormal) > 32;
+bool ShellOpen(const std::string& path) {
+  return Service<Shell>::Current().Execute("open", path, std::string(), kShowNormal).Started();
 }
 
 }  // namespace nuvex

@@ -3,24 +3,15 @@
 // millisecond tick counter and the local wall-clock date and time.
 //
 // On Windows the platform clock makes the real calls (GetTickCount,
-// GetLocalTime).  Elsewhere it is a stand-in that only moves when told to, so
-// that every result built on it is reproducible.  Tests install their own
-// clock with ScopedClock on either platform.
+// GetLocalTime).  Natively it is a stand-in that stands still at a fixed
+// moment, so that every result built on it is reproducible.  Tests put their
+// own clock in place with ScopedService<TClock>.
 #include <cstdint>
 
-namespace nuvex {
+#include "base/DateTime.h"
+#include "base/Service.h"
 
-// A local date and time as the window system reports it.
-struct TSystemTime {
-  int Year = 2000;  // 1..9999
-  int Month = 1;    // 1..12
-  int Day = 1;      // 1..31
-  int Hour = 0;
-  int Minute = 0;
-  int Second = 0;
-  int Milliseconds = 0;
-  friend bool operator==(const TSystemTime&, const TSystemTime&) = default;
-};
+namespace nuvex {
 
 class TClock {
  public:
@@ -29,6 +20,12 @@ class TClock {
   virtual uint32_t TickCount() = 0;
   virtual TSystemTime LocalTime() = 0;
 };
+
+template <>
+TClock& Service<TClock>::Platform();
+
+// The clock in use now.
+inline TClock& CurrentClock() { return Service<TClock>::Current(); }
 
 // A clock that holds what it is set to and counts how often it is read.
 class TManualClock : public TClock {
@@ -52,25 +49,6 @@ class TManualClock : public TClock {
   uint32_t tick_ = 0;
   TSystemTime time_;
   int reads_ = 0;
-};
-
-// The clock in use now.
-TClock& CurrentClock();
-// Installs a clock (not owned; nullptr restores the platform's own) and
-// returns the one installed before.
-TClock* SetClock(TClock* clock);
-// The platform's own clock (defined per platform).
-TClock& PlatformClock();
-
-class ScopedClock {
- public:
-  explicit ScopedClock(TClock& clock) : previous_(SetClock(&clock)) {}
-  ~ScopedClock() { SetClock(previous_); }
-  ScopedClock(const ScopedClock&) = delete;
-  ScopedClock& operator=(const ScopedClock&) = delete;
-
- private:
-  TClock* previous_;
 };
 
 }  // namespace nuvex

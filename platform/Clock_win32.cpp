@@ -18,7 +18,8 @@ class WindowsClock : public TClock {
 
 }  // namespace
 
-TClock& PlatformClock() {
+template <>
+TClock& Service<TClock>::Platform() {
   static WindowsClock clock;
   return clock;
 }

@@ -1,5 +1,8 @@
 #pragma once
 // Owner of one COM interface pointer (Windows only): released on destruction.
+#ifndef _WIN32
+#error "platform/ComPtr.h is for Windows builds only"
+#endif
 #include <objbase.h>
 
 #include <utility>
@@ -29,10 +32,11 @@ class ComPtr {
   Interface* Get() const { return p_; }
   Interface* operator->() const { return p_; }
   explicit operator bool() const { return p_ != nullptr; }
-  // For calls that hand out a new reference: the old one is released first.
-  void** OutVoid() {
+  // For calls that hand out a new reference (with IID_PPV_ARGS): the old
+  // one is released first.
+  Interface** Out() {
     Reset();
-    return reinterpret_cast<void**>(&p_);
+    return &p_;
   }
 
  private:

@@ -3,40 +3,35 @@
 // month names and the time separator.
 //
 // On Windows they come from GetLocaleInfoA for the user's default locale, in
-// the ANSI code page (Windows-1250 for Polish).  Elsewhere they are the
-// English names and ":".  Tests install their own with ScopedLocaleFormats.
-#include <array>
-#include <string>
+// the ANSI code page (Windows-1250 for Polish).  Natively they are the
+// English names and ":".  Tests put other formats in place with
+// ScopedService<TLocaleFormatSource>.
+#include "base/DateTime.h"
+#include "base/Service.h"
 
 namespace nuvex {
 
-struct TLocaleFormats {
-  std::array<std::string, 12> LongMonthNames;   // "January" ... "December"
-  std::array<std::string, 12> ShortMonthNames;  // "Jan" ... "Dec"
-  std::string TimeSeparator = ":";
+class TLocaleFormatSource {
+ public:
+  virtual ~TLocaleFormatSource() = default;
+  // Read afresh on every call: the user may change them while the program runs.
+  virtual TLocaleFormats Read() = 0;
 };
 
-// The English names and ":".
-const TLocaleFormats& EnglishLocaleFormats();
+template <>
+TLocaleFormatSource& Service<TLocaleFormatSource>::Platform();
 
-// The formats in use now: the installed ones, else the platform's, read
-// afresh on every call (the user may change them while the program runs).
-TLocaleFormats CurrentLocaleFormats();
-// Installs formats (not owned; nullptr restores the platform's) and returns
-// the ones installed before.
-const TLocaleFormats* SetLocaleFormats(const TLocaleFormats* formats);
-// The platform's own (defined per platform).
-TLocaleFormats PlatformLocaleFormats();
+// The formats in use now.
+inline TLocaleFormats CurrentLocaleFormats() { return Service<TLocaleFormatSource>::Current().Read(); }
 
-class ScopedLocaleFormats {
+// Formats that stay as they were given.
+class TFixedLocaleFormats final : public TLocaleFormatSource {
  public:
-  explicit ScopedLocaleFormats(const TLocaleFormats& formats) : previous_(SetLocaleFormats(&formats)) {}
-  ~ScopedLocaleFormats() { SetLocaleFormats(previous_); }
-  ScopedLocaleFormats(const ScopedLocaleFormats&) = delete;
-  ScopedLocaleFormats& operator=(const ScopedLocaleFormats&) = delete;
+  explicit TFixedLocaleFormats(TLocaleFormats formats) : formats_(std::move(formats)) {}
+  TLocaleFormats Read() override { return formats_; }
 
  private:
-  const TLocaleFormats* previous_;
+  TLocaleFormats formats_;
 };
 
 }  // namespace nuvex

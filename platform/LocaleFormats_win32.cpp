@@ -14,9 +14,12 @@ std::string LocaleText(LCTYPE type, const std::string& fallback) {
   return std::string(buffer, static_cast<size_t>(n - 1));
 }
 
-}  // namespace
+class UserLocaleFormats final : public TLocaleFormatSource {
+ public:
+  TLocaleFormats Read() override;
+};
 
-TLocaleFormats PlatformLocaleFormats() {
+TLocaleFormats UserLocaleFormats::Read() {
   const TLocaleFormats& english = EnglishLocaleFormats();
   TLocaleFormats formats;
   for (int i = 0; i < 12; ++i) {
@@ -24,6 +27,14 @@ TLocaleFormats PlatformLocaleFormats() {
     formats.ShortMonthNames[i] = LocaleText(LOCALE_SABBREVMONTHNAME1 + i, english.ShortMonthNames[i]);
   }
   formats.TimeSeparator = LocaleText(LOCALE_STIME, english.TimeSeparator);
+  return formats;
+}
+
+}  // namespace
+
+template <>
+TLocaleFormatSource& Service<TLocaleFormatSource>::Platform() {
+  static UserLocaleFormats formats;
   return formats;
 }
 

@@ -1,6 +1,6 @@
 #include "skin/BitmapTools.h"
 
-#include "toolkit/BitmapResources.h"
+#include "toolkit/formats/BitmapResources.h"
 
 namespace nuvex {
 

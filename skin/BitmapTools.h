@@ -2,7 +2,7 @@
 // Small picture routines of the skin engine.
 #include <string>
 
-#include "toolkit/Bitmap.h"
+#include "toolkit/graphics/Bitmap.h"
 
 namespace nuvex {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "skin/SkinTypes.h"
-#include "toolkit/Color.h"
+#include "toolkit/graphics/Color.h"
 
 namespace nuvex {
 

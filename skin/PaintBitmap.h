@@ -4,7 +4,7 @@
 
 #include "base/Error.h"
 #include "skin/SkinTypes.h"
-#include "toolkit/Bitmap.h"
+#include "toolkit/graphics/Bitmap.h"
 
 namespace nuvex {
 

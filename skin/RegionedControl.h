@@ -23,8 +23,8 @@
 #include "skin/ButtonProperty.h"
 #include "skin/SkinManagerLink.h"
 #include "skin/SkinTypes.h"
-#include "toolkit/Bitmap.h"
-#include "toolkit/WinControl.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/ui/WinControl.h"
 
 namespace nuvex {
 

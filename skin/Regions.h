@@ -2,8 +2,8 @@
 // The shape of a picture: every pixel that is not KeyColour.
 #include <optional>
 
-#include "toolkit/Bitmap.h"
-#include "toolkit/Region.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Region.h"
 
 namespace nuvex {
 

@@ -7,7 +7,7 @@
 
 #include "skin/SkinStrings.h"
 #include "skin/SkinTypes.h"
-#include "toolkit/BitmapFile.h"
+#include "toolkit/formats/BitmapFile.h"
 #include "trace/TraceUnit.h"
 
 namespace nuvex {

@@ -8,8 +8,8 @@
 #include "platform/Files.h"
 #include "skin/ButtonProperty.h"
 #include "skin/SkinDescription.h"
-#include "toolkit/Bitmap.h"
-#include "toolkit/IniFile.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/formats/IniFile.h"
 
 namespace nuvex {
 

@@ -4,7 +4,7 @@
 // when it is destroyed, or links another manager, it withdraws, so a manager
 // never reaches a control that is gone.  Control and manager are tied by a
 // free notification: a manager destroyed first is forgotten by its controls.
-#include "toolkit/Component.h"
+#include "toolkit/ui/Component.h"
 
 namespace nuvex {
 

@@ -9,7 +9,7 @@
 
 #include "skin/ButtonProperty.h"
 #include "skin/SkinDescription.h"
-#include "toolkit/Bitmap.h"
+#include "toolkit/graphics/Bitmap.h"
 
 namespace nuvex {
 

@@ -2,7 +2,7 @@
 // The enumerations and the key colour shared by the skin engine.
 #include <cstdint>
 
-#include "toolkit/Color.h"
+#include "toolkit/graphics/Color.h"
 
 namespace nuvex {
 

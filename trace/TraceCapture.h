@@ -1,24 +1,12 @@
 #pragma once
 // For tests only: records what reaches the trace log while a TraceCapture
-// lives.  The program never installs a listener, so its trace calls do
-// nothing at all.
+// lives.  The program keeps the silent sink, so its trace calls do nothing.
 #include <string>
 #include <vector>
 
 #include "trace/TraceUnit.h"
 
 namespace nuvex {
-
-class TraceListener {
- public:
-  virtual void Traced(const std::string& pattern, const std::vector<std::string>& args, bool formatted) = 0;
-
- protected:
-  ~TraceListener() = default;
-};
-
-// Installs listener (nullptr: none) and returns the one it replaces.
-TraceListener* ExchangeTraceListener(TraceListener* listener);
 
 struct TraceLine {
   std::string pattern;  // the message, or the pattern of a TraceFormat call
@@ -41,10 +29,9 @@ struct TraceLine {
 };
 
 // Captures trace lines for its lifetime; nested captures restore the outer one.
-class TraceCapture final : private TraceListener {
+class TraceCapture final : private TTraceSink {
  public:
-  TraceCapture() : previous_(ExchangeTraceListener(this)) {}
-  ~TraceCapture() { ExchangeTraceListener(previous_); }
+  TraceCapture() = default;
   TraceCapture(const TraceCapture&) = delete;
   TraceCapture& operator=(const TraceCapture&) = delete;
 
@@ -55,8 +42,8 @@ class TraceCapture final : private TraceListener {
     lines_.push_back({pattern, args, formatted});
   }
 
-  TraceListener* previous_;
   std::vector<TraceLine> lines_;
+  ScopedService<TTraceSink> scope_{*this};
 };
 
 }  // namespace nuvex

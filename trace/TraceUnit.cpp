@@ -1,25 +1,26 @@
 #include "trace/TraceUnit.h"
 
-#include <atomic>
-#include <vector>
-
-#include "trace/TraceCapture.h"
-
 namespace nuvex {
 
 namespace {
-// Set only by tests; without it the trace log touches nothing.
-std::atomic<TraceListener*> g_listener{nullptr};
+
+class SilentSink final : public TTraceSink {
+ public:
+  void Traced(const std::string&, const std::vector<std::string>&, bool) override {}
+};
+
 }  // namespace
 
-TraceListener* ExchangeTraceListener(TraceListener* listener) { return g_listener.exchange(listener); }
-
-void Trace(const std::string& message) {
-  if (TraceListener* listener = g_listener.load()) listener->Traced(message, {}, false);
+template <>
+TTraceSink& Service<TTraceSink>::Platform() {
+  static SilentSink sink;
+  return sink;
 }
 
+void Trace(const std::string& message) { Service<TTraceSink>::Current().Traced(message, {}, false); }
+
 void TraceFormat(const std::string& pattern, std::initializer_list<std::string> args) {
-  if (TraceListener* listener = g_listener.load()) listener->Traced(pattern, std::vector<std::string>(args), true);
+  Service<TTraceSink>::Current().Traced(pattern, std::vector<std::string>(args), true);
 }
 
 }  // namespace nuvex

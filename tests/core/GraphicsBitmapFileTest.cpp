@@ -5,7 +5,7 @@
 
 #include "GraphicsTestUtil.h"
 #include "tests/support/TestSupport.h"
-#include "toolkit/BitmapFile.h"
+#include "toolkit/formats/BitmapFile.h"
 
 namespace nuvex {
 namespace {

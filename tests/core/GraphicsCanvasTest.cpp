@@ -3,8 +3,8 @@
 
 #include "GraphicsTestUtil.h"
 #include "base/Error.h"
-#include "toolkit/Bitmap.h"
-#include "toolkit/Color.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Color.h"
 
 namespace nuvex {
 namespace {

@@ -9,7 +9,7 @@ extern "C" {
 }
 
 #include "tests/support/TestSupport.h"
-#include "toolkit/JpegFile.h"
+#include "toolkit/formats/JpegFile.h"
 
 namespace nuvex {
 namespace {

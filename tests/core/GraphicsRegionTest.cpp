@@ -7,7 +7,7 @@
 
 #include "GraphicsTestUtil.h"
 #include "skin/Regions.h"
-#include "toolkit/Region.h"
+#include "toolkit/graphics/Region.h"
 
 namespace nuvex {
 namespace {

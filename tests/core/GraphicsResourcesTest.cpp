@@ -3,9 +3,9 @@
 
 #include "GraphicsTestUtil.h"
 #include "skin/BitmapTools.h"
-#include "toolkit/BitmapFile.h"
-#include "toolkit/BitmapResources.h"
-#include "toolkit/TextRenderer.h"
+#include "toolkit/formats/BitmapFile.h"
+#include "toolkit/formats/BitmapResources.h"
+#include "toolkit/graphics/TextRenderer.h"
 
 namespace nuvex {
 namespace {
@@ -69,7 +69,7 @@ TEST(SkinToolsBitmaps, LoadBitmapFromResourceRaisesPalettedTargetsToSixteenBits)
 
 TEST(GraphicsText, HeadlessFontIsDeterministic) {
   THeadlessTextRenderer headless;
-  ScopedTextRenderer scope(headless);
+  ScopedService<TTextRenderer> scope(headless);
   TBitmap b(40, 20);
   TCanvas& c = b.Canvas();
   EXPECT_EQ(c.Font.PixelHeight(), 11);  // 8 points
@@ -106,7 +106,7 @@ TEST(GraphicsText, ScopedRendererIsRestored) {
   TTextRenderer& before = CurrentTextRenderer();
   {
     THeadlessTextRenderer headless;
-    ScopedTextRenderer scope(headless);
+    ScopedService<TTextRenderer> scope(headless);
     EXPECT_EQ(&CurrentTextRenderer(), &headless);
   }
   EXPECT_EQ(&CurrentTextRenderer(), &before);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Bitmap.h"
+#include "toolkit/graphics/Bitmap.h"
 
 namespace nuvex::test {
 

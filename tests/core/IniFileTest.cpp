@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tests/support/TestSupport.h"
-#include "toolkit/IniFile.h"
+#include "toolkit/formats/IniFile.h"
 
 namespace nuvex {
 namespace {

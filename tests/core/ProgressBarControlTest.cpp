@@ -6,13 +6,14 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/Services.h"
 #include "controls/MyProgressBar.h"
 #include "language/Language.h"
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
-#include "toolkit/HeadlessBackend.h"
-#include "toolkit/TextRenderer.h"
-#include "toolkit/WinControl.h"
+#include "toolkit/backends/headless/HeadlessBackend.h"
+#include "toolkit/graphics/TextRenderer.h"
+#include "toolkit/ui/WinControl.h"
 
 namespace nuvex {
 namespace {
@@ -41,7 +42,7 @@ class ProgressBarControl : public testing::Test {
     backend.ProcessMessages();
   }
 
-  THeadlessWindow& Window() { return THeadlessBackend::WindowOf(*form); }
+  THeadlessWindow& Window() { return test::WindowOf(*form); }
 
   // The bar's rectangle as the window shows it now.
   TBitmap OnScreen() {
@@ -71,11 +72,11 @@ class ProgressBarControl : public testing::Test {
   }
 
   THeadlessBackend backend;
-  ScopedWindowBackend useBackend{backend};
+  test::ScopedHeadless useBackend{backend};
   THeadlessTextRenderer text;
-  ScopedTextRenderer useText{text};
+  ScopedService<TTextRenderer> useText{text};
   TManualClock clock;
-  ScopedClock useClock{clock};
+  ScopedService<TClock> useClock{clock};
   std::unique_ptr<TWinControl> form;
   TMyProgressBar* bar = nullptr;
 };
@@ -329,7 +330,7 @@ TEST_F(ProgressBarEstimateLabel, TextsComeFromTheLanguageTableAndTheLocale) {
   TLocaleFormats polish = EnglishLocaleFormats();
   polish.LongMonthNames[11] = "grudzie\xF1";
   polish.TimeSeparator = ".";
-  ScopedLocaleFormats useFormats(polish);
+  test::ScopedLocaleFormats useFormats(polish);
   auto& overrides = SharedLanguage().Overrides();
   overrides.push_back({"o", 160});
   overrides.push_back({"Koniec: ", 161});

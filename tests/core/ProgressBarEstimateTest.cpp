@@ -6,8 +6,8 @@
 #include <limits>
 
 #include "base/Error.h"
-#include "controls/DateTime.h"
-#include "controls/MulDiv.h"
+#include "base/DateTime.h"
+#include "base/MulDiv.h"
 #include "controls/ProgressEstimate.h"
 
 namespace nuvex {

@@ -11,7 +11,7 @@
 #include "GraphicsTestUtil.h"
 #include "controls/ProgressPainter.h"
 #include "controls/ProgressPicture.h"
-#include "toolkit/TextRenderer.h"
+#include "toolkit/graphics/TextRenderer.h"
 
 namespace nuvex {
 namespace {
@@ -74,7 +74,7 @@ class ProgressBarPicture : public testing::Test {
   }
 
   THeadlessTextRenderer headless_;
-  ScopedTextRenderer renderer_;
+  ScopedService<TTextRenderer> renderer_;
   TProgressLook look;
 };
 
@@ -290,7 +290,7 @@ namespace {
 // painter, whatever changes between two paints.
 TEST(ProgressBarPainter, SameAsThePlainPainterOverEveryPosition) {
   THeadlessTextRenderer headless;
-  ScopedTextRenderer useHeadless(headless);
+  ScopedService<TTextRenderer> useHeadless(headless);
   TProgressLook look;
   look.ColorDone = clRed;
   look.ColorToDo = clNavy;
@@ -335,7 +335,7 @@ TEST(ProgressBarPainter, SameAsThePlainPainterOverEveryPosition) {
       return size;
     }
   } wide;
-  ScopedTextRenderer useWide(wide);
+  ScopedService<TTextRenderer> useWide(wide);
   sweep(100, 20, 100);
   EXPECT_GT(paints, 1000);
 }

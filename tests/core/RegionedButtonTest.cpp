@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/Services.h"
 #include "GraphicsTestUtil.h"
 #include "skin/RegionedButton.h"
 #include "skin/SkinTools.h"
-#include "toolkit/Application.h"
-#include "toolkit/HeadlessBackend.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/backends/headless/HeadlessBackend.h"
 
 namespace nuvex {
 namespace {
@@ -104,12 +105,12 @@ class RegionedButtonTest : public ::testing::Test {
     return *made;
   }
 
-  THeadlessWindow& WindowOf(TRegionedButton& b) { return THeadlessBackend::WindowOf(b); }
+  THeadlessWindow& WindowOf(TRegionedButton& b) { return test::WindowOf(b); }
   // A screen point at (x, y) of the button.
   TPoint On(TRegionedButton& b, int x, int y) { return {b.Left() + x, b.Top() + y}; }
 
   THeadlessBackend backend;
-  ScopedWindowBackend scope{backend};
+  test::ScopedHeadless scope{backend};
   std::unique_ptr<TWinControl> form;
 };
 
@@ -289,7 +290,7 @@ TEST_F(RegionedButtonTest, DisabledShowsNormalWithThreeImagesAndTheFourthWithFou
   b.SetEnabled(false);
   EXPECT_EQ(b.State(), rbsDisabled);
   EXPECT_EQ(ShownImage(b), 1);
-  EXPECT_FALSE(THeadlessBackend::WindowOf(b).Enabled());
+  EXPECT_FALSE(test::WindowOf(b).Enabled());
   int leftClicks = 0;
   b.OnLeftButtonClick = [&](TObject*) { ++leftClicks; };
   backend.Click(On(b, 50, 20));
@@ -373,7 +374,7 @@ TEST_F(RegionedButtonTest, AnIndexEqualToTheCountAfterASkinShowsThePlainColour) 
   EXPECT_EQ(asked, 0);
   EXPECT_EQ(c.ButtonIndex(), 3);
   EXPECT_TRUE(test::AllPixels(c.RenderedImage(), clWhite));
-  EXPECT_EQ(*THeadlessBackend::WindowOf(c).Region(), TRegion(TRect{0, 0, 100, 20}));
+  EXPECT_EQ(*test::WindowOf(c).Region(), TRegion(TRect{0, 0, 100, 20}));
 }
 
 TEST_F(RegionedButtonTest, VisibleIsTheProgramsWishGatedByTheSkin) {

@@ -58,7 +58,7 @@ void Put(const std::string& path, const Bytes& bytes) {
 // "C:\Package\" and an engine that uses the recording services.
 class InstallTest : public ::testing::Test {
  protected:
-  InstallTest() : savedRoot_(DriveRoot()), folders_({&SystemFolder, &WindowsFolder}) {
+  InstallTest() : savedRoot_(DriveRoot()) {
     SetDriveRoot(drives_.Path());
     engine.DestinationFolder = "D:\\Dest";
     engine.Version = "2.6";
@@ -87,13 +87,15 @@ class InstallTest : public ::testing::Test {
  private:
   test::TempFolder drives_;
   std::string savedRoot_;
-  test::ScopedFolderCalls folders_;
+  test::FakeFolders folders_{&SystemFolder, &WindowsFolder};
+  ScopedService<TSystemFolders> foldersScope_{folders_};
 
  protected:
   test::RecordingShell shell;
   test::FakeRegistry registry;
   test::RecordingLinks links;
-  TRunInstall engine{kPackage, InstallServices{&shell, &registry, &links}};
+  test::ScopedInstallServices services{shell, registry, links};
+  TRunInstall engine{kPackage};
 };
 
 TEST_F(InstallTest, PlainRecordIsCopiedIntoANewDestinationFolder) {
@@ -250,11 +252,11 @@ TEST_F(InstallTest, ShellRefusalIsAFailureAfterTheFileIsPlaced) {
   Put("C:\\Package\\a.dll", "a");
   Put("C:\\Package\\b.dll", "b");
   WriteIndex({IndexRecord("a.dll", 0, fkDestination, "\\a.dll", faRegister), IndexRecord("b.dll", 0, fkDestination, "\\b.dll")});
-  shell.result = 32;
+  shell.result = TShellResult::FromShellValue(32);
   EXPECT_FALSE(engine.RunInstall());
   EXPECT_TRUE(FileExists("D:\\Dest\\a.dll"));
   EXPECT_FALSE(FileExists("D:\\Dest\\b.dll"));
-  shell.result = 33;
+  shell.result = TShellResult::FromShellValue(33);
   EXPECT_TRUE(engine.RunInstall());
   EXPECT_TRUE(FileExists("D:\\Dest\\b.dll"));
 }
@@ -400,7 +402,8 @@ TEST_F(ShortcutTest, NativeLinkFilesAfterARealRun) {
   // The whole road natively: install, then the stand-in link writer.
   Put("C:\\Package\\player.nvx", Pack("the player"));
   WriteIndex({IndexRecord("player.nvx", 1, fkDestination, "\\PLAYER.EXE")});
-  TRunInstall real(kPackage, InstallServices{&shell, &registry, &SystemShellLinks()});
+  ScopedService<ShellLinkFactory> realLinks(Service<ShellLinkFactory>::Platform());
+  TRunInstall real(kPackage);
   real.DestinationFolder = "D:\\NUVEX";
   real.Version = "2.6";
   ASSERT_TRUE(real.RunInstall());

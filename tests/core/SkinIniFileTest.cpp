@@ -7,7 +7,7 @@
 
 #include "skin/SkinIniFile.h"
 #include "tests/support/TestSupport.h"
-#include "toolkit/BitmapFile.h"
+#include "toolkit/formats/BitmapFile.h"
 #include "trace/TraceCapture.h"
 
 namespace nuvex {

@@ -7,8 +7,8 @@
 #include "skin/SkinResources.h"
 #include "skin/SkinTypes.h"
 #include "tests/support/TestSupport.h"
-#include "toolkit/BitmapFile.h"
-#include "toolkit/BitmapResources.h"
+#include "toolkit/formats/BitmapFile.h"
+#include "toolkit/formats/BitmapResources.h"
 #include "trace/TraceCapture.h"
 
 namespace nuvex {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Component.h"
+#include "toolkit/ui/Component.h"
 
 namespace nuvex {
 namespace {

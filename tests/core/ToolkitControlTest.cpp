@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Application.h"
-#include "toolkit/HeadlessBackend.h"
-#include "toolkit/WinControl.h"
+#include "tests/support/Services.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/backends/headless/HeadlessBackend.h"
+#include "toolkit/ui/WinControl.h"
 
 namespace nuvex {
 namespace {
@@ -88,7 +89,7 @@ class ToolkitControl : public ::testing::Test {
   static TPoint At(int x, int y) { return {100 + x, 100 + y}; }
 
   THeadlessBackend backend;
-  ScopedWindowBackend scope{backend};
+  test::ScopedHeadless scope{backend};
   std::unique_ptr<Panel> form;
 };
 
@@ -108,7 +109,7 @@ TEST_F(ToolkitControl, ClickNeedsPressAndReleaseOverTheControl) {
   // Pressed inside, released outside: the capture brings the release, but no click.
   backend.MoveMouse(At(20, 20));
   backend.PressMouse(mbLeft);
-  EXPECT_EQ(backend.CaptureWindow(), &THeadlessBackend::WindowOf(panel));
+  EXPECT_EQ(backend.CaptureWindow(), &test::WindowOf(panel));
   backend.MoveMouse(At(200, 150));
   backend.ReleaseMouse(mbLeft);
   EXPECT_EQ(backend.CaptureWindow(), nullptr);
@@ -189,7 +190,7 @@ TEST_F(ToolkitControl, WindowlessChildrenPaintOverWhatLiesBeneath) {
   upper.SetParent(form.get());
   upper.SetBounds(20, 20, 20, 20);
   backend.ProcessMessages();
-  const TBitmap& screen = THeadlessBackend::WindowOf(*form).Picture();
+  const TBitmap& screen = test::WindowOf(*form).Picture();
   EXPECT_EQ(Px(screen, 5, 5), ColorToRGB(clSilver));
   EXPECT_EQ(Px(screen, 10, 10), clRed);
   EXPECT_EQ(Px(screen, 15, 15), ColorToRGB(clSilver));  // see-through inside the frame
@@ -204,7 +205,7 @@ TEST_F(ToolkitControl, RepaintOfAWindowlessControlShowsAtOnce) {
   frame.SetParent(form.get());
   frame.SetBounds(10, 10, 20, 20);
   backend.ProcessMessages();
-  THeadlessWindow& window = THeadlessBackend::WindowOf(*form);
+  THeadlessWindow& window = test::WindowOf(*form);
   const int paints = window.PaintCount();
   window.ClearRecords();
 
@@ -226,7 +227,7 @@ TEST_F(ToolkitControl, InvalidationsWaitForTheMessageLoop) {
   Frame& frame = TComponent::Create<Frame>(*form, clRed);
   frame.SetParent(form.get());
   backend.ProcessMessages();
-  THeadlessWindow& window = THeadlessBackend::WindowOf(*form);
+  THeadlessWindow& window = test::WindowOf(*form);
   window.ClearRecords();
   frame.SetBounds(30, 30, 10, 10);
   ASSERT_FALSE(window.Invalidations().empty());
@@ -245,7 +246,7 @@ TEST_F(ToolkitControl, BoundsReachTheWindowAndResizeOnlyOnASizeChange) {
   const int resizes = panel.resizes;
   panel.SetBounds(20, 15, 50, 30);
   EXPECT_EQ(panel.resizes, resizes);
-  EXPECT_EQ(THeadlessBackend::WindowOf(panel).Bounds(), (TRect{20, 15, 70, 45}));
+  EXPECT_EQ(test::WindowOf(panel).Bounds(), (TRect{20, 15, 70, 45}));
   panel.SetWidth(60);
   EXPECT_EQ(panel.resizes, resizes + 1);
   panel.SetBounds(20, 15, -5, 30);  // a negative size is no size
@@ -262,7 +263,7 @@ TEST_F(ToolkitControl, WindowsFollowVisibilityAndEnabledState) {
   EXPECT_FALSE(panel.HandleAllocated());  // no parent yet
   panel.SetParent(form.get());
   ASSERT_TRUE(panel.HandleAllocated());
-  THeadlessWindow* window = &THeadlessBackend::WindowOf(panel);
+  THeadlessWindow* window = &test::WindowOf(panel);
   EXPECT_TRUE(window->Visible());
   panel.Hide();
   EXPECT_FALSE(window->Visible());
@@ -288,8 +289,8 @@ TEST_F(ToolkitControl, ANewParentGetsTheWindowWithItsShapeAndText) {
   other.SetParent(form.get());
   other.SetBounds(100, 100, 100, 50);
   panel.SetParent(&other);
-  THeadlessWindow& window = THeadlessBackend::WindowOf(panel);
-  EXPECT_EQ(window.Parent(), &THeadlessBackend::WindowOf(other));
+  THeadlessWindow& window = test::WindowOf(panel);
+  EXPECT_EQ(window.Parent(), &test::WindowOf(other));
   ASSERT_TRUE(window.Region().has_value());
   EXPECT_EQ(*window.Region(), shape);
   EXPECT_EQ(panel.Caption(), "rbInstallApp");
@@ -381,14 +382,14 @@ TEST_F(ToolkitControl, TheMessageLoopPaintsAndEndsOnTheQuitRequest) {
   frame.SetBounds(30, 30, 10, 10);
   // Headless, the loop ends once nothing is left to do, having painted.
   Application().Run();
-  EXPECT_EQ(Px(THeadlessBackend::WindowOf(*form).Picture(), 30, 30), clRed);
+  EXPECT_EQ(Px(test::WindowOf(*form).Picture(), 30, 30), clRed);
   // The quit request comes before any paint, as in the window system.
   frame.SetLeft(50);
   Application().Terminate();
   Application().Run();
   EXPECT_TRUE(Application().Terminated());
   EXPECT_FALSE(backend.QuitRequested());  // used up
-  EXPECT_EQ(Px(THeadlessBackend::WindowOf(*form).Picture(), 50, 30), ColorToRGB(clSilver));
+  EXPECT_EQ(Px(test::WindowOf(*form).Picture(), 50, 30), ColorToRGB(clSilver));
 }
 
 TEST_F(ToolkitControl, DestroyingAParentLetsItsChildrenGo) {

@@ -14,8 +14,6 @@
 namespace nuvex {
 namespace {
 
-using test::ScopedFolderCalls;
-
 // What the fake platform call answers: the text it stores and the length it
 // returns.  Captureless calls need somewhere to look.
 std::string gFolderText;
@@ -29,7 +27,8 @@ uint32_t FakeFolderCall(char* buffer, uint32_t size) {
 std::string AskBoth(const std::string& text, uint32_t length) {
   gFolderText = text;
   gFolderLength = length;
-  ScopedFolderCalls fake({&FakeFolderCall, &FakeFolderCall});
+  test::FakeFolders folders(&FakeFolderCall, &FakeFolderCall);
+  ScopedService<TSystemFolders> fake(folders);
   std::string system = GetSystemDir();
   EXPECT_EQ(GetWindowsDir(), system);
   return system;
@@ -48,12 +47,14 @@ TEST(WinSysTools, FolderCallsFollowThe520ByteRule) {
 TEST(WinSysTools, FolderCallsGetAZeroedBufferOf520Bytes) {
   static uint32_t seenSize;
   static bool zeroed;
-  ScopedFolderCalls probe({[](char* buffer, uint32_t size) -> uint32_t {
-                             seenSize = size;
-                             zeroed = std::all_of(buffer, buffer + size, [](char c) { return c == 0; });
-                             return 3;  // claims a length but writes nothing
-                           },
-                           nullptr});
+  test::FakeFolders folders(
+      [](char* buffer, uint32_t size) -> uint32_t {
+        seenSize = size;
+        zeroed = std::all_of(buffer, buffer + size, [](char c) { return c == 0; });
+        return 3;  // claims a length but writes nothing
+      },
+      nullptr);
+  ScopedService<TSystemFolders> probe(folders);
   EXPECT_EQ(GetSystemDir(), "");  // the text stops at the first zero
   EXPECT_EQ(seenSize, 520u);
   EXPECT_TRUE(zeroed);
@@ -90,16 +91,17 @@ TEST(WinSysTools, TempDirThatCannotBeCreatedIsStillReturned) {
 
 TEST(WinSysTools, ShellOpenAsksForOpenShownNormallyAndComparesSigned) {
   test::RecordingShell shell;
-  EXPECT_TRUE(ShellOpen("D:\\Setup\\DirectX8\\dxsetup.exe", shell));
+  ScopedService<Shell> useShell(shell);
+  EXPECT_TRUE(ShellOpen("D:\\Setup\\DirectX8\\dxsetup.exe"));
   ASSERT_EQ(shell.calls.size(), 1u);
   EXPECT_EQ(shell.calls[0], (test::ShellCall{"open", "D:\\Setup\\DirectX8\\dxsetup.exe", "", kShowNormal}));
 
   for (intptr_t value : {intptr_t{32}, intptr_t{0}, intptr_t{2}, intptr_t{-1}, intptr_t{-100}}) {
-    shell.result = value;
-    EXPECT_FALSE(ShellOpen("x", shell)) << value;
+    shell.result = TShellResult::FromShellValue(value);
+    EXPECT_FALSE(ShellOpen("x")) << value;
   }
-  shell.result = 33;
-  EXPECT_TRUE(ShellOpen("x", shell));
+  shell.result = TShellResult::FromShellValue(33);
+  EXPECT_TRUE(ShellOpen("x"));
 }
 
 TEST(WinSysTools, PlatformShellOpensFoldersAndRefusesMissingFiles) {

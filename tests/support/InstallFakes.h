@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "base/Error.h"
-#include "installer/Shell.h"
-#include "installer/ShellLink.h"
-#include "installer/UserRegistry.h"
-#include "installer/WinSysTools.h"
+#include "base/Service.h"
+#include "platform/Shell.h"
+#include "platform/ShellLink.h"
+#include "platform/SystemFolders.h"
+#include "platform/UserRegistry.h"
 
 namespace nuvex::test {
 
@@ -26,22 +27,22 @@ inline void PrintTo(const ShellCall& c, std::ostream* os) {
 }
 
 // Answers `result` to every call, or what `answer` says when it is set.
-// With `forward`, the call goes on to that shell and its value is kept.
+// With `forward`, the call goes on to that shell and its answer is kept.
 class RecordingShell : public Shell {
  public:
-  intptr_t Execute(const std::string& verb, const std::string& file, const std::string& parameters,
-                   int showState) override {
+  TShellResult Execute(const std::string& verb, const std::string& file, const std::string& parameters,
+                       int showState) override {
     calls.push_back({verb, file, parameters, showState});
-    intptr_t value = forward ? forward->Execute(verb, file, parameters, showState)
-                     : answer ? answer(calls.back())
-                              : result;
+    TShellResult value = forward ? forward->Execute(verb, file, parameters, showState)
+                         : answer ? answer(calls.back())
+                                  : result;
     results.push_back(value);
     return value;
   }
   std::vector<ShellCall> calls;
-  std::vector<intptr_t> results;
-  intptr_t result = 42;
-  std::function<intptr_t(const ShellCall&)> answer;
+  std::vector<TShellResult> results;
+  TShellResult result = TShellResult::StartedOk();
+  std::function<TShellResult(const ShellCall&)> answer;
   Shell* forward = nullptr;
 };
 
@@ -82,16 +83,26 @@ class RecordingLinks : public ShellLinkFactory {
   };
 };
 
-// Puts other platform folder calls in place for one scope.
-class ScopedFolderCalls {
+// Folder answers given by two functions in the form of GetSystemDirectoryA;
+// a missing one fails (answers 0).
+class FakeFolders : public TSystemFolders {
  public:
-  explicit ScopedFolderCalls(SystemFolderCalls calls) : saved_(FolderCalls()) { FolderCalls() = calls; }
-  ~ScopedFolderCalls() { FolderCalls() = saved_; }
-  ScopedFolderCalls(const ScopedFolderCalls&) = delete;
-  ScopedFolderCalls& operator=(const ScopedFolderCalls&) = delete;
+  using Query = std::function<uint32_t(char* buffer, uint32_t size)>;
+  FakeFolders(Query system, Query windows) : system_(std::move(system)), windows_(std::move(windows)) {}
+  uint32_t SystemDirectory(char* buffer, uint32_t size) override { return system_ ? system_(buffer, size) : 0; }
+  uint32_t WindowsDirectory(char* buffer, uint32_t size) override { return windows_ ? windows_(buffer, size) : 0; }
 
  private:
-  SystemFolderCalls saved_;
+  Query system_, windows_;
+};
+
+// The recording shell, registry and links in place of the platform's for one scope.
+struct ScopedInstallServices {
+  ScopedInstallServices(Shell& shell, UserRegistry& registry, ShellLinkFactory& links)
+      : shellScope(shell), registryScope(registry), linksScope(links) {}
+  ScopedService<Shell> shellScope;
+  ScopedService<UserRegistry> registryScope;
+  ScopedService<ShellLinkFactory> linksScope;
 };
 
 }  // namespace nuvex::test

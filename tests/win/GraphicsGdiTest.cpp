@@ -9,9 +9,9 @@
 
 #include "skin/Regions.h"
 #include "skin/SkinTypes.h"
-#include "toolkit/BitmapResources.h"
-#include "toolkit/GdiBridge.h"
-#include "toolkit/TextRenderer.h"
+#include "toolkit/formats/BitmapResources.h"
+#include "toolkit/graphics/GdiBridge.h"
+#include "toolkit/graphics/TextRenderer.h"
 
 namespace nuvex {
 namespace {

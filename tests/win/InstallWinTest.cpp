@@ -19,7 +19,7 @@
 #include "installer/Messages.h"
 #include "installer/PackageIndex.h"
 #include "installer/SetupUnit.h"
-#include "installer/UserRegistry.h"
+#include "platform/UserRegistry.h"
 #include "installer/WinSysTools.h"
 #include "platform/ComPtr.h"
 #include "platform/Files.h"
@@ -74,9 +74,9 @@ struct LinkContents {
 LinkContents ReadLink(const std::string& file) {
   ComPtr<IShellLinkA> link;
   EXPECT_TRUE(SUCCEEDED(
-      CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.OutVoid())));
+      CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(link.Out()))));
   ComPtr<IPersistFile> persist;
-  EXPECT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, persist.OutVoid())));
+  EXPECT_TRUE(SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(persist.Out()))));
   std::wstring wide(file.begin(), file.end());
   EXPECT_TRUE(SUCCEEDED(persist->Load(wide.c_str(), STGM_READ))) << file;
   char buffer[MAX_PATH * 2] = {};
@@ -90,7 +90,7 @@ LinkContents ReadLink(const std::string& file) {
 }
 
 std::string ProgramsFolder() {
-  return ReadRegistryString(SystemRegistry(), "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+  return ReadRegistryString(Service<UserRegistry>::Platform(), "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
                             "Programs");
 }
 
@@ -157,10 +157,12 @@ TEST(InstallWin, RunPlacesEveryFolderKindRegistersOpensAndMakesShortcuts) {
   // The real shell starts RegSvr32 and opens the batch file; the group is
   // only recorded, so that no shell window stays behind.
   test::RecordingShell shell;
-  shell.answer = [&](const test::ShellCall& c) -> intptr_t {
-    return c.file == group ? 42 : SystemShell().Execute(c.verb, c.file, c.parameters, c.showState);
+  shell.answer = [&](const test::ShellCall& c) -> TShellResult {
+    return c.file == group ? TShellResult::StartedOk()
+                           : Service<Shell>::Platform().Execute(c.verb, c.file, c.parameters, c.showState);
   };
-  TRunInstall engine(package.Path(), InstallServices{&shell, &SystemRegistry(), &SystemShellLinks()});
+  ScopedService<Shell> useShell(shell);
+  TRunInstall engine(package.Path());
   engine.DestinationFolder = destination;
   engine.Version = "2.6";
   int starts = 0, progress = 0;
@@ -182,11 +184,11 @@ TEST(InstallWin, RunPlacesEveryFolderKindRegistersOpensAndMakesShortcuts) {
   ASSERT_EQ(shell.calls.size(), 2u);
   const std::string component = destination + "\\Filters\\filter.ax";
   EXPECT_EQ(shell.calls[0], (test::ShellCall{"open", "RegSvr32.exe", "\"" + component + "\"", kShowHide}));
-  EXPECT_GT(shell.results[0], 32);
+  EXPECT_TRUE(shell.results[0].Started());
   EXPECT_TRUE(AppearsWithin(component + ".registered", std::chrono::seconds(30)))
       << "RegSvr32 did not register the component at a path with blanks";
   EXPECT_EQ(shell.calls[1], (test::ShellCall{"open", destination + "\\Open me.bat", "", kShowHide}));
-  EXPECT_GT(shell.results[1], 32);
+  EXPECT_TRUE(shell.results[1].Started());
   EXPECT_TRUE(AppearsWithin(destination + "\\opened.txt", std::chrono::seconds(30)));
 
   // Shortcuts in English, then in Polish.
@@ -233,7 +235,7 @@ TEST(InstallWin, RegistryReadsStringsAndTellsOtherTypesApart) {
   RegSetValueExA(h, "Empty", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
   RegCloseKey(h);
 
-  UserRegistry& registry = SystemRegistry();
+  UserRegistry& registry = Service<UserRegistry>::Platform();
   EXPECT_EQ(ReadRegistryString(registry, "\\" + key, "Text"), text);
   EXPECT_EQ(ReadRegistryString(registry, key, "Expandable"), expandable);  // not expanded
   EXPECT_EQ(ReadRegistryString(registry, key, "Empty"), "");

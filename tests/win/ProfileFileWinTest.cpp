@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "tests/support/TestSupport.h"
-#include "toolkit/IniFile.h"
+#include "toolkit/formats/IniFile.h"
 
 namespace nuvex {
 namespace {

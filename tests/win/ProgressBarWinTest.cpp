@@ -15,14 +15,15 @@
 #include <string>
 #include <tuple>
 
-#include "controls/MulDiv.h"
+#include "tests/support/Services.h"
+#include "base/MulDiv.h"
 #include "controls/MyProgressBar.h"
 #include "controls/ProgressPainter.h"
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
-#include "toolkit/GdiBridge.h"
-#include "toolkit/Win32Backend.h"
-#include "toolkit/WinControl.h"
+#include "toolkit/graphics/GdiBridge.h"
+#include "toolkit/backends/win32/Win32Backend.h"
+#include "toolkit/ui/WinControl.h"
 
 namespace nuvex {
 namespace {
@@ -83,7 +84,7 @@ TEST(ProgressBarWin, RepaintsAtOnceWhileNoMessagesAreHandled) {
   bar.SetShape(psFrame);
   bar.SetFont(TFont{"MS Sans Serif", 8, clYellow, 0});
   bar.SetMax(1000);
-  const HWND window = WindowHandle(form);
+  const HWND window = test::WindowHandle(form);
   ASSERT_NE(window, nullptr);
   CurrentWindowBackend().ProcessMessages();
   ASSERT_EQ(Differences(ReadBack(window, bar.BoundsRect()), Expected(bar)), 0);
@@ -155,7 +156,7 @@ TEST(ProgressBarWin, EstimateReadsInTheUserLocale) {
   TManualClock clock;
   clock.SetLocalTime({2026, 12, 7, 10, 0, 0, 0});
   clock.SetTickCount(5000);
-  ScopedClock useClock(clock);
+  ScopedService<TClock> useClock(clock);
   TMyProgressBar bar(nullptr);
   TGraphicControl label(nullptr);
   bar.SetLinkInfoLabel(&label);

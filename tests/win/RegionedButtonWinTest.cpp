@@ -8,11 +8,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "tests/support/Services.h"
 #include "skin/RegionedButton.h"
 #include "skin/SkinTools.h"
-#include "toolkit/Application.h"
-#include "toolkit/GdiBridge.h"
-#include "toolkit/Win32Backend.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/graphics/GdiBridge.h"
+#include "toolkit/backends/win32/Win32Backend.h"
 
 namespace nuvex {
 namespace {
@@ -92,9 +93,9 @@ class RegionedButtonWin : public ::testing::Test {
       b.SetSplitMode(spHorizontal);
       button = &b;
     });
-    hwnd = WindowHandle(*button);
+    hwnd = test::WindowHandle(*button);
     ASSERT_NE(hwnd, nullptr);
-    SetForegroundWindow(WindowHandle(*form));
+    SetForegroundWindow(test::WindowHandle(*form));
     Pump();
   }
   void TearDown() override {
@@ -136,7 +137,7 @@ TEST_F(RegionedButtonWin, LoadedButtonHasItsShapeAndNormalImage) {
   EXPECT_EQ(PrintedAt(50, 20), kImageColor[1]);
   RECT r{};
   GetWindowRect(hwnd, &r);
-  MapWindowPoints(nullptr, WindowHandle(*form), reinterpret_cast<POINT*>(&r), 2);
+  MapWindowPoints(nullptr, test::WindowHandle(*form), reinterpret_cast<POINT*>(&r), 2);
   EXPECT_EQ(r.left, 80);
   EXPECT_EQ(r.top, 63);
   EXPECT_EQ(r.right - r.left, 226);
@@ -216,7 +217,7 @@ TEST_F(RegionedButtonWin, RealInputThroughTheQueueAndThePointerLeaving) {
 
   // Away from the button: the leave notification brings it back to normal.
   POINT away{5, 5};
-  ClientToScreen(WindowHandle(*form), &away);
+  ClientToScreen(test::WindowHandle(*form), &away);
   SetCursorPos(away.x, away.y);
   for (int i = 0; i < 50 && button->State() != rbsNormal; ++i) Pump();
   EXPECT_EQ(button->State(), rbsNormal);
@@ -244,7 +245,7 @@ TEST_F(RegionedButtonWin, WindowlessRepaintReachesTheScreenWithoutTheMessageLoop
   swatch.SetParent(form.get());
   swatch.SetBounds(10, 200, 40, 20);
   Pump();
-  HWND formWindow = WindowHandle(*form);
+  HWND formWindow = test::WindowHandle(*form);
   {
     gdi::WindowDc dc(formWindow);
     ASSERT_EQ(GetPixel(dc.Get(), 20, 210), static_cast<COLORREF>(clBlue));
@@ -280,7 +281,7 @@ TEST_F(RegionedButtonWin, ApplySkinReshapesTheRealWindow) {
   EXPECT_EQ(WindowRegion(), expected);
   RECT r{};
   GetWindowRect(hwnd, &r);
-  MapWindowPoints(nullptr, WindowHandle(*form), reinterpret_cast<POINT*>(&r), 2);
+  MapWindowPoints(nullptr, test::WindowHandle(*form), reinterpret_cast<POINT*>(&r), 2);
   EXPECT_EQ(r.left, 44);
   EXPECT_EQ(r.top, 93);
   EXPECT_EQ(r.right - r.left, 26);

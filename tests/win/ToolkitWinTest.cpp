@@ -8,9 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "toolkit/Application.h"
-#include "toolkit/Win32Backend.h"
-#include "toolkit/WinControl.h"
+#include "tests/support/Services.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/backends/win32/Win32Backend.h"
+#include "toolkit/ui/WinControl.h"
 
 namespace nuvex {
 namespace {
@@ -64,7 +65,7 @@ TEST_F(ToolkitWin, NativeEditBoxKeepsWorkingOnOurWindowProcedure) {
   edit.SetParent(form.get());
   edit.SetBounds(8, 8, 200, 21);
   edit.SetCaption("C:\\Program Files");
-  HWND hwnd = WindowHandle(edit);
+  HWND hwnd = test::WindowHandle(edit);
   char className[32]{};
   GetClassNameA(hwnd, className, sizeof className);
   EXPECT_STREQ(className, "Edit");
@@ -90,7 +91,7 @@ TEST_F(ToolkitWin, NativeEditBoxKeepsWorkingOnOurWindowProcedure) {
 }
 
 TEST_F(ToolkitWin, HitTestTurnsClientIntoCaption) {
-  HWND hwnd = WindowHandle(*form);
+  HWND hwnd = test::WindowHandle(*form);
   POINT corner{5, 5}, middle{150, 100};
   ClientToScreen(hwnd, &corner);
   ClientToScreen(hwnd, &middle);
@@ -99,7 +100,7 @@ TEST_F(ToolkitWin, HitTestTurnsClientIntoCaption) {
 }
 
 TEST_F(ToolkitWin, WindowMovedByTheSystemUpdatesTheBounds) {
-  HWND hwnd = WindowHandle(*form);
+  HWND hwnd = test::WindowHandle(*form);
   SetWindowPos(hwnd, nullptr, 50, 60, 310, 200, SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_EQ(form->BoundsRect(), (TRect{50, 60, 360, 260}));
   form->SetBounds(40, 40, 300, 200);
@@ -117,7 +118,7 @@ TEST_F(ToolkitWin, MessageLoopEndsOnTerminate) {
   };
   Closer& closer = TComponent::Create<Closer>(*form);
   closer.SetParent(form.get());
-  PostMessageA(WindowHandle(closer), WM_CLOSE, 0, 0);
+  PostMessageA(test::WindowHandle(closer), WM_CLOSE, 0, 0);
   Application().Run();
   EXPECT_TRUE(Application().Terminated());
   // The quit request was used up: the queue holds none for the next loop.

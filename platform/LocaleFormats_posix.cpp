@@ -1,7 +1,0 @@
-#include "platform/LocaleFormats.h"
-
-namespace nuvex {
-
-TLocaleFormats PlatformLocaleFormats() { return EnglishLocaleFormats(); }
-
-}  // namespace nuvex

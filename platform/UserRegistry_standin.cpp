@@ -1,0 +1,19 @@
+#include "platform/UserRegistry.h"
+
+namespace nuvex {
+namespace {
+
+class NoRegistry final : public UserRegistry {
+ public:
+  RegistryValue Read(const std::string&, const std::string&) override { return {}; }
+};
+
+}  // namespace
+
+template <>
+UserRegistry& Service<UserRegistry>::Platform() {
+  static NoRegistry registry;
+  return registry;
+}
+
+}  // namespace nuvex

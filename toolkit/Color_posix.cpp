@@ -1,7 +1,0 @@
-#include "toolkit/Color.h"
-
-namespace nuvex {
-
-TColor PlatformSystemColor(int index) { return ClassicSystemColor(index); }
-
-}  // namespace nuvex

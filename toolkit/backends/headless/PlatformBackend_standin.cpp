@@ -1,0 +1,12 @@
+#include "toolkit/backends/headless/HeadlessBackend.h"
+
+namespace nuvex {
+
+// Without a window system every window is a headless one.
+template <>
+TWindowBackend& Service<TWindowBackend>::Platform() {
+  static THeadlessBackend backend;
+  return backend;
+}
+
+}  // namespace nuvex

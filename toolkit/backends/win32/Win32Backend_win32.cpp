@@ -1,0 +1,466 @@
+// The Win32 window backend.  Every window, of our own class or a native
+// control class, is served by WindowProc: `this` (the Win32Window) is bound
+// at WM_NCCREATE (right after creation for a native control, whose own
+// procedure then becomes the default handling) and unbound at WM_NCDESTROY.
+// Messages become the sink's plain events; errors never cross the procedure.
+#include "toolkit/backends/win32/Win32Backend.h"
+
+#include <windowsx.h>
+
+#include <exception>
+#include <string>
+
+#include "base/Error.h"
+#include "toolkit/graphics/GdiBridge.h"
+
+namespace nuvex {
+
+namespace {
+
+constexpr const char* kWindowClass = "NuvexWindow";
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+HINSTANCE ModuleInstance() { return GetModuleHandleA(nullptr); }
+
+void RegisterWindowClass() {
+  static const bool registered = [] {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = ModuleInstance();
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = nullptr;  // every paint covers the whole area
+    wc.lpszClassName = kWindowClass;
+    if (!RegisterClassExA(&wc)) throw Error("Cannot register the window class");
+    return true;
+  }();
+  (void)registered;
+}
+
+TShiftState ShiftOf(WPARAM keys) {
+  TShiftState shift = 0;
+  if (keys & MK_SHIFT) shift |= ssShift;
+  if (keys & MK_CONTROL) shift |= ssCtrl;
+  if (keys & MK_LBUTTON) shift |= ssLeft;
+  if (keys & MK_RBUTTON) shift |= ssRight;
+  if (keys & MK_MBUTTON) shift |= ssMiddle;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return shift;
+}
+
+TShiftState KeyShift() {
+  TShiftState shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return shift;
+}
+
+LPCSTR CursorId(TCursor cursor) {
+  switch (cursor) {
+    case crHandPoint: return reinterpret_cast<LPCSTR>(IDC_HAND);
+    default: return reinterpret_cast<LPCSTR>(IDC_ARROW);
+  }
+}
+
+class Win32Window final : public TNativeWindow {
+ public:
+  Win32Window(TWindowSink& sink, HWND parent, const TWindowParams& params) : sink_(sink) {
+    RegisterWindowClass();
+    const bool native = !params.NativeClass.empty();
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    switch (params.Kind) {
+      case TWindowKind::Child: style = WS_CHILD | WS_CLIPSIBLINGS; break;
+      case TWindowKind::Popup: style = WS_POPUP; break;
+      case TWindowKind::Dialog: style = WS_POPUP | WS_CAPTION | WS_SYSMENU; exStyle = WS_EX_DLGMODALFRAME; break;
+      case TWindowKind::Sizeable: style = WS_OVERLAPPEDWINDOW; break;
+    }
+    if (!parent) style &= ~static_cast<DWORD>(WS_CHILD);
+    if (native) {
+      style |= params.NativeStyle;
+    } else {
+      style |= WS_CLIPCHILDREN;
+    }
+    if (params.TabStop) style |= WS_TABSTOP;
+    if (!params.Enabled) style |= WS_DISABLED;
+    // Shown after creation, once everything is bound.
+    static UINT_PTR nextId = 100;
+    HMENU id = (style & WS_CHILD) ? reinterpret_cast<HMENU>(nextId++) : nullptr;
+    const TRect& b = params.Bounds;
+    nativeProc_ = nullptr;
+    hwnd_ = CreateWindowExA(exStyle, native ? params.NativeClass.c_str() : kWindowClass, params.Text.c_str(),
+                            style, b.Left, b.Top, b.Width(), b.Height(), parent, id, ModuleInstance(),
+                            native ? nullptr : this);
+    if (!hwnd_) throw Error("Cannot create a window (error " + std::to_string(GetLastError()) + ")");
+    if (native) {
+      // The native control's own procedure becomes our default handling.
+      SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+      nativeProc_ = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
+    }
+    if (params.Visible) ShowWindow(hwnd_, parent ? SW_SHOWNA : SW_SHOW);
+  }
+
+  ~Win32Window() override {
+    destroying_ = true;
+    for (Dispatch* dispatch = dispatch_; dispatch; dispatch = dispatch->outer_) dispatch->window_ = nullptr;
+    if (hwnd_) DestroyWindow(hwnd_);
+  }
+
+  // One message being handled.  A handler may destroy the window it serves
+  // (a click that frees its form); the dispatch then learns it here and
+  // touches nothing of the window afterwards.
+  class Dispatch {
+   public:
+    explicit Dispatch(Win32Window& window) : window_(&window), outer_(window.dispatch_) { window.dispatch_ = this; }
+    ~Dispatch() {
+      if (window_) window_->dispatch_ = outer_;
+    }
+    Dispatch(const Dispatch&) = delete;
+    Dispatch& operator=(const Dispatch&) = delete;
+    bool WindowGone() const { return window_ == nullptr; }
+
+   private:
+    friend class Win32Window;
+    Win32Window* window_;
+    Dispatch* outer_;
+  };
+
+  // An error that escaped the handling of a message, for the control to report.
+  void ReportError(const std::exception& error) { sink_.WindowError(error); }
+
+  HWND Handle() const { return hwnd_; }
+
+  // TNativeWindow
+  void SetBounds(const TRect& b) override {
+    SetWindowPos(hwnd_, nullptr, b.Left, b.Top, b.Width(), b.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  TSize FrameSize() const override {
+    RECT window{}, client{};
+    GetWindowRect(hwnd_, &window);
+    GetClientRect(hwnd_, &client);
+    return {(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+  }
+  void SetVisible(bool visible) override {
+    ShowWindow(hwnd_, visible ? ((GetWindowLongA(hwnd_, GWL_STYLE) & WS_CHILD) ? SW_SHOWNA : SW_SHOW) : SW_HIDE);
+  }
+  void SetEnabled(bool enabled) override { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+  void SetText(const std::string& text) override { SetWindowTextA(hwnd_, text.c_str()); }
+  std::string Text() const override {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
+    return text;
+  }
+  void SetFont(const TFont& font) override {
+    if (!nativeProc_) return;  // our own windows draw their text themselves
+    gdi::UniqueFont made(CreateFontA(-font.PixelHeight(), 0, 0, 0, (font.Style & fsBold) ? FW_BOLD : FW_NORMAL,
+                                     (font.Style & fsItalic) ? TRUE : FALSE, (font.Style & fsUnderline) ? TRUE : FALSE,
+                                     (font.Style & fsStrikeOut) ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.Name.c_str()));
+    if (!made) return;
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
+    font_ = std::move(made);  // the window uses it until the next one
+  }
+  void SetRegion(const std::optional<TRegion>& region, bool redraw) override {
+    if (!region) {
+      SetWindowRgn(hwnd_, nullptr, redraw ? TRUE : FALSE);
+      return;
+    }
+    gdi::UniqueRegion handle = gdi::CreateRegionHandle(*region);
+    if (!SetWindowRgn(hwnd_, handle.Get(), redraw ? TRUE : FALSE)) throw Error("SetWindowRgn failed");
+    handle.Release();  // the window owns it now
+  }
+  std::optional<TRegion> Region() const override {
+    gdi::UniqueRegion handle(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(hwnd_, handle.Get()) == ERROR) return std::nullopt;
+    return gdi::RegionFromHandle(handle.Get());
+  }
+  void Invalidate(const TRect* rect) override {
+    if (!rect) {
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return;
+    }
+    const RECT r{rect->Left, rect->Top, rect->Right, rect->Bottom};
+    InvalidateRect(hwnd_, &r, FALSE);
+  }
+  void Update() override { UpdateWindow(hwnd_); }
+  void PaintNow(const TRect& rect) override {
+    if (!IsWindowVisible(hwnd_) || nativeProc_) return;
+    gdi::WindowDc dc(hwnd_);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    // Kept between calls: a progress report repaints a small part many
+    // times, and a fresh window-sized picture each time cost more than the
+    // painting.  Only `rect` of it is composed and shown.
+    if (nowSurface_.Width() != client.right || nowSurface_.Height() != client.bottom) {
+      nowSurface_.SetSize(client.right, client.bottom);
+    }
+    TBitmap& surface = nowSurface_;
+    sink_.WindowPaint(surface, rect);
+    const int saved = SaveDC(dc.Get());
+    IntersectClipRect(dc.Get(), rect.Left, rect.Top, rect.Right, rect.Bottom);
+    gdi::DrawBitmap(dc.Get(), 0, 0, surface);
+    RestoreDC(dc.Get(), saved);
+  }
+  void SetCapture() override { ::SetCapture(hwnd_); }
+  void ReleaseCapture() override {
+    if (GetCapture() == hwnd_) ::ReleaseCapture();
+  }
+  bool HasCapture() const override { return GetCapture() == hwnd_; }
+  void SetFocus() override { ::SetFocus(hwnd_); }
+  bool Focused() const override { return GetFocus() == hwnd_; }
+  TPoint ClientToScreen(TPoint point) const override {
+    POINT p{point.X, point.Y};
+    ::ClientToScreen(hwnd_, &p);
+    return {p.x, p.y};
+  }
+
+  // The one window procedure's work for this window.  Once `live` says the
+  // window is gone, nothing of it may be read.
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam, const Dispatch& live);
+  LRESULT Default(UINT message, WPARAM wparam, LPARAM lparam) {
+    return nativeProc_ ? CallWindowProcA(nativeProc_, hwnd_, message, wparam, lparam)
+                       : DefWindowProcA(hwnd_, message, wparam, lparam);
+  }
+
+  // Set by WindowProc.
+  HWND hwnd_ = nullptr;
+  bool destroying_ = false;
+
+ private:
+  void Mouse(TMouseAction action, TMouseButton button, bool doubleClick, WPARAM wparam, LPARAM lparam,
+             const Dispatch& live);
+  void Paint();
+
+  TWindowSink& sink_;
+  WNDPROC nativeProc_ = nullptr;
+  bool tracking_ = false;
+  gdi::UniqueFont font_;
+  TBitmap nowSurface_;  // PaintNow's picture of the client area
+  Dispatch* dispatch_ = nullptr;  // the innermost message being handled
+};
+
+Win32Window* BoundWindow(HWND hwnd) {
+  if (!hwnd || GetWindowLongPtrA(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(WindowProc)) return nullptr;
+  return reinterpret_cast<Win32Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+void Win32Window::Paint() {
+  PAINTSTRUCT ps{};
+  HDC dc = BeginPaint(hwnd_, &ps);
+  struct EndScope {
+    HWND hwnd;
+    PAINTSTRUCT* ps;
+    ~EndScope() { EndPaint(hwnd, ps); }
+  } end{hwnd_, &ps};
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  if (client.right <= 0 || client.bottom <= 0) return;
+  TBitmap surface(client.right, client.bottom);
+  sink_.WindowPaint(surface, {ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom});
+  gdi::DrawBitmap(dc, 0, 0, surface);  // clipped to the update region by BeginPaint
+}
+
+void Win32Window::Mouse(TMouseAction action, TMouseButton button, bool doubleClick, WPARAM wparam, LPARAM lparam,
+                        const Dispatch& live) {
+  if (action == TMouseAction::Move && !tracking_) {
+    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd_, 0};
+    tracking_ = TrackMouseEvent(&track) != FALSE;
+    sink_.WindowMouseEnter();
+    if (live.WindowGone() || destroying_) return;
+  }
+  TMouseEvent event;
+  event.Action = action;
+  event.Button = button;
+  event.Shift = static_cast<TShiftState>(ShiftOf(wparam) | (doubleClick ? ssDouble : 0));
+  event.X = GET_X_LPARAM(lparam);
+  event.Y = GET_Y_LPARAM(lparam);
+  sink_.WindowMouse(event);
+}
+
+LRESULT Win32Window::Handle(UINT message, WPARAM wparam, LPARAM lparam, const Dispatch& live) {
+  if (destroying_) return Default(message, wparam, lparam);
+  const bool native = nativeProc_ != nullptr;
+  switch (message) {
+    case WM_ERASEBKGND:
+      if (native) break;
+      return 1;  // the paint covers everything; clearing first would flicker
+    case WM_PAINT:
+      if (native) break;
+      Paint();
+      return 0;
+    case WM_PRINTCLIENT: {
+      // PrintWindow and friends: the whole client area onto their device context.
+      if (native) break;
+      RECT client{};
+      GetClientRect(hwnd_, &client);
+      if (client.right <= 0 || client.bottom <= 0) return 0;
+      TBitmap surface(client.right, client.bottom);
+      sink_.WindowPaint(surface, {0, 0, client.right, client.bottom});
+      gdi::DrawBitmap(reinterpret_cast<HDC>(wparam), 0, 0, surface);
+      return 0;
+    }
+    case WM_MOUSEMOVE: Mouse(TMouseAction::Move, mbLeft, false, wparam, lparam, live); break;
+    case WM_LBUTTONDOWN: Mouse(TMouseAction::Down, mbLeft, false, wparam, lparam, live); break;
+    case WM_LBUTTONDBLCLK: Mouse(TMouseAction::Down, mbLeft, true, wparam, lparam, live); break;
+    case WM_LBUTTONUP: Mouse(TMouseAction::Up, mbLeft, false, wparam, lparam, live); break;
+    case WM_RBUTTONDOWN: Mouse(TMouseAction::Down, mbRight, false, wparam, lparam, live); break;
+    case WM_RBUTTONDBLCLK: Mouse(TMouseAction::Down, mbRight, true, wparam, lparam, live); break;
+    case WM_RBUTTONUP: Mouse(TMouseAction::Up, mbRight, false, wparam, lparam, live); break;
+    case WM_MBUTTONDOWN: Mouse(TMouseAction::Down, mbMiddle, false, wparam, lparam, live); break;
+    case WM_MBUTTONDBLCLK: Mouse(TMouseAction::Down, mbMiddle, true, wparam, lparam, live); break;
+    case WM_MBUTTONUP: Mouse(TMouseAction::Up, mbMiddle, false, wparam, lparam, live); break;
+    case WM_MOUSELEAVE:
+      tracking_ = false;
+      sink_.WindowMouseLeave();
+      break;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lparam) != hwnd_) sink_.WindowCaptureLost();
+      break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      if (sink_.WindowKey({message == WM_KEYDOWN, static_cast<uint16_t>(wparam), KeyShift()})) return 0;
+      break;
+    case WM_NCHITTEST: {
+      const LRESULT answer = Default(message, wparam, lparam);
+      if (answer != HTCLIENT && answer != HTCAPTION) return answer;
+      POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+      ScreenToClient(hwnd_, &p);
+      const THitTest given = answer == HTCLIENT ? THitTest::Client : THitTest::Caption;
+      switch (sink_.WindowHitTest(p.x, p.y, given)) {
+        case THitTest::Client: return HTCLIENT;
+        case THitTest::Caption: return HTCAPTION;
+        case THitTest::Nowhere: return HTNOWHERE;
+      }
+      return answer;
+    }
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wparam) == hwnd_ && LOWORD(lparam) == HTCLIENT) {
+        POINT p{};
+        GetCursorPos(&p);
+        ScreenToClient(hwnd_, &p);
+        const TCursor cursor = sink_.WindowCursor(p.x, p.y);
+        if (cursor != crDefault) {
+          SetCursor(LoadCursorA(nullptr, CursorId(cursor)));
+          return TRUE;
+        }
+      }
+      break;
+    case WM_WINDOWPOSCHANGED: {
+      const LRESULT result = Default(message, wparam, lparam);
+      RECT r{};
+      GetWindowRect(hwnd_, &r);
+      if (HWND parent = (GetWindowLongA(hwnd_, GWL_STYLE) & WS_CHILD) ? GetParent(hwnd_) : nullptr) {
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+      }
+      sink_.WindowBoundsChanged({r.left, r.top, r.right, r.bottom});
+      return result;
+    }
+    case WM_CLOSE:
+      sink_.WindowClose();
+      return 0;
+    case WM_COMMAND:
+      // A native control's notification goes back to the control it came from.
+      if (Win32Window* child = BoundWindow(reinterpret_cast<HWND>(lparam))) {
+        child->sink_.WindowCommand(HIWORD(wparam));
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      const LRESULT result = Default(message, wparam, lparam);
+      sink_.WindowFocusChanged(message == WM_SETFOCUS);
+      return result;
+    }
+    case WM_DESTROY:
+      destroying_ = true;
+      break;
+    default:
+      break;
+  }
+  if (live.WindowGone()) return 0;
+  return Default(message, wparam, lparam);
+}
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  Win32Window* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    if (self) self->hwnd_ = hwnd;
+  } else {
+    self = reinterpret_cast<Win32Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  }
+  if (!self) return DefWindowProcA(hwnd, message, wparam, lparam);
+  // No exception may cross into the window system.  The control's own
+  // dispatch reports its errors; this catches what the backend itself raised.
+  Win32Window::Dispatch live(*self);
+  LRESULT result = 0;
+  try {
+    result = self->Handle(message, wparam, lparam, live);
+  } catch (const std::exception& error) {
+    if (!live.WindowGone()) self->ReportError(error);
+  } catch (...) {
+    if (!live.WindowGone()) self->ReportError(Error("Unknown error"));
+  }
+  if (message == WM_NCDESTROY && !live.WindowGone()) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+  }
+  return result;
+}
+
+class Win32Backend final : public TWindowBackend {
+ public:
+  std::unique_ptr<TNativeWindow> NewWindow(TWindowSink& sink, TNativeWindow* parent,
+                                           const TWindowParams& params) override {
+    auto* parentWindow = dynamic_cast<Win32Window*>(parent);
+    return std::make_unique<Win32Window>(sink, parentWindow ? parentWindow->Handle() : nullptr, params);
+  }
+  void ProcessMessages() override {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(msg.wParam));  // keep it for the main loop
+        return;
+      }
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  bool HandleMessage() override {
+    MSG msg;
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) return false;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+  }
+  void PostQuit() override { PostQuitMessage(0); }
+  int ShowMessageBox(const std::string& text, const std::string& caption, uint32_t flags) override {
+    return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags);
+  }
+  TSize ScreenSize() const override { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+};
+
+}  // namespace
+
+TWindowBackend& Win32WindowBackend() {
+  static Win32Backend backend;
+  return backend;
+}
+
+template <>
+TWindowBackend& Service<TWindowBackend>::Platform() {
+  return Win32WindowBackend();
+}
+
+HWND Win32WindowHandle(TNativeWindow& window) {
+  auto* win32 = dynamic_cast<Win32Window*>(&window);
+  return win32 ? win32->Handle() : nullptr;
+}
+
+}  // namespace nuvex

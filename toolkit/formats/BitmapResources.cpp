@@ -1,0 +1,46 @@
+#include "toolkit/formats/BitmapResources.h"
+
+#include <map>
+#include <optional>
+
+#include "toolkit/formats/BitmapFile.h"
+
+namespace nuvex {
+
+// The program's own bitmap resources where the platform has them (defined
+// per platform); nothing when the name is not among them.
+std::optional<TBitmap> LoadPlatformBitmapResource(const std::string& name);
+
+namespace {
+
+std::string UpperCase(const std::string& name) {
+  std::string key = name;
+  for (char& c : key) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return key;
+}
+
+std::map<std::string, std::span<const uint8_t>>& Table() {
+  static std::map<std::string, std::span<const uint8_t>> table;
+  return table;
+}
+
+}  // namespace
+
+void RegisterBitmapResource(const std::string& name, std::span<const uint8_t> data) {
+  Table()[UpperCase(name)] = data;
+}
+
+void UnregisterBitmapResource(const std::string& name) { Table().erase(UpperCase(name)); }
+
+TBitmap LoadBitmapResource(const std::string& name) {
+  if (std::optional<TBitmap> found = LoadPlatformBitmapResource(name)) return std::move(*found);
+  const auto it = Table().find(UpperCase(name));
+  if (it == Table().end()) throw ResourceNotFoundError(name);
+  const std::span<const uint8_t> data = it->second;
+  if (data.size() >= 2 && data[0] == 'B' && data[1] == 'M') return DecodeBitmapFile(data);
+  return DecodePackedDib(data);
+}
+
+}  // namespace nuvex

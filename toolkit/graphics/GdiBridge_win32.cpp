@@ -1,0 +1,155 @@
+#include "toolkit/graphics/GdiBridge.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "base/Error.h"
+
+namespace nuvex::gdi {
+
+namespace {
+
+BITMAPINFO TopDown32(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // negative: rows top-down, as TBitmap keeps them
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+}  // namespace
+
+MemoryDc::MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {
+  if (!dc_) throw Error("CreateCompatibleDC failed");
+}
+MemoryDc::~MemoryDc() { DeleteDC(dc_); }
+
+WindowDc::WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {
+  if (!dc_) throw Error("GetDC failed");
+}
+WindowDc::~WindowDc() { ReleaseDC(window_, dc_); }
+
+DibSection::DibSection(int width, int height)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)) {
+  // A section of no size cannot be made; keep one pixel behind the scenes.
+  const BITMAPINFO info = TopDown32(std::max(width_, 1), std::max(height_, 1));
+  void* bits = nullptr;
+  bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap_ || !bits) throw Error("CreateDIBSection failed");
+  bits_ = static_cast<TPixel*>(bits);
+  previous_ = SelectObject(dc_.Get(), bitmap_.Get());
+}
+
+DibSection::DibSection(const TBitmap& picture) : DibSection(picture.Width(), picture.Height()) {
+  Load(picture);
+}
+
+DibSection::~DibSection() {
+  // Deselect before the bitmap is deleted (members go after this body).
+  SelectObject(dc_.Get(), previous_);
+}
+
+void DibSection::Load(const TBitmap& picture) {
+  GdiFlush();
+  const int w = std::min(width_, picture.Width());
+  const int h = std::min(height_, picture.Height());
+  for (int y = 0; y < h; ++y) {
+    std::memcpy(bits_ + static_cast<size_t>(y) * width_, picture.ScanLine(y), sizeof(TPixel) * w);
+  }
+}
+
+void DibSection::Store(TBitmap& picture) const {
+  GdiFlush();
+  picture.SetSize(width_, height_);
+  for (int y = 0; y < height_; ++y) {
+    const TPixel* in = bits_ + static_cast<size_t>(y) * width_;
+    TPixel* out = picture.ScanLine(y);
+    for (int x = 0; x < width_; ++x) out[x] = in[x] & 0xFFFFFF;
+  }
+}
+
+void DrawBitmap(HDC dc, int x, int y, const TBitmap& picture) {
+  if (picture.Empty()) return;
+  const BITMAPINFO info = TopDown32(picture.Width(), picture.Height());
+  SetDIBitsToDevice(dc, x, y, picture.Width(), picture.Height(), 0, 0, 0, picture.Height(),
+                    picture.Bits(), &info, DIB_RGB_COLORS);
+}
+
+namespace {
+
+// One ExtCreateRegion call for rects [first, last).
+UniqueRegion RegionOfRects(const std::vector<TRect>& rects, size_t first, size_t last) {
+  // RGNDATA: the header, then the rectangles.
+  const size_t count = last - first;
+  std::vector<unsigned char> buffer(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  data->rdh.dwSize = sizeof(RGNDATAHEADER);
+  data->rdh.iType = RDH_RECTANGLES;
+  data->rdh.nCount = static_cast<DWORD>(count);
+  data->rdh.nRgnSize = static_cast<DWORD>(count * sizeof(RECT));
+  RECT bounds{0, 0, 0, 0};
+  auto* out = reinterpret_cast<RECT*>(buffer.data() + sizeof(RGNDATAHEADER));
+  for (size_t i = 0; i < count; ++i) {
+    const TRect& r = rects[first + i];
+    out[i] = {r.Left, r.Top, r.Right, r.Bottom};
+    if (i == 0) {
+      bounds = out[i];
+    } else {
+      bounds.left = std::min(bounds.left, out[i].left);
+      bounds.right = std::max(bounds.right, out[i].right);
+      bounds.bottom = std::max(bounds.bottom, out[i].bottom);
+    }
+  }
+  data->rdh.rcBound = bounds;
+  HRGN handle = ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data);
+  if (!handle) throw Error("ExtCreateRegion failed");
+  return UniqueRegion(handle);
+}
+
+}  // namespace
+
+UniqueRegion CreateRegionHandle(const TRegion& region, size_t maxRectsPerCall) {
+  const std::vector<TRect>& rects = region.Rects();
+  if (maxRectsPerCall == 0) maxRectsPerCall = 1;
+  if (rects.size() <= maxRectsPerCall) return RegionOfRects(rects, 0, rects.size());
+
+  std::vector<UniqueRegion> pieces;
+  for (size_t first = 0; first < rects.size(); first += maxRectsPerCall) {
+    pieces.push_back(RegionOfRects(rects, first, std::min(rects.size(), first + maxRectsPerCall)));
+  }
+  // Join neighbours pairwise until one is left, so every rectangle takes part
+  // in only a logarithmic number of joins.
+  while (pieces.size() > 1) {
+    std::vector<UniqueRegion> joined;
+    for (size_t i = 0; i + 1 < pieces.size(); i += 2) {
+      if (CombineRgn(pieces[i].Get(), pieces[i].Get(), pieces[i + 1].Get(), RGN_OR) == ERROR) {
+        throw Error("CombineRgn failed");
+      }
+      joined.push_back(std::move(pieces[i]));
+    }
+    if (pieces.size() % 2) joined.push_back(std::move(pieces.back()));
+    pieces = std::move(joined);
+  }
+  return std::move(pieces.front());
+}
+
+TRegion RegionFromHandle(HRGN handle) {
+  const DWORD size = GetRegionData(handle, 0, nullptr);
+  if (size == 0) throw Error("GetRegionData failed");
+  std::vector<unsigned char> buffer(size);
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  if (GetRegionData(handle, size, data) == 0) throw Error("GetRegionData failed");
+  const auto* rects = reinterpret_cast<const RECT*>(buffer.data() + data->rdh.dwSize);
+  // GDI hands the rectangles out in banded order already.
+  TRegionBuilder builder;
+  for (DWORD i = 0; i < data->rdh.nCount; ++i) {
+    builder.AddRect({rects[i].left, rects[i].top, rects[i].right, rects[i].bottom});
+  }
+  return builder.Finish();
+}
+
+}  // namespace nuvex::gdi

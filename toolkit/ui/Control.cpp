@@ -1,0 +1,178 @@
+#include "toolkit/ui/Control.h"
+
+#include <algorithm>
+
+#include "base/Error.h"
+#include "toolkit/ui/WinControl.h"
+
+namespace nuvex {
+
+namespace {
+
+// Puts the paint surface back however Paint() ends.
+class SurfaceScope {
+ public:
+  SurfaceScope(TBitmap*& slot, TBitmap& surface) : slot_(slot), previous_(slot) { slot_ = &surface; }
+  ~SurfaceScope() { slot_ = previous_; }
+  SurfaceScope(const SurfaceScope&) = delete;
+  SurfaceScope& operator=(const SurfaceScope&) = delete;
+
+ private:
+  TBitmap*& slot_;
+  TBitmap* previous_;
+};
+
+constexpr TShiftState kButtonsHeld = ssLeft | ssRight | ssMiddle;
+
+}  // namespace
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {}
+
+TControl::~TControl() {
+  if (parent_) parent_->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent == parent_) return;
+  for (const TControl* p = parent; p; p = p->parent_) {
+    if (p == this) throw Error("A control cannot be placed on itself or on one of its own children");
+  }
+  if (parent_) parent_->RemoveControl(this);
+  parent_ = parent;
+  if (parent_) parent_->InsertControl(this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  const TRect old = BoundsRect();
+  const bool resized = width != width_ || height != height_;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  BoundsChanged(old);
+  if (resized && !IsLoading()) Resize();
+}
+
+bool TControl::Showing() const {
+  if (!visible_) return false;
+  if (parent_) return parent_->Showing();
+  return dynamic_cast<const TWinControl*>(this) != nullptr;
+}
+
+void TControl::SetVisible(bool value) {
+  if (value == visible_) return;
+  visible_ = value;
+  VisibleChanged();
+}
+
+void TControl::SetEnabled(bool value) {
+  if (value == enabled_) return;
+  enabled_ = value;
+  EnabledChanged();
+}
+
+void TControl::SetCaption(const std::string& value) {
+  if (value == caption_) return;
+  caption_ = value;
+  TextChanged();
+}
+
+void TControl::SetColor(TColor value) {
+  if (value == color_) return;
+  color_ = value;
+  Invalidate();
+}
+
+void TControl::SetFont(const TFont& value) {
+  if (value == font_) return;
+  font_ = value;
+  TextChanged();
+}
+
+void TControl::Invalidate() {
+  if (parent_ && visible_) parent_->InvalidateRect(BoundsRect());
+}
+
+void TControl::Repaint() {
+  if (!Showing() || !parent_ || !parent_->HandleAllocated()) return;
+  parent_->RepaintRect(BoundsRect());
+}
+
+TCanvas& TControl::Canvas() { return (paintSurface_ ? *paintSurface_ : scratchSurface_).Canvas(); }
+
+void TControl::PaintTo(TBitmap& surface) {
+  SurfaceScope scope(paintSurface_, surface);
+  Paint();
+}
+
+void TControl::DispatchMouse(const TMouseEvent& event) {
+  TMouseEvent e = event;
+  switch (e.Action) {
+    case TMouseAction::Down:
+      if (e.DoubleClick() && !(controlStyle_ & csDoubleClicks)) e.Shift &= static_cast<TShiftState>(~ssDouble);
+      if (controlStyle_ & csCaptureMouse) SetMouseCapture(true);
+      if (e.Button == mbLeft && (controlStyle_ & csClickEvents)) {
+        if (e.DoubleClick()) {
+          DblClick();
+        } else {
+          clicked_ = true;
+        }
+      }
+      MouseDown(e.Button, e.Shift, e.X, e.Y);
+      break;
+    case TMouseAction::Up:
+      if ((controlStyle_ & csCaptureMouse) && !(e.Shift & kButtonsHeld)) SetMouseCapture(false);
+      if (e.Button == mbLeft && clicked_) {
+        clicked_ = false;
+        if (ClientRect().Contains(e.X, e.Y)) Click();
+      }
+      MouseUp(e.Button, e.Shift, e.X, e.Y);
+      break;
+    case TMouseAction::Move:
+      MouseMove(e.Shift, e.X, e.Y);
+      break;
+  }
+}
+
+void TControl::Click() { OnClick(this); }
+void TControl::DblClick() { OnDblClick(this); }
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  OnMouseDown(this, button, shift, x, y);
+}
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  OnMouseUp(this, button, shift, x, y);
+}
+void TControl::MouseMove(TShiftState shift, int x, int y) { OnMouseMove(this, shift, x, y); }
+void TControl::MouseEnter() { OnMouseEnter(this); }
+void TControl::MouseLeave() { OnMouseLeave(this); }
+void TControl::Resize() { OnResize(this); }
+
+void TControl::VisibleChanged() {
+  if (parent_) parent_->InvalidateRect(BoundsRect());
+}
+
+void TControl::EnabledChanged() { Invalidate(); }
+
+void TControl::TextChanged() { Invalidate(); }
+
+void TControl::BoundsChanged(const TRect& oldBounds) {
+  if (parent_ && visible_) {
+    parent_->InvalidateRect(oldBounds);
+    parent_->InvalidateRect(BoundsRect());
+  }
+}
+
+void TControl::SetMouseCapture(bool capture) {
+  // A windowless control captures through its parent's window; the parent
+  // already sends it everything until the release.
+  if (parent_) parent_->SetMouseCapture(capture);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+}
+
+}  // namespace nuvex

@@ -1,0 +1,188 @@
+#pragma once
+// TControl: a component that stands on a parent windowed control (TWinControl,
+// toolkit/ui/WinControl.h), has bounds in its parent's client area, can be shown
+// and hidden, enabled and disabled, paints itself and reacts to the mouse.
+//
+// TGraphicControl is a windowless control: it paints on its parent's surface
+// and gets its mouse input from its parent.  Windowed controls have a window
+// of their own (see toolkit/ui/WinControl.h).
+//
+// Standard mouse handling (DispatchMouse, the same for both kinds):
+// - a press with csCaptureMouse captures the mouse until the release, so the
+//   control sees moves and the release even outside itself;
+// - a left press marks the control clicked (csClickEvents); the left release
+//   fires Click() (OnClick) when the control is still marked and the point
+//   lies in its client rectangle.  Click runs before MouseUp.
+// - the second press of a double click comes with ssDouble: it fires
+//   DblClick() (OnDblClick) and MouseDown, but marks nothing, so a double
+//   click fires OnClick once.  A control without csDoubleClicks gets it as a
+//   plain press (and so a second OnClick).
+#include <cstdint>
+#include <string>
+
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Color.h"
+#include "toolkit/ui/Component.h"
+#include "toolkit/graphics/Geometry.h"
+#include "toolkit/ui/Events.h"
+
+namespace nuvex {
+
+class TWinControl;
+
+enum TControlStyleFlag : uint16_t {
+  csCaptureMouse = 1,    // a press captures the mouse until its release
+  csClickEvents = 2,     // press and release fire Click
+  csDoubleClicks = 4,    // the second press of a double click is a double click
+  csOpaque = 8,          // paints its whole rectangle: nothing needs painting beneath
+  csAcceptsControls = 16,
+};
+using TControlStyle = uint16_t;
+
+class TControl : public TComponent {
+ public:
+  explicit TControl(TComponent* owner);
+  // Leaves its parent; the parent repaints the place it took.
+  ~TControl() override;
+
+  std::string ClassName() const override { return "TControl"; }
+
+  // The windowed control this one stands on (not owned; nullptr: none).
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* parent);
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
+  void SetLeft(int value) { SetBounds(value, top_, width_, height_); }
+  void SetTop(int value) { SetBounds(left_, value, width_, height_); }
+  void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
+  void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
+  // Every change of position or size goes through here.  A change of size
+  // calls Resize() unless the control is loading.
+  virtual void SetBounds(int left, int top, int width, int height);
+
+  // The client area: (0, 0) to the client size.  For a control without a
+  // frame the client size is its size.
+  virtual int ClientWidth() const { return width_; }
+  virtual int ClientHeight() const { return height_; }
+  TRect ClientRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
+  // A point of the client area in the parent's client area and back.
+  TPoint ClientToParent(TPoint point) const { return {point.X + left_, point.Y + top_}; }
+
+  // The control's own visibility.  Showing() also needs every parent visible.
+  bool Visible() const { return visible_; }
+  void SetVisible(bool value);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  bool Showing() const;
+
+  bool Enabled() const { return enabled_; }
+  virtual void SetEnabled(bool value);
+
+  // The control's text (a caption for most controls, the contents of an edit box).
+  virtual std::string Caption() const { return caption_; }
+  virtual void SetCaption(const std::string& value);
+
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& value) { hint_ = value; }
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool value) { showHint_ = value; }
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor value) { cursor_ = value; }
+
+  TColor Color() const { return color_; }
+  void SetColor(TColor value);
+  const TFont& Font() const { return font_; }
+  void SetFont(const TFont& value);
+
+  TControlStyle ControlStyle() const { return controlStyle_; }
+  void SetControlStyle(TControlStyle value) { controlStyle_ = value; }
+
+  // Marks the control's area for repainting; the window system paints it later.
+  virtual void Invalidate();
+  // Paints the control at once (on the calling thread, without waiting for
+  // the message loop) when it is showing and its parent has a window.
+  virtual void Repaint();
+
+  // The surface being painted: valid inside Paint(), where (0, 0) is the
+  // control's top-left corner.  Outside a paint it is a scratch surface that
+  // nobody sees.
+  TCanvas& Canvas();
+
+  // Paints the control onto surface (sized to the control, holding what lies
+  // beneath it): Paint() with Canvas() on that surface.
+  void PaintTo(TBitmap& surface);
+
+  // The standard mouse handling (see the top of this file).  The window
+  // backend or the parent calls these; point coordinates are client coordinates.
+  void DispatchMouse(const TMouseEvent& event);
+  void DispatchMouseEnter() { MouseEnter(); }
+  void DispatchMouseLeave() { MouseLeave(); }
+  // The capture was taken away (another window took it, a dialog opened).
+  void DispatchCaptureLost() { clicked_ = false; }
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEventHandler OnMouseDown;
+  TMouseEventHandler OnMouseUp;
+  TMouseMoveEventHandler OnMouseMove;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+  TNotifyEvent OnResize;
+
+ protected:
+  virtual void Paint() {}
+  virtual void Click();
+  virtual void DblClick();
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  // After a change of size (not while loading).  The base fires OnResize.
+  virtual void Resize();
+
+  // Hooks for the windowed kind: the real visibility, enabled state, text
+  // and bounds changed; the base repaints the place in the parent.
+  virtual void VisibleChanged();
+  virtual void EnabledChanged();
+  virtual void TextChanged();
+  virtual void BoundsChanged(const TRect& oldBounds);
+  virtual void SetMouseCapture(bool capture);
+
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TWinControl;
+
+  TWinControl* parent_ = nullptr;
+  int left_ = 0;
+  int top_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+  bool clicked_ = false;
+  bool showHint_ = false;
+  std::string caption_;
+  std::string hint_;
+  TCursor cursor_ = crDefault;
+  TColor color_ = clBtnFace;
+  TFont font_;
+  TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks;
+  TBitmap* paintSurface_ = nullptr;
+  TBitmap scratchSurface_;
+};
+
+// A windowless control: it paints on its parent's surface.
+class TGraphicControl : public TControl {
+ public:
+  explicit TGraphicControl(TComponent* owner) : TControl(owner) {}
+  std::string ClassName() const override { return "TGraphicControl"; }
+};
+
+}  // namespace nuvex
