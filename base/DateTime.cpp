@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "base/Ascii.h"
 #include "base/Error.h"
 
 namespace nuvex {
@@ -122,11 +123,11 @@ std::string FormatDateTime(std::string_view pattern, TDateTime value, const TLoc
       i = close == std::string_view::npos ? pattern.size() : close + 1;
       continue;
     }
-    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const char letter = AsciiLower(c);
     size_t run = 1;
     if (std::isalpha(static_cast<unsigned char>(c))) {
       while (i + run < pattern.size() &&
-             std::tolower(static_cast<unsigned char>(pattern[i + run])) == letter) {
+             AsciiLower(pattern[i + run]) == letter) {
         ++run;
       }
     }

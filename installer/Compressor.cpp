@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "base/Error.h"
+#include "base/Paths.h"
 #include "installer/InflateReader.h"
 #include "platform/Files.h"
 #include "platform/Replace.h"
@@ -16,17 +17,12 @@ int32_t Clamp32(int64_t value) {
   return static_cast<int32_t>(std::min<int64_t>(value, std::numeric_limits<int32_t>::max()));
 }
 
-std::string FolderOf(const std::string& path) {
-  size_t cut = path.find_last_of("\\/:");
-  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
 // A new file beside the target that receives the data until it is complete.
 // It is removed on the way out unless it was committed.
 class PendingTarget {
  public:
   explicit PendingTarget(const std::string& target) : target_(target) {
-    std::string folder = FolderOf(target);
+    std::string folder = path::FolderPart(target);
     for (unsigned n = 0;; ++n) {
       path_ = folder + "~nvx" + std::to_string(n) + ".tmp";
       if (!FileExists(path_) && !DirectoryExists(path_)) break;

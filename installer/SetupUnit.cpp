@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "base/Ascii.h"
+#include "base/Paths.h"
 #include "installer/Messages.h"
 #include "installer/PackageIndex.h"
 #include "platform/Shell.h"
@@ -20,40 +22,6 @@ const char kRegistrationProgram[] = "RegSvr32.exe";
 constexpr int kHelpShortcutMessage = 300;
 constexpr int kUninstallShortcutMessage = 501;
 
-// Paths here are texts of the platform: the folder part ends at the last "\"
-// or drive colon and keeps it.
-size_t FolderEnd(const std::string& path) {
-  size_t cut = path.find_last_of("\\:");
-  return cut == std::string::npos ? 0 : cut + 1;
-}
-
-std::string FolderPart(const std::string& path) { return path.substr(0, FolderEnd(path)); }
-
-// The position of the extension's dot in the file name part, or npos.
-size_t ExtensionDot(const std::string& path) {
-  size_t dot = path.rfind('.');
-  return dot == std::string::npos || dot < FolderEnd(path) ? std::string::npos : dot;
-}
-
-std::string Extension(const std::string& path) {
-  size_t dot = ExtensionDot(path);
-  return dot == std::string::npos ? std::string() : path.substr(dot);
-}
-
-std::string WithExtension(const std::string& path, const std::string& extension) {
-  size_t dot = ExtensionDot(path);
-  return (dot == std::string::npos ? path : path.substr(0, dot)) + extension;
-}
-
-std::string UpperAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
-
-bool EndsWithSeparator(const std::string& text) {
-  return !text.empty() && (text.back() == '\\' || text.back() == '/');
-}
 
 // A path is handed to RegSvr32 as one quoted argument: unquoted, a path with
 // blanks would reach it as several and the registration would fail unseen.
@@ -101,7 +69,7 @@ bool TRunInstall::InstallRecord(const TFileConfiguration& record) {
   if (!FileExists(source)) return false;
 
   const std::string target = TargetPath(record);
-  const std::string folder = FolderPart(target);
+  const std::string folder = path::FolderPart(target);
   // A folder that cannot be made shows up as the unpack or copy failing.
   if (!folder.empty() && !DirectoryExists(folder)) ForceDirectories(folder);
 
@@ -129,7 +97,7 @@ std::string TRunInstall::FindMainProgram() const {
   // folder kind: the player is the first program found there.
   for (int i = 0; i < Files.Count(); ++i) {
     std::string path = UpperAscii(DestinationFolder + FieldText(Files.Items(i)->TargetName));
-    if (Extension(path) == ".EXE" && FileExists(path)) return path;
+    if (path::Extension(path) == ".EXE" && FileExists(path)) return path;
   }
   return std::string();
 }
@@ -142,25 +110,25 @@ void TRunInstall::CreateShortcuts() {
   if (programs.empty()) return;
 
   const std::string group =
-      programs + (EndsWithSeparator(programs) ? "" : "\\") + kGroupName + "\\";
+      programs + (path::EndsWithSeparator(programs) ? "" : "\\") + kGroupName + "\\";
   if (!DirectoryExists(group)) ForceDirectories(group);
 
   std::unique_ptr<ShellLink> link = Service<ShellLinkFactory>::Current().Create();
   link->SetArguments(std::string());
 
   link->SetPath(program);
-  link->SetWorkingDirectory(FolderPart(program));
+  link->SetWorkingDirectory(path::FolderPart(program));
   link->Save(group + "\\" + kGroupName + " " + Version + ".lnk");
 
-  const std::string help = WithExtension(program, ".chm");
+  const std::string help = path::ChangeExtension(program, ".chm");
   link->SetPath(help);
-  link->SetWorkingDirectory(FolderPart(help));
+  link->SetWorkingDirectory(path::FolderPart(help));
   link->Save(group + GetMessageText(kHelpShortcutMessage) + Version + ".lnk");
 
-  std::string helpFolder = FolderPart(help);
-  const std::string uninstaller = helpFolder + (EndsWithSeparator(helpFolder) ? "" : "\\") + "Uninstall.exe";
+  std::string helpFolder = path::FolderPart(help);
+  const std::string uninstaller = helpFolder + (path::EndsWithSeparator(helpFolder) ? "" : "\\") + "Uninstall.exe";
   link->SetPath(uninstaller);
-  link->SetWorkingDirectory(FolderPart(uninstaller));
+  link->SetWorkingDirectory(path::FolderPart(uninstaller));
   link->Save(group + GetMessageText(kUninstallShortcutMessage) + Version + ".lnk");
 
   ShellOpen(group);

@@ -1,19 +1,14 @@
 #include "language/Language.h"
 
+#include "base/Paths.h"
 #include "platform/Files.h"
 
 namespace nuvex {
 
-std::string ChangeFileExtension(const std::string& path, const std::string& extension) {
-  const size_t dot = path.find_last_of(".\\/:");
-  if (dot == std::string::npos || path[dot] != '.') return path + extension;
-  return path.substr(0, dot) + extension;
-}
-
 TLanguage::TLanguage() : TLanguage(ProgramPath()) {}
 
 TLanguage::TLanguage(const std::string& programPath)
-    : languageFileName_(ChangeFileExtension(programPath, ".lng")) {}
+    : languageFileName_(path::ChangeExtension(programPath, ".lng")) {}
 
 void TLanguage::GetText(int id, std::string& text) const {
   text.clear();

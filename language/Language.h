@@ -49,10 +49,6 @@ class TLanguage {
   int32_t number_ = 0;  // likewise unused
 };
 
-// path with its extension (from the last "." after the last "\", "/" or ":")
-// replaced by extension, which is appended when there is none.
-std::string ChangeFileExtension(const std::string& path, const std::string& extension);
-
 // The program's one TLanguage, created by the first lookup and destroyed at
 // program end.  Not guarded: used on the window thread only.
 TLanguage& SharedLanguage();

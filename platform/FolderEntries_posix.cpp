@@ -5,24 +5,18 @@
 #include <memory>
 
 #include "platform/FolderEntries.h"
+#include "base/Ascii.h"
 #include "platform/NativePath.h"
 
 namespace nuvex {
 namespace {
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string UpperCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), Upper);
-  return text;
-}
 
 // "*" any run, "?" one character; ASCII letters match either case.
 bool Matches(const char* mask, const char* name) {
   if (*mask == '\0') return *name == '\0';
   if (*mask == '*') return Matches(mask + 1, name) || (*name != '\0' && Matches(mask, name + 1));
   if (*name == '\0') return false;
-  return (*mask == '?' || Upper(*mask) == Upper(*name)) && Matches(mask + 1, name + 1);
+  return (*mask == '?' || AsciiUpper(*mask) == AsciiUpper(*name)) && Matches(mask + 1, name + 1);
 }
 
 struct DirCloser {
@@ -57,7 +51,7 @@ std::vector<TFolderEntry> FindFolderEntries(const std::string& pattern) {
     named.push_back({name, isDir});
   }
   std::stable_sort(named.begin(), named.end(), [](const TFolderEntry& a, const TFolderEntry& b) {
-    return UpperCase(a.Name) < UpperCase(b.Name);
+    return UpperAscii(a.Name) < UpperAscii(b.Name);
   });
   if (dot && (all || Matches(mask.c_str(), "."))) entries.push_back({".", true});
   if (dotDot && (all || Matches(mask.c_str(), ".."))) entries.push_back({"..", true});

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "base/Ascii.h"
 #include "platform/Locale.h"
 
 namespace nuvex {
@@ -52,27 +53,15 @@ constexpr std::array<LocaleName, 31> kLocales{{
     {"ko", "", 0x0412},
 }};
 
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
-
 }  // namespace
 
 uint32_t LocaleIdFromName(std::string_view name) {
   const size_t languageEnd = std::min(name.find_first_of("_.@"), name.size());
-  const std::string language = Lower(name.substr(0, languageEnd));
+  const std::string language = LowerAscii(name.substr(0, languageEnd));
   std::string territory;
   if (languageEnd < name.size() && name[languageEnd] == '_') {
     const std::string_view rest = name.substr(languageEnd + 1);
-    territory = Upper(rest.substr(0, std::min(rest.find_first_of(".@"), rest.size())));
+    territory = UpperAscii(rest.substr(0, std::min(rest.find_first_of(".@"), rest.size())));
   }
   for (const LocaleName& row : kLocales) {
     if (row.language == language && (row.territory.empty() || row.territory == territory)) {

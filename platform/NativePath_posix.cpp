@@ -1,5 +1,7 @@
 #include "platform/NativePath.h"
 
+#include "base/Ascii.h"
+
 #include <cctype>
 #include <cstdlib>
 
@@ -23,7 +25,7 @@ std::string NativePath(const std::string& path) {
   std::string out;
   size_t start = 0;
   if (path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]))) {
-    out = RootSetting() + "/" + static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])));
+    out = RootSetting() + "/" + AsciiUpper(path[0]);
     start = 2;
     if (path.size() == 2) return out + "/";
     if (path[2] != '\\' && path[2] != '/') out += '/';

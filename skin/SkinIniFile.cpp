@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "base/Ascii.h"
 #include "skin/SkinStrings.h"
 #include "skin/SkinTypes.h"
 #include "toolkit/formats/BitmapFile.h"
@@ -12,12 +13,6 @@
 
 namespace nuvex {
 namespace {
-
-std::string UpperCase(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
 
 // Removes every character up to and including the blank at both ends.
 std::string_view TrimControls(std::string_view text) {
@@ -118,9 +113,9 @@ bool TSkinIniFile::LoadButton(const std::string& controlName) {
 }
 
 TSkinControlType TSkinIniFile::ReadControlType(const std::string& section, const std::string& key) const {
-  const std::string text = UpperCase(ReadString(section, key, ""));
+  const std::string text = UpperAscii(ReadString(section, key, ""));
   for (int value = 0; value < kSkinControlTypeCount; ++value)
-    if (text == UpperCase(kSkinControlTypeNames[value])) return static_cast<TSkinControlType>(value);
+    if (text == UpperAscii(kSkinControlTypeNames[value])) return static_cast<TSkinControlType>(value);
   return Unknown;
 }
 

@@ -3,6 +3,7 @@
 #include <exception>
 #include <vector>
 
+#include "base/Ascii.h"
 #include "skin/BitmapTools.h"
 #include "skin/BuiltInSkinPictures.h"
 #include "skin/SkinIniFile.h"
@@ -94,12 +95,6 @@ std::vector<TButtonProperty> BuildTable() {
   };
 }
 
-std::string UpperCase(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
-
 }  // namespace
 
 TSkinResourcesInfo SkinResourcesInfo() {
@@ -135,10 +130,10 @@ bool TSkinResources::ReadSkinInfo() {
 
 bool TSkinResources::LoadButton(const std::string& controlName) {
   if (controlName.empty()) return false;
-  const std::string wanted = UpperCase(controlName);
+  const std::string wanted = UpperAscii(controlName);
   const TButtonProperty* entry = nullptr;
   for (const TButtonProperty& candidate : SkinResourcesTable()) {
-    if (UpperCase(candidate.Name) == wanted) {
+    if (UpperAscii(candidate.Name) == wanted) {
       entry = &candidate;
       break;
     }

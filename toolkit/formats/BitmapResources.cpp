@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 
+#include "base/Ascii.h"
 #include "toolkit/formats/BitmapFile.h"
 
 namespace nuvex {
@@ -13,14 +14,6 @@ std::optional<TBitmap> LoadPlatformBitmapResource(const std::string& name);
 
 namespace {
 
-std::string UpperCase(const std::string& name) {
-  std::string key = name;
-  for (char& c : key) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return key;
-}
-
 std::map<std::string, std::span<const uint8_t>>& Table() {
   static std::map<std::string, std::span<const uint8_t>> table;
   return table;
@@ -29,14 +22,14 @@ std::map<std::string, std::span<const uint8_t>>& Table() {
 }  // namespace
 
 void RegisterBitmapResource(const std::string& name, std::span<const uint8_t> data) {
-  Table()[UpperCase(name)] = data;
+  Table()[UpperAscii(name)] = data;
 }
 
-void UnregisterBitmapResource(const std::string& name) { Table().erase(UpperCase(name)); }
+void UnregisterBitmapResource(const std::string& name) { Table().erase(UpperAscii(name)); }
 
 TBitmap LoadBitmapResource(const std::string& name) {
   if (std::optional<TBitmap> found = LoadPlatformBitmapResource(name)) return std::move(*found);
-  const auto it = Table().find(UpperCase(name));
+  const auto it = Table().find(UpperAscii(name));
   if (it == Table().end()) throw ResourceNotFoundError(name);
   const std::span<const uint8_t> data = it->second;
   if (data.size() >= 2 && data[0] == 'B' && data[1] == 'M') return DecodeBitmapFile(data);

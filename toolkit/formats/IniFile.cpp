@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/Ascii.h"
 #include "base/Error.h"
 #include "platform/Files.h"
 
@@ -23,15 +24,6 @@ std::string_view Trim(std::string_view text) {
 std::string_view UpToZero(std::string_view text) {
   const size_t zero = text.find('\0');
   return zero == std::string_view::npos ? text : text.substr(0, zero);
-}
-
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-  return true;
 }
 
 // UTF-16 text to bytes: ASCII stays, everything else becomes "?".
@@ -130,9 +122,9 @@ std::string LookupProfileString(const TProfile& profile, std::string_view sectio
   section = Trim(UpToZero(section));
   key = Trim(UpToZero(key));
   for (const TProfileSection& candidate : profile.Sections) {
-    if (!SameName(candidate.Name, section)) continue;
+    if (!SameTextAscii(candidate.Name, section)) continue;
     for (const TProfileEntry& entry : candidate.Entries) {
-      if (!SameName(entry.Key, key)) continue;
+      if (!SameTextAscii(entry.Key, key)) continue;
       return entry.Value ? CopyEntry(*entry.Value) : CopyEntry(defaultValue);
     }
     break;  // only the first section of a name is searched

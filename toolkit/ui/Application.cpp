@@ -1,5 +1,6 @@
 #include "toolkit/ui/Application.h"
 
+#include "base/Paths.h"
 #include "platform/Files.h"
 #include "toolkit/window/WindowBackend.h"
 
@@ -15,11 +16,7 @@ std::string DefaultTitle() {
   } catch (...) {
     return {};
   }
-  const size_t slash = path.find_last_of("\\/");
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  const size_t dot = name.rfind('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
-  return name;
+  return path::BaseName(path);
 }
 
 }  // namespace

@@ -4,18 +4,12 @@
 #include <cctype>
 #include <exception>
 
+#include "base/Ascii.h"
 #include "base/Error.h"
 
 namespace nuvex {
 
 namespace {
-
-bool SameText(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 void Erase(std::vector<TComponent*>& list, TComponent* item) {
   list.erase(std::remove(list.begin(), list.end(), item), list.end());
@@ -46,7 +40,7 @@ TComponent::~TComponent() {
 TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
   for (const auto& component : components_) {
-    if (SameText(component->name_, name)) return component.get();
+    if (SameTextAscii(component->name_, name)) return component.get();
   }
   return nullptr;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <sstream>
 
+#include "base/Ascii.h"
 #include "installer/FileConfiguration.h"
 
 namespace nvxpack {
@@ -14,16 +15,6 @@ namespace {
 using nuvex::faNone;
 using nuvex::faOpen;
 using nuvex::faRegister;
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // Splits a line into fields: runs of non-blank characters, or texts in double
 // quotes (which may hold blanks; there is no escape, as no file name holds a
@@ -67,7 +58,7 @@ std::optional<uint8_t> ParseFolderKind(const std::string& text) {
   static const std::map<std::string, uint8_t> names = {
       {"destination", nuvex::fkDestination}, {"windows", nuvex::fkWindows}, {"system", nuvex::fkSystem},
       {"system32", nuvex::fkSystem32},       {"temp", nuvex::fkTemp},       {"absolute", kAbsoluteFolderKind}};
-  if (auto it = names.find(Lower(text)); it != names.end()) return it->second;
+  if (auto it = names.find(nuvex::LowerAscii(text)); it != names.end()) return it->second;
   if (auto number = SmallNumber(text)) return static_cast<uint8_t>(*number);
   return std::nullopt;
 }
@@ -75,7 +66,7 @@ std::optional<uint8_t> ParseFolderKind(const std::string& text) {
 std::optional<uint8_t> ParseAction(const std::string& text) {
   static const std::map<std::string, uint8_t> names = {
       {"none", faNone}, {"register", faRegister}, {"open", faOpen}};
-  if (auto it = names.find(Lower(text)); it != names.end()) return it->second;
+  if (auto it = names.find(nuvex::LowerAscii(text)); it != names.end()) return it->second;
   if (auto number = SmallNumber(text)) return static_cast<uint8_t>(*number);
   return std::nullopt;
 }
@@ -116,7 +107,7 @@ std::optional<std::string> SourceProblem(const std::string& source) {
     if (part == "." || part == "..") return "source name must not contain '.' or '..' parts";
   }
   if (source.back() == '\\') return "source name ends with a separator";
-  if (Upper(source) == "SETUP.DAT") return "a source named 'Setup.dat' would overwrite the package index";
+  if (nuvex::UpperAscii(source) == "SETUP.DAT") return "a source named 'Setup.dat' would overwrite the package index";
   return std::nullopt;
 }
 
@@ -186,7 +177,7 @@ std::vector<ManifestRecord> ParseManifest(const std::string& text, const std::st
       error(*problem);
       ok = false;
     }
-    const std::string storage = Lower(fields[1]);
+    const std::string storage = nuvex::LowerAscii(fields[1]);
     if (storage == "packed" || storage == "plain") {
       record.packed = storage == "packed";
     } else {
@@ -223,13 +214,13 @@ std::vector<ManifestRecord> ParseManifest(const std::string& text, const std::st
     if (auto it = exactNames.find(record.source); it != exactNames.end()) {
       diagnostics.Warning(at + "source '" + record.source + "' repeats line " + std::to_string(it->second) +
                           "; the installer keeps the first");
-    } else if (auto folded = foldedNames.find(Upper(record.source)); folded != foldedNames.end()) {
+    } else if (auto folded = foldedNames.find(nuvex::UpperAscii(record.source)); folded != foldedNames.end()) {
       error("source '" + record.source + "' and '" + folded->second.first + "' (line " +
             std::to_string(folded->second.second) + ") name the same file on Windows");
       continue;
     } else {
       exactNames.emplace(record.source, number);
-      foldedNames.emplace(Upper(record.source), std::make_pair(record.source, number));
+      foldedNames.emplace(nuvex::UpperAscii(record.source), std::make_pair(record.source, number));
     }
 
     if (static_cast<int>(records.size()) == kMaxRecords) {

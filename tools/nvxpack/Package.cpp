@@ -7,6 +7,7 @@
 #include <set>
 
 #include "base/Error.h"
+#include "base/Paths.h"
 #include "installer/PackageIndex.h"
 #include "platform/Files.h"
 #include "tools/nvxpack/IndexFile.h"
@@ -27,12 +28,6 @@ std::filesystem::path FsPath(const std::string& path) { return std::filesystem::
 constexpr char kSeparator = '/';
 std::filesystem::path FsPath(const std::string& path) { return std::filesystem::path(nuvex::NativePath(path)); }
 #endif
-
-// The folder part of a path, up to and including its last separator.
-std::string FolderOf(const std::string& path) {
-  size_t at = path.find_last_of("/\\");
-  return at == std::string::npos ? std::string() : path.substr(0, at + 1);
-}
 
 // A folder path as std::filesystem compares it: "." for the current folder,
 // no trailing separator (the Windows runtime does not match "x\" with "x").
@@ -92,7 +87,7 @@ bool BuildPackage(const std::string& manifestPath, const std::string& outputFold
   }
 
   // Everything is checked before anything is written.
-  const std::string sourceFolder = FolderOf(manifestPath);
+  const std::string sourceFolder = nuvex::path::FolderPart(manifestPath);
   std::vector<const ManifestRecord*> files;  // the first record of each source name
   std::set<std::string> seen;
   for (const auto& record : records) {
@@ -129,7 +124,7 @@ bool BuildPackage(const std::string& manifestPath, const std::string& outputFold
       const std::string from = PathIn(sourceFolder, record->source);
       const std::string to = PathIn(outputFolder, record->source);
       const std::string at = Place(manifestPath, record->line);
-      std::string folder = FolderOf(to);
+      std::string folder = nuvex::path::FolderPart(to);
       if (!folder.empty() && !nuvex::ForceDirectories(folder)) {
         diagnostics.Error(at + "cannot create the folder " + folder);
         return false;
