@@ -75,8 +75,8 @@ class TMyProgressBar : public TGraphicControl {
 
   // The font of the percentage text.  It is the bar's own: the inherited
   // control font (TControl::Font) is never used for drawing.
-  const TFont& Font() const { return look_.Font; }
-  void SetFont(const TFont& value);
+  const TFont& Font() const override { return look_.Font; }
+  void SetFont(const TFont& value) override;
 
   TProgressShape Shape() const { return look_.Shape; }
   void SetShape(TProgressShape value);

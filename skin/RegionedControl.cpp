@@ -71,7 +71,7 @@ void TRegionedCustomControl::SetColor(TColor value) {
 
 void TRegionedCustomControl::SetVisible(bool value) {
   safeVisible_ = value;
-  if (skinVisible_) TControl::SetVisible(value);
+  if (skinVisible_) ChangeVisible(value);
 }
 
 void TRegionedCustomControl::SetSkinManager(TSkinManagerLink* value) {

@@ -70,13 +70,12 @@ class TRegionedCustomControl : public TCustomControl {
   void SetTransparent(bool value);
   // The fill of the picture when no image can be shown; not the control's
   // own background colour (TControl::Color).
-  TColor Color() const { return fillColor_; }
-  void SetColor(TColor value);
+  TColor Color() const override { return fillColor_; }
+  void SetColor(TColor value) override;
 
-  // Reading gives the real visibility.  Writing records the wish in
+  // Visible() gives the real visibility.  Writing records the wish in
   // SafeVisible and makes it real only while the skin allows it.
-  bool Visible() const { return TControl::Visible(); }
-  void SetVisible(bool value);
+  void SetVisible(bool value) override;
   bool SafeVisible() const { return safeVisible_; }
   bool SkinVisible() const { return skinVisible_; }
   // The skin manager clears it when the selected skin has no definition.

@@ -62,7 +62,7 @@ bool TControl::Showing() const {
   return dynamic_cast<const TWinControl*>(this) != nullptr;
 }
 
-void TControl::SetVisible(bool value) {
+void TControl::ChangeVisible(bool value) {
   if (value == visible_) return;
   visible_ = value;
   VisibleChanged();

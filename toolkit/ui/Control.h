@@ -74,10 +74,14 @@ class TControl : public TComponent {
   TPoint ClientToParent(TPoint point) const { return {point.X + left_, point.Y + top_}; }
 
   // The control's own visibility.  Showing() also needs every parent visible.
+  // SetVisible is virtual, as are the colour and the font: a skinned control
+  // keeps its own rule for them, and a caller holding a TControl* meets it.
+  // Show and Hide change the real visibility alone, past any such rule: a
+  // skin manager hides and shows its controls around a skin change with them.
   bool Visible() const { return visible_; }
-  void SetVisible(bool value);
-  void Show() { SetVisible(true); }
-  void Hide() { SetVisible(false); }
+  virtual void SetVisible(bool value) { ChangeVisible(value); }
+  void Show() { ChangeVisible(true); }
+  void Hide() { ChangeVisible(false); }
   bool Showing() const;
 
   bool Enabled() const { return enabled_; }
@@ -94,10 +98,10 @@ class TControl : public TComponent {
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor value) { cursor_ = value; }
 
-  TColor Color() const { return color_; }
-  void SetColor(TColor value);
-  const TFont& Font() const { return font_; }
-  void SetFont(const TFont& value);
+  virtual TColor Color() const { return color_; }
+  virtual void SetColor(TColor value);
+  virtual const TFont& Font() const { return font_; }
+  virtual void SetFont(const TFont& value);
 
   TControlStyle ControlStyle() const { return controlStyle_; }
   void SetControlStyle(TControlStyle value) { controlStyle_ = value; }
@@ -153,6 +157,8 @@ class TControl : public TComponent {
   virtual void TextChanged();
   virtual void BoundsChanged(const TRect& oldBounds);
   virtual void SetMouseCapture(bool capture);
+  // The real visibility, whatever rule SetVisible adds.
+  void ChangeVisible(bool value);
 
   void Notification(TComponent* component, TOperation operation) override;
 

@@ -1,0 +1,79 @@
+// Skinned controls keep their own rules for visibility, colour and font; a
+// caller that holds them as a plain TControl* (a skin manager holds three
+// kinds of control) must meet the same rules.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "controls/MyProgressBar.h"
+#include "skin/RegionedButton.h"
+#include "tests/support/Services.h"
+
+namespace nuvex {
+namespace {
+
+class ControlBaseCalls : public ::testing::Test {
+ protected:
+  ControlBaseCalls() {
+    form->SetBounds(50, 50, 300, 120);
+    form->HandleNeeded();
+  }
+
+  THeadlessBackend backend;
+  test::ScopedHeadless scope{backend};
+  std::unique_ptr<TWinControl> form = std::make_unique<TWinControl>(nullptr);
+};
+
+TEST_F(ControlBaseCalls, SkinnedVisibilityHoldsThroughTheBase) {
+  TRegionedButton& button = TComponent::Create<TRegionedButton>(*form);
+  button.SetParent(form.get());
+  TControl& asControl = button;
+
+  asControl.Hide();  // as a skin manager does before a skin change
+  button.SetSkinVisible(false);
+  asControl.SetVisible(true);  // the program's wish, while the skin forbids it
+  EXPECT_TRUE(button.SafeVisible());
+  EXPECT_FALSE(button.Visible());
+  EXPECT_FALSE(test::WindowOf(button).Visible());
+
+  asControl.SetVisible(false);
+  EXPECT_FALSE(button.SafeVisible());
+  button.SetSkinVisible(true);
+  asControl.SetVisible(true);
+  EXPECT_TRUE(button.Visible());
+  EXPECT_TRUE(button.SafeVisible());
+
+  // Hide and Show are the plain change around a skin switch: the wish stays.
+  asControl.Hide();
+  EXPECT_FALSE(button.Visible());
+  EXPECT_TRUE(button.SafeVisible());
+}
+
+TEST_F(ControlBaseCalls, RegionedColourIsThePictureFillThroughTheBase) {
+  TRegionedButton& button = TComponent::Create<TRegionedButton>(*form);
+  button.SetParent(form.get());
+  button.SetButtonWidth(12);
+  button.SetButtonHeight(8);
+  TControl& asControl = button;
+  asControl.SetColor(clAqua);
+  EXPECT_EQ(button.Color(), clAqua);
+  EXPECT_EQ(asControl.Color(), clAqua);
+  // No strip: the rendered picture is the fill colour alone.
+  ASSERT_FALSE(button.RenderedImage().Empty());
+  EXPECT_EQ(button.RenderedImage().ScanLine(0)[0], ColorToPixel(clAqua));
+}
+
+TEST_F(ControlBaseCalls, ProgressBarFontThroughTheBaseIsTheOneItDraws) {
+  TMyProgressBar& bar = TComponent::Create<TMyProgressBar>(*form);
+  bar.SetParent(form.get());
+  TControl& asControl = bar;
+  TFont font = bar.Font();
+  font.Size += 5;
+  font.Name = "Tahoma";
+  asControl.SetFont(font);
+  EXPECT_EQ(bar.Font(), font);
+  EXPECT_EQ(asControl.Font(), font);
+}
+
+}  // namespace
+}  // namespace nuvex
