@@ -1,10 +1,16 @@
 #include "skin/SkinNameList.h"
 
+#include <utility>
+
 namespace nuvex {
 
-TSkinNameItem* TSkinNameList::Items(int index) const {
+const TSkinNameItem* TSkinNameList::Items(int index) const {
   if (index < 0 || index >= Count()) return nullptr;
   return items_[static_cast<size_t>(index)].get();
+}
+
+TSkinNameItem* TSkinNameList::Items(int index) {
+  return const_cast<TSkinNameItem*>(std::as_const(*this).Items(index));
 }
 
 int TSkinNameList::IndexOf(const std::string& name) const {

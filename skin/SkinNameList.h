@@ -22,7 +22,8 @@ class TSkinNameList {
 
   int Count() const { return static_cast<int>(items_.size()); }
   // The item at index, or nullptr when index is below 0 or not below Count.
-  TSkinNameItem* Items(int index) const;
+  TSkinNameItem* Items(int index);
+  const TSkinNameItem* Items(int index) const;
   // The index of the first item named exactly name, or -1.
   int IndexOf(const std::string& name) const;
   bool Exists(const std::string& name) const { return IndexOf(name) >= 0; }

@@ -66,7 +66,8 @@ class TCanvas {
   TPen Pen;
   TFont Font;
 
-  TBitmap& Bitmap() const { return *bitmap_; }
+  TBitmap& Bitmap() { return *bitmap_; }
+  const TBitmap& Bitmap() const { return *bitmap_; }
 
   // Fills with the brush colour (nothing with bsClear).
   void FillRect(const TRect& rect);
