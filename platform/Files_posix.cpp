@@ -115,20 +115,6 @@ FileStream FileStream::Create(const std::string& path) {
   return FileStream(fd, path);
 }
 
-FileStream::FileStream(FileStream&& other) noexcept
-    : handle_(std::exchange(other.handle_, -1)), path_(std::move(other.path_)) {}
-
-FileStream& FileStream::operator=(FileStream&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, -1);
-    path_ = std::move(other.path_);
-  }
-  return *this;
-}
-
-FileStream::~FileStream() { Close(); }
-
 void FileStream::Close() {
   if (handle_ >= 0) ::close(Fd(handle_));
   handle_ = -1;

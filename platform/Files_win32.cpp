@@ -76,20 +76,6 @@ FileStream FileStream::Create(const std::string& path) {
   return FileStream(reinterpret_cast<std::intptr_t>(h), path);
 }
 
-FileStream::FileStream(FileStream&& other) noexcept
-    : handle_(std::exchange(other.handle_, -1)), path_(std::move(other.path_)) {}
-
-FileStream& FileStream::operator=(FileStream&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, -1);
-    path_ = std::move(other.path_);
-  }
-  return *this;
-}
-
-FileStream::~FileStream() { Close(); }
-
 void FileStream::Close() {
   if (handle_ != -1) CloseHandle(H(handle_));
   handle_ = -1;
