@@ -1,6 +1,7 @@
 #include "toolkit/ui/FormReader.h"
 
 #include "toolkit/ui/Control.h"
+#include "toolkit/ui/Label.h"
 #include "toolkit/ui/WinControl.h"
 
 namespace nuvex {
@@ -155,6 +156,23 @@ TComponentClass WinControlClass(const char* name, const char* parent,
   return c;
 }
 
+TComponentClass LabelClass() {
+  using namespace property;
+  TComponentClass c{"TLabel", "TControl", Maker<TLabel>(), {}};
+  c.Properties = {
+      {"AutoSize", Boolean(&TLabel::SetAutoSize)},
+      {"WordWrap", Boolean(&TLabel::SetWordWrap)},
+      {"Transparent", Boolean(&TLabel::SetTransparent)},
+      {"Alignment", Enumeration(&TLabel::SetAlignment, std::vector<std::pair<std::string, TAlignment>>{
+                                                           {"taLeftJustify", taLeftJustify},
+                                                           {"taRightJustify", taRightJustify},
+                                                           {"taCenter", taCenter}})},
+      {"Layout", Enumeration(&TLabel::SetLayout, std::vector<std::pair<std::string, TTextLayout>>{
+                                                     {"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}})},
+  };
+  return c;
+}
+
 }  // namespace
 
 TClassRegistry::TClassRegistry() {
@@ -162,6 +180,7 @@ TClassRegistry::TClassRegistry() {
   Add({"TGraphicControl", "TControl", Maker<TGraphicControl>(), {}});
   Add(WinControlClass("TWinControl", "TControl", Maker<TWinControl>()));
   Add(WinControlClass("TCustomControl", "TWinControl", Maker<TCustomControl>()));
+  Add(LabelClass());
 }
 
 void TClassRegistry::Add(TComponentClass componentClass) {
