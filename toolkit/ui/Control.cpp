@@ -54,6 +54,15 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   height_ = height;
   BoundsChanged(old);
   if (resized && !IsLoading()) Resize();
+  // An aligned control asked to move goes back where its alignment puts it;
+  // a size along its side (an alTop control's height) is kept.
+  if (align_ != alNone && parent_) parent_->AlignControls();
+}
+
+void TControl::SetAlign(TAlign value) {
+  if (value == align_) return;
+  align_ = value;
+  if (parent_) parent_->AlignControls();
 }
 
 bool TControl::Showing() const {
@@ -66,6 +75,7 @@ void TControl::ChangeVisible(bool value) {
   if (value == visible_) return;
   visible_ = value;
   VisibleChanged();
+  if (align_ != alNone && parent_) parent_->AlignControls();
 }
 
 void TControl::SetEnabled(bool value) {

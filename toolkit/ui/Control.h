@@ -40,6 +40,11 @@ enum TControlStyleFlag : uint16_t {
 };
 using TControlStyle = uint16_t;
 
+// Where a control keeps itself in its parent's client area.  Aligned controls
+// are placed in creation order: each takes its side of what the ones before
+// it left (alClient: all of it).
+enum TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* owner);
@@ -102,6 +107,9 @@ class TControl : public TComponent {
   virtual void SetColor(TColor value);
   virtual const TFont& Font() const { return font_; }
   virtual void SetFont(const TFont& value);
+
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign value);
 
   TControlStyle ControlStyle() const { return controlStyle_; }
   void SetControlStyle(TControlStyle value) { controlStyle_ = value; }
@@ -180,6 +188,7 @@ class TControl : public TComponent {
   TColor color_ = clBtnFace;
   TFont font_;
   TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks;
+  TAlign align_ = alNone;
   TBitmap* paintSurface_ = nullptr;
   TBitmap scratchSurface_;
 };

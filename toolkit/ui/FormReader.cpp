@@ -1,6 +1,8 @@
 #include "toolkit/ui/FormReader.h"
 
 #include "toolkit/ui/Control.h"
+#include "toolkit/formats/BitmapResources.h"
+#include "toolkit/ui/Image.h"
 #include "toolkit/ui/Label.h"
 #include "toolkit/ui/WinControl.h"
 
@@ -127,6 +129,9 @@ TComponentClass ControlClass() {
       {"OnMouseEnter", Handler(&TControl::OnMouseEnter)},
       {"OnMouseLeave", Handler(&TControl::OnMouseLeave)},
       {"OnResize", Handler(&TControl::OnResize)},
+      {"Align", Enumeration(&TControl::SetAlign, std::vector<std::pair<std::string, TAlign>>{
+                                                     {"alNone", alNone}, {"alTop", alTop}, {"alBottom", alBottom},
+                                                     {"alLeft", alLeft}, {"alRight", alRight}, {"alClient", alClient}})},
   };
   return c;
 }
@@ -173,6 +178,19 @@ TComponentClass LabelClass() {
   return c;
 }
 
+TComponentClass ImageClass() {
+  using namespace property;
+  TComponentClass c{"TImage", "TControl", Maker<TImage>(), {}};
+  c.Properties = {
+      {"AutoSize", Boolean(&TImage::SetAutoSize)},
+      {"Stretch", Boolean(&TImage::SetStretch)},
+      {"Picture", [](TComponent& t, const TFormValue& v, TFormReading&) {
+         static_cast<TImage&>(t).SetPicture(LoadBitmapResource(Expect(v, TFormValueKind::Picture, "a picture").Text));
+       }},
+  };
+  return c;
+}
+
 }  // namespace
 
 TClassRegistry::TClassRegistry() {
@@ -181,6 +199,7 @@ TClassRegistry::TClassRegistry() {
   Add(WinControlClass("TWinControl", "TControl", Maker<TWinControl>()));
   Add(WinControlClass("TCustomControl", "TWinControl", Maker<TCustomControl>()));
   Add(LabelClass());
+  Add(ImageClass());
 }
 
 void TClassRegistry::Add(TComponentClass componentClass) {

@@ -45,6 +45,7 @@ TWinControl::~TWinControl() {
 
 void TWinControl::InsertControl(TControl* control) {
   controls_.push_back(control);
+  if (control->Align() != alNone) AlignControls();
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
     if (window_) windowed->HandleNeeded();
   } else {
@@ -259,10 +260,45 @@ void TWinControl::TextChanged() {
   Invalidate();
 }
 
-void TWinControl::BoundsChanged(const TRect& /*oldBounds*/) {
+void TWinControl::BoundsChanged(const TRect& oldBounds) {
+  if (oldBounds.Width() != Width() || oldBounds.Height() != Height()) AlignControls();
   if (!window_) return;
   ScopedValue applying(applyingBounds_, true);
   window_->SetBounds(WindowBounds());
+}
+
+void TWinControl::AlignControls() {
+  if (aligning_) return;
+  ScopedValue aligning(aligning_, true);
+  TRect rest = ClientRect();
+  for (TControl* child : controls_) {
+    if (child->Align() == alNone || !child->Visible()) continue;
+    const int w = std::min(child->Width(), std::max(rest.Width(), 0));
+    const int h = std::min(child->Height(), std::max(rest.Height(), 0));
+    switch (child->Align()) {
+      case alTop:
+        child->SetBounds(rest.Left, rest.Top, rest.Width(), child->Height());
+        rest.Top += h;
+        break;
+      case alBottom:
+        child->SetBounds(rest.Left, rest.Bottom - h, rest.Width(), child->Height());
+        rest.Bottom -= h;
+        break;
+      case alLeft:
+        child->SetBounds(rest.Left, rest.Top, child->Width(), rest.Height());
+        rest.Left += w;
+        break;
+      case alRight:
+        child->SetBounds(rest.Right - w, rest.Top, child->Width(), rest.Height());
+        rest.Right -= w;
+        break;
+      case alClient:
+        child->SetBounds(rest.Left, rest.Top, rest.Width(), rest.Height());
+        break;
+      case alNone:
+        break;
+    }
+  }
 }
 
 void TWinControl::SetMouseCapture(bool capture) {

@@ -78,6 +78,9 @@ class TWinControl : public TControl, private TWindowSink {
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool value) { keyPreview_ = value; }
 
+  // Places the aligned children (TControl::Align) in the client area.
+  void AlignControls();
+
   // Composes the client area on surface (sized to it): the control's own
   // background and Paint, then its windowless children.
   void PaintClient(TBitmap& surface, const TRect& area);
@@ -145,6 +148,7 @@ class TWinControl : public TControl, private TWindowSink {
   bool keyPreview_ = false;
   bool applyingBounds_ = false;       // our own SetBounds is reaching the window
   bool releasingCapture_ = false;     // our own release, not a capture taken away
+  bool aligning_ = false;             // AlignControls is placing the children
 };
 
 class TCustomControl : public TWinControl {
