@@ -2,7 +2,9 @@
 
 #include "toolkit/ui/Control.h"
 #include "toolkit/formats/BitmapResources.h"
+#include "toolkit/ui/Form.h"
 #include "toolkit/ui/Image.h"
+#include "toolkit/ui/StdControls.h"
 #include "toolkit/ui/Label.h"
 #include "toolkit/ui/WinControl.h"
 
@@ -191,6 +193,39 @@ TComponentClass ImageClass() {
   return c;
 }
 
+std::vector<std::pair<std::string, TModalResult>> ModalResultNames() {
+  return {{"mrNone", mrNone}, {"mrOk", mrOk}, {"mrCancel", mrCancel}};
+}
+
+TComponentClass FormClass() {
+  using namespace property;
+  TComponentClass c{"TForm", "TCustomControl", Maker<TForm>(), {}};
+  c.Properties = {
+      {"BorderStyle", Enumeration(&TForm::SetBorderStyle, std::vector<std::pair<std::string, TFormBorderStyle>>{
+                                                              {"bsNone", bsNone}, {"bsSingle", bsSingle},
+                                                              {"bsSizeable", bsSizeable}, {"bsDialog", bsDialog}})},
+      {"Position", Enumeration(&TForm::SetPosition, std::vector<std::pair<std::string, TPosition>>{
+                                                        {"poDesigned", poDesigned}, {"poScreenCenter", poScreenCenter}})},
+      {"OnCreate", Handler(&TForm::OnCreate)},
+      {"OnShow", Handler(&TForm::OnShow)},
+  };
+  return c;
+}
+
+TComponentClass ButtonClass() {
+  using namespace property;
+  TComponentClass c{"TButton", "TWinControl", Maker<TButton>(), {}};
+  c.Properties = {{"ModalResult", Enumeration(&TButton::SetModalResult, ModalResultNames())}};
+  return c;
+}
+
+TComponentClass EditClass() {
+  using namespace property;
+  TComponentClass c{"TEdit", "TWinControl", Maker<TEdit>(), {}};
+  c.Properties = {{"Text", Text(&TEdit::SetText)}, {"OnChange", Handler(&TEdit::OnChange)}};
+  return c;
+}
+
 }  // namespace
 
 TClassRegistry::TClassRegistry() {
@@ -200,6 +235,9 @@ TClassRegistry::TClassRegistry() {
   Add(WinControlClass("TCustomControl", "TWinControl", Maker<TCustomControl>()));
   Add(LabelClass());
   Add(ImageClass());
+  Add(FormClass());
+  Add(ButtonClass());
+  Add(EditClass());
 }
 
 void TClassRegistry::Add(TComponentClass componentClass) {

@@ -72,6 +72,11 @@ class THeadlessWindow final : public TNativeWindow {
   // The client area as last painted (sized to the client area at that paint).
   const TBitmap& Picture() const { return picture_; }
   void ClearRecords();
+  // A notification of a native control (a button's click, an edit box's
+  // change), as the window system passes it on to the control.
+  void Notify(int notifyCode) { sink_.WindowCommand(notifyCode); }
+  // The user asks the window to close (its title bar's close box).
+  void RequestClose() { sink_.WindowClose(); }
 
  private:
   friend class THeadlessBackend;
