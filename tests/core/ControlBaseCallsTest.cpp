@@ -75,5 +75,16 @@ TEST_F(ControlBaseCalls, ProgressBarFontThroughTheBaseIsTheOneItDraws) {
   EXPECT_EQ(asControl.Font(), font);
 }
 
+TEST_F(ControlBaseCalls, AShapeWaitsForTheWindowInsteadOfMakingIt) {
+  // A parentless windowed control given a shape must not turn into a shown popup.
+  TWinControl loose(nullptr);
+  loose.SetBounds(0, 0, 10, 10);
+  loose.SetWindowRegion(TRegion(TRect{0, 0, 5, 5}), true);
+  EXPECT_FALSE(loose.HandleAllocated());
+  EXPECT_TRUE(backend.WindowAt({2, 2}) == nullptr);
+  // The window made later has the shape from the start.
+  EXPECT_EQ(*test::WindowOf(loose).Region(), TRegion(TRect{0, 0, 5, 5}));
+}
+
 }  // namespace
 }  // namespace nuvex

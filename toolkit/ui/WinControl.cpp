@@ -167,7 +167,10 @@ void TWinControl::Update() {
 
 void TWinControl::SetWindowRegion(const std::optional<TRegion>& region, bool redraw) {
   region_ = region;
-  Window().SetRegion(region_, redraw);
+  // Without a window the shape waits: the window is made with it.  Making
+  // one here would show a parentless control as a popup, or a form in the
+  // middle of its loading.
+  if (window_) window_->SetRegion(region_, redraw);
 }
 
 void TWinControl::SetFocus() { Window().SetFocus(); }

@@ -66,7 +66,8 @@ class TWinControl : public TControl, private TWindowSink {
   void Update();
 
   // The window's shape (nullopt: the whole window).  It is kept and given
-  // again to a window made anew; with redraw the window repaints at once.
+  // to the window when it is made (again); with redraw a window that exists
+  // repaints at once.  Setting it never makes the window.
   void SetWindowRegion(const std::optional<TRegion>& region, bool redraw);
   const std::optional<TRegion>& WindowRegion() const { return region_; }
 
