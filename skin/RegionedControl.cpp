@@ -1,5 +1,6 @@
 #include "skin/RegionedControl.h"
 
+#include "base/ScopeGuard.h"
 #include "skin/SkinTools.h"
 #include "trace/TraceUnit.h"
 
@@ -124,16 +125,13 @@ void TRegionedCustomControl::ApplySkin(const TButtonProperty& property) {
 }
 
 void TRegionedCustomControl::PlaceAndShape() {
-  if (Left() == savedLeft_ && Top() == savedTop_ && Width() == buttonWidth_ && Height() == buttonHeight_) {
-    UpdateRegion();
-  } else {
-    const int oldWidth = Width();
-    const int oldHeight = Height();
+  {
+    // The shape is built once, below, for the new picture (a move alone
+    // needs it too, or the new picture would keep the old one's shape).
+    ScopedValue layingOut(layingOut_, true);
     SetBounds(savedLeft_, savedTop_, buttonWidth_, buttonHeight_);
-    // A change of size rebuilt the shape in Resize; a move alone must too,
-    // or the new picture would keep the old picture's shape.
-    if (Width() == oldWidth && Height() == oldHeight) UpdateRegion();
   }
+  UpdateRegion();
   Invalidate();
 }
 
@@ -179,8 +177,11 @@ void TRegionedCustomControl::UpdateButtons() {
     return;
   }
   RenderImage();
-  SetWidth(buttonWidth_);
-  SetHeight(buttonHeight_);
+  {
+    ScopedValue layingOut(layingOut_, true);
+    SetWidth(buttonWidth_);
+    SetHeight(buttonHeight_);
+  }
   PlaceAndShape();
 }
 
@@ -206,7 +207,7 @@ void TRegionedCustomControl::SetBounds(int left, int top, int width, int height)
 void TRegionedCustomControl::Paint() { Canvas().Draw(0, 0, renderedImage_); }
 
 void TRegionedCustomControl::Resize() {
-  if (transparent_) UpdateRegion();
+  if (transparent_ && !layingOut_) UpdateRegion();
 }
 
 void TRegionedCustomControl::EraseBackground(TBitmap& /*surface*/) {

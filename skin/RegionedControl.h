@@ -141,6 +141,7 @@ class TRegionedCustomControl : public TCustomControl {
   TColor fillColor_ = clWhite;
   bool safeVisible_ = true;
   TSkinManagerLink* skinManager_ = nullptr;
+  bool layingOut_ = false;  // a layout is sizing the control: its shape comes once, at the end
 };
 
 }  // namespace nuvex

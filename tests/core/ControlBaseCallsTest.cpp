@@ -86,5 +86,43 @@ TEST_F(ControlBaseCalls, AShapeWaitsForTheWindowInsteadOfMakingIt) {
   EXPECT_EQ(*test::WindowOf(loose).Region(), TRegion(TRect{0, 0, 5, 5}));
 }
 
+TEST_F(ControlBaseCalls, OneSkinChangeShapesTheWindowOnce) {
+  TRegionedButton& button = TComponent::Create<TRegionedButton>(*form);
+  button.SetParent(form.get());
+  TBitmap strip(20, 30);  // three images of 20 x 10 with a key-coloured corner
+  strip.Canvas().Brush.Color = clNavy;
+  strip.Canvas().FillRect(strip.ClientRect());
+  for (int y = 0; y < 30; y += 10) strip.Canvas().SetPixel(0, y, MakeColor(255, 0, 255));
+  TButtonProperty property;
+  property.Bitmap = &strip;
+  property.ButtonCount = 3;
+  property.Width = 40;
+  property.Height = 12;
+  property.XCoord = 3;
+  property.YCoord = 4;
+  property.Visible = true;
+  THeadlessWindow& window = test::WindowOf(button);
+  for (int change = 0; change < 3; ++change) {  // new size and place; same place; a move alone
+    if (change == 2) property.XCoord = 9;
+    const int before = window.RegionSetCount();
+    button.ApplySkin(property);
+    EXPECT_EQ(window.RegionSetCount(), before + 1) << change;
+  }
+  EXPECT_EQ(button.BoundsRect(), (TRect{9, 4, 49, 16}));
+  EXPECT_FALSE(window.Region()->Contains(0, 0));  // the new picture's shape
+
+  // A new strip laid out at a new size, moved back to the saved place.
+  TBitmap wide(60, 30);
+  wide.Canvas().Brush.Color = clTeal;
+  wide.Canvas().FillRect(wide.ClientRect());
+  button.SetBounds(30, 30, 5, 5);
+  const int before = window.RegionSetCount();
+  button.SetButtonWidth(60);
+  EXPECT_EQ(window.RegionSetCount(), before + 1);
+  button.SetButtons(&wide);
+  EXPECT_EQ(window.RegionSetCount(), before + 2);
+  EXPECT_EQ(button.BoundsRect(), (TRect{9, 4, 69, 16}));
+}
+
 }  // namespace
 }  // namespace nuvex
