@@ -9,22 +9,14 @@
 // with 256 KiB output buffers.  Best of three rounds, in MB/s (10^6 bytes of
 // unpacked data per second) and as ratios.  Then the peak memory of
 // Decompress for 16 MiB and for the full size, each in a fresh process
-// (ru_maxrss after the extraction minus before it).
-#include <cstdio>
-
-#ifdef _WIN32
-int main() {
-  std::puts("DecompressBench measures on the native build only.");
-  return 0;
-}
-#else
-
+// (ru_maxrss after the extraction minus before it).  Native build only: the
+// memory figures need getrusage and /proc.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <zlib.h>
 
-#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -38,29 +30,12 @@ int main() {
 
 using namespace nuvex;
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// Text-like data: words of a small vocabulary with some numbers; packs to
-// roughly a quarter of its size.
 void MakePackedFile(const std::string& path, uint64_t size) {
-  static const char* words[] = {"player", "film", "frame", "audio", "video", "codec", "subtitle", "stream",
-                                "buffer", "window", "skin", "button", "install", "folder", "the", "and"};
   std::mt19937 rng(7);
-  std::string word;
-  size_t at = 0;
-  bench::PackFile(path, size, [&](uint8_t* out, size_t n) {
-    for (size_t i = 0; i < n; ++i) {
-      if (at == word.size()) {
-        word = words[rng() % 16];
-        if (rng() % 8 == 0) word += std::to_string(rng() % 1000);
-        word += (rng() % 12 == 0) ? '\n' : ' ';
-        at = 0;
-      }
-      out[i] = static_cast<uint8_t>(word[at++]);
-    }
-  });
+  bench::PackFile(path, size, bench::TextLike(rng));
 }
 
 // The bare loop: inflate into `request`-byte pieces, write each.
@@ -91,13 +66,6 @@ uint64_t BareInflate(const std::string& from, const std::string& to, size_t requ
   }
   inflateEnd(&z);
   return total;
-}
-
-template <typename F>
-double Seconds(F&& f) {
-  auto start = Clock::now();
-  f();
-  return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
 long MaxRssKiB() {
@@ -156,7 +124,7 @@ int main(int argc, char** argv) {
   uint64_t progressCalls = 0;
   for (int round = 0; round < 3; ++round) {
     fs::remove(target);
-    best[0] = std::min(best[0], Seconds([&] {
+    best[0] = std::min(best[0], bench::Seconds([&] {
                          TCompressor c;
                          int32_t maximum = 0, position = 0;
                          c.OnStart = [&](void*, int32_t, int32_t max) { maximum = max; };
@@ -168,9 +136,9 @@ int main(int argc, char** argv) {
                          (void)maximum;
                        }));
     fs::remove(target);
-    best[1] = std::min(best[1], Seconds([&] { BareInflate(packed, target, 4096); }));
+    best[1] = std::min(best[1], bench::Seconds([&] { BareInflate(packed, target, 4096); }));
     fs::remove(target);
-    best[2] = std::min(best[2], Seconds([&] { BareInflate(packed, target, 256 * 1024); }));
+    best[2] = std::min(best[2], bench::Seconds([&] { BareInflate(packed, target, 256 * 1024); }));
   }
   fs::remove(target);
   auto mbs = [&](double s) { return static_cast<double>(size) / 1e6 / s; };
@@ -189,4 +157,3 @@ int main(int argc, char** argv) {
   fs::remove_all(dir);
   return 0;
 }
-#endif

@@ -1,5 +1,8 @@
 // The cost of one hover change of a 226 x 39 picture button: one PaintBitmap
-// of the new state into the picture buffer and one GetNewRegion.
+// of the new state into the picture buffer and one GetNewRegion.  Native build
+// only: it is portable code, with nothing of the window system in it.
+//
+//   build/<native dir>/bench/HoverBench
 #include <chrono>
 #include <cstdio>
 

@@ -1,6 +1,7 @@
 // What a real progress bar adds to the extraction of a large packed file.
 //
 //   ProgressBarExtractionBench [MiB [folder]]   (default 256, the temporary folder)
+//   under wine: scripts/wine-run.sh build/<win64 dir>/bench/ProgressBarExtractionBench.exe 256 'Z:\dev\shm'
 //
 // Packs MiB of data twice (text-like data, about 4:1; and data that hardly
 // packs, about 1.04:1, so that the position stays below the maximum, which is
@@ -12,7 +13,6 @@
 // windows on Windows).  Prints the best time of each and their ratio, and,
 // as the steadier figure on a busy machine, the time spent inside the bar's
 // callbacks against the bare run, with how often the bar painted.  The machine is shared: run it more than once.
-#include <zlib.h>
 
 #include <chrono>
 #include <cstdio>
@@ -20,13 +20,11 @@
 #include <filesystem>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "bench/BenchSupport.h"
 #include "controls/MyProgressBar.h"
 #include "installer/Compressor.h"
 #include "platform/Files.h"
-#include "toolkit/ui/WinControl.h"
 #include "toolkit/window/WindowBackend.h"
 
 using namespace nuvex;
@@ -104,46 +102,19 @@ int main(int argc, char** argv) {
   const std::string target = (dir / "out.bin").string();
 
   std::mt19937 rng(7);
-  static const char* words[] = {"player", "film", "frame", "audio", "video", "codec", "subtitle", "stream",
-                                "buffer", "window", "skin", "button", "install", "folder", "the", "and"};
-  std::string carry;
-  bench::PackFile(text, size, [&](uint8_t* out, size_t n) {
-    for (size_t i = 0; i < n; ++i) {
-      if (carry.empty()) {
-        carry = words[rng() % 16];
-        if (rng() % 8 == 0) carry += std::to_string(rng() % 1000);
-        carry += rng() % 12 == 0 ? '\n' : ' ';
-      }
-      out[i] = static_cast<uint8_t>(carry.front());
-      carry.erase(0, 1);
-    }
-  });
+  bench::PackFile(text, size, bench::TextLike(rng));
   bench::PackFile(noise, size, [&](uint8_t* out, size_t n) {
     for (size_t i = 0; i < n; ++i) out[i] = static_cast<uint8_t>(rng() % 200);
   });
 
-  TWinControl form(nullptr);
-  form.SetBounds(100, 100, 374, 297);
-  form.HandleNeeded();
-  auto& bar = TComponent::Create<CountingBar>(form);
-  bar.SetParent(&form);
-  bar.SetBounds(80, 195, 225, 18);
-  bar.SetColorDone(clRed);
-  bar.SetColorToDo(clNavy);
-  bar.SetColorFrame(clNavy);
-  bar.SetShape(psFrame);
-  bar.SetFont(TFont{"MS Sans Serif", 8, clYellow, 0});
+  bench::InstallerWindow window;
+  CountingBar& bar = window.bar;
   bar.SetPosition(50);
   bar.Hide();
   CurrentWindowBackend().ProcessMessages();
 
-#ifdef _WIN32
-  const char* backend = "Win32 windows";
-#else
-  const char* backend = "headless backend";
-#endif
   std::printf("ProgressBarExtractionBench: %llu MiB unpacked per file, best of 5 alternating rounds, %s\n",
-              static_cast<unsigned long long>(mib), backend);
+              static_cast<unsigned long long>(mib), bench::BackendName());
   for (const auto& [name, packed] : {std::pair{"text-like", text}, std::pair{"dense", noise}}) {
     const Result r = Measure(packed, target, bar);
     std::printf("  %-9s packed %9llu bytes: no callbacks %6.3f s, with the bar %6.3f s: %+6.2f %%\n",

@@ -1,6 +1,7 @@
 // The progress bar's cost per position change.
 //
 //   ProgressBarRepaintBench [changes]   (default 20000)
+//   under wine: scripts/wine-run.sh build/<win64 dir>/bench/ProgressBarRepaintBench.exe [changes]
 //
 // A window of the installer's size (374 x 297) with the installer's bar
 // (225 x 18 at 80, 195; etched frame, red on navy, yellow percentage text),
@@ -23,7 +24,6 @@
 #include "controls/MyProgressBar.h"
 #include "controls/ProgressPainter.h"
 #include "controls/ProgressPicture.h"
-#include "toolkit/ui/WinControl.h"
 #include "toolkit/window/WindowBackend.h"
 
 using namespace nuvex;
@@ -53,18 +53,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: ProgressBarRepaintBench [changes]\n");
     return 2;
   }
-  TWinControl form(nullptr);
-  form.SetBounds(100, 100, 374, 297);
-  form.HandleNeeded();
-  auto& bar = TComponent::Create<CountingBar>(form);
-  bar.SetParent(&form);
-  bar.SetBounds(80, 195, 225, 18);
-  bar.SetColorDone(clRed);
-  bar.SetColorToDo(clNavy);
-  bar.SetColorFrame(clNavy);
-  bar.SetShape(psFrame);
-  bar.SetFont(TFont{"MS Sans Serif", 8, clYellow, 0});
-  CurrentWindowBackend().ProcessMessages();
+  bench::InstallerWindow window;
+  CountingBar& bar = window.bar;
 
   // One pixel of done width per unit: every change repaints.
   bar.SetMax(225);
@@ -98,12 +88,7 @@ int main(int argc, char** argv) {
     painter.Paint(offscreen, 225, 18, look, range);
   });
 
-#ifdef _WIN32
-  const char* backend = "Win32 windows";
-#else
-  const char* backend = "headless backend";
-#endif
-  std::printf("ProgressBarRepaintBench: %d changes per round, best of 3, %s\n", changes, backend);
+  std::printf("ProgressBarRepaintBench: %d changes per round, best of 3, %s\n", changes, bench::BackendName());
   std::printf("  change that moves the done edge  %9.2f us  (%.2f paints per change)\n", changed, changedPaints);
   std::printf("  change that leaves the picture   %9.3f us  (%.2f paints per change)\n", same, samePaints);
   std::printf("  composition alone, text each time %8.2f us\n", compose);

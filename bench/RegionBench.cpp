@@ -2,6 +2,9 @@
 // against the naive way (GetPixel for every pixel, CombineRgn for every run).
 // Prints milliseconds per picture; on Windows (or wine) both ways, elsewhere
 // only the portable part.
+//
+//   build/<native dir>/bench/RegionBench
+//   scripts/wine-run.sh build/<win64 dir>/bench/RegionBench.exe
 #include <chrono>
 #include <cstdint>
 #include <cstdio>

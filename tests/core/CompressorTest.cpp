@@ -112,12 +112,7 @@ class CompressorTest : public ::testing::Test {
     EXPECT_EQ(Entries(tmp.Path()), (std::vector<std::string>{"packed.nvx", "target.bin"}));
   }
   std::string ErrorOf(const std::string& from, const std::string& to) {
-    try {
-      compressor.Decompress(from, to);
-    } catch (const Error& e) {
-      return e.what();
-    }
-    return "<no error>";
+    return test::MessageOf<Error>([&] { compressor.Decompress(from, to); });
   }
 
   TempFolder tmp;

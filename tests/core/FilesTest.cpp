@@ -74,19 +74,9 @@ TEST(Files, StreamsReadWriteSeekAndSize) {
 TEST(Files, OpenAndCreateRaiseTheirMessages) {
   TempFolder tmp;
   std::string missing = tmp / "missing.bin";
-  try {
-    FileStream::OpenRead(missing);
-    FAIL() << "no error";
-  } catch (const FileOpenError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot open file " + missing);
-  }
+  EXPECT_EQ(test::MessageOf<FileOpenError>([&] { FileStream::OpenRead(missing); }), "Cannot open file " + missing);
   std::string bad = tmp / "no/such/folder/x.bin";
-  try {
-    FileStream::Create(bad);
-    FAIL() << "no error";
-  } catch (const FileCreateError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot create file " + bad);
-  }
+  EXPECT_EQ(test::MessageOf<FileCreateError>([&] { FileStream::Create(bad); }), "Cannot create file " + bad);
   EXPECT_THROW(FileStream::OpenRead(tmp.Path()), FileOpenError);  // a folder is no file
 }
 

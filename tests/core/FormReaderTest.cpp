@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/Services.h"
+#include "tests/support/TestSupport.h"
 #include "toolkit/ui/FormReader.h"
 
 namespace nuvex {
@@ -59,12 +60,7 @@ class FormReader : public ::testing::Test {
   }
 
   std::string ErrorOf(const std::string& text) {
-    try {
-      Read(text);
-    } catch (const Error& e) {
-      return e.what();
-    }
-    return "no error";
+    return test::MessageOf<Error>([&] { Read(text); });
   }
 
   THeadlessBackend backend;

@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "GraphicsTestUtil.h"
+#include "tests/support/GraphicsTestUtil.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/formats/BitmapFile.h"
 
@@ -55,12 +55,7 @@ std::vector<uint8_t> Build(const BmpSpec& s) {
 }
 
 std::string ErrorOf(const std::vector<uint8_t>& file) {
-  try {
-    DecodeBitmapFile(file);
-  } catch (const BitmapFormatError& e) {
-    return e.what();
-  }
-  return "no error";
+  return test::MessageOf<BitmapFormatError>([&] { DecodeBitmapFile(file); });
 }
 
 TEST(GraphicsBitmapFile, ReadsPalettedPicturesBottomUp) {

@@ -1,7 +1,7 @@
 // The bitmap, its canvas and colours.
 #include <gtest/gtest.h>
 
-#include "GraphicsTestUtil.h"
+#include "tests/support/GraphicsTestUtil.h"
 #include "base/Error.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Color.h"

@@ -62,12 +62,7 @@ void ExpectNear(TColor actual, TColor expected) {
 }
 
 std::string ErrorOf(const std::vector<uint8_t>& data) {
-  try {
-    DecodeJpeg(data);
-  } catch (const JpegError& e) {
-    return e.what();
-  }
-  return "no error";
+  return test::MessageOf<JpegError>([&] { DecodeJpeg(data); });
 }
 
 TEST(GraphicsJpeg, DecodesBaselineAndProgressiveColourPictures) {

@@ -5,7 +5,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "GraphicsTestUtil.h"
+#include "tests/support/GraphicsTestUtil.h"
 #include "skin/Regions.h"
 #include "toolkit/graphics/Region.h"
 

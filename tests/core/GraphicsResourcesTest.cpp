@@ -1,7 +1,7 @@
 // Embedded bitmaps by name, the skin engine's loader, and the text seam.
 #include <gtest/gtest.h>
 
-#include "GraphicsTestUtil.h"
+#include "tests/support/GraphicsTestUtil.h"
 #include "skin/BitmapTools.h"
 #include "toolkit/formats/BitmapFile.h"
 #include "toolkit/formats/BitmapResources.h"

@@ -32,21 +32,7 @@ TFileConfiguration Record(const std::string& source, uint8_t packed = 0, uint8_t
   return test::IndexRecord(source, packed, kind, target.empty() ? "\\" + source : target, action);
 }
 
-void PutCount(Bytes& bytes, int32_t count) {
-  uint32_t u = static_cast<uint32_t>(count);
-  for (int i = 0; i < 4; ++i) bytes[5 + i] = static_cast<uint8_t>(u >> (8 * i));
-}
-
-// An index as the package builder lays it out, built here byte by byte.
-Bytes IndexBytes(int32_t count, const std::vector<TFileConfiguration>& records) {
-  Bytes bytes = {'N', 'V', 'X', 1, 0, 0, 0, 0, 0};
-  PutCount(bytes, count);
-  for (const auto& r : records) {
-    const auto* p = reinterpret_cast<const uint8_t*>(&r);
-    bytes.insert(bytes.end(), p, p + sizeof r);
-  }
-  return bytes;
-}
+using test::IndexBytes;
 
 std::vector<TFileConfiguration> NumberedRecords(int n) {
   std::vector<TFileConfiguration> records;
@@ -235,12 +221,8 @@ TEST(PackageIndexReader, NameOfAll261BytesIsReadWhole) {
 // The error names the index's path; the test expects it for any failure to open.
 void ExpectCannotOpen(const TempFolder& tmp) {
   TFileConfigurationList list;
-  try {
-    ReadPackageIndex(tmp.Path(), list);
-    ADD_FAILURE() << "no error raised";
-  } catch (const FileOpenError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot open file " + tmp / kPackageIndexName);
-  }
+  EXPECT_EQ(test::MessageOf<FileOpenError>([&] { ReadPackageIndex(tmp.Path(), list); }),
+            "Cannot open file " + tmp / kPackageIndexName);
 }
 
 TEST(PackageIndexReader, IndexThatCannotBeOpenedRaisesCannotOpenFile) {
@@ -346,7 +328,7 @@ TEST(PackageIndexReader, RandomAndDamagedIndexesGiveTheExpectedResult) {
           for (uint32_t k = pick(1600); k > 0; --k) bytes.push_back(static_cast<uint8_t>(rng()));
           break;
         case 3:  // another count
-          PutCount(bytes, pick(2) ? specialCounts[pick(static_cast<uint32_t>(specialCounts.size()))]
+          test::PutIndexCount(bytes, pick(2) ? specialCounts[pick(static_cast<uint32_t>(specialCounts.size()))]
                                   : static_cast<int32_t>(rng()));
           break;
         case 4:  // bytes flipped anywhere, the count included

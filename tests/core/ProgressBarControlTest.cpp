@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/GraphicsTestUtil.h"
+#include "tests/support/ProgressBarPicture.h"
 #include "tests/support/Services.h"
 #include "controls/MyProgressBar.h"
 #include "language/Language.h"
@@ -18,13 +20,7 @@
 namespace nuvex {
 namespace {
 
-bool SamePixels(const TBitmap& a, const TBitmap& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      if ((a.ScanLine(y)[x] & 0xFFFFFF) != (b.ScanLine(y)[x] & 0xFFFFFF)) return false;
-  return true;
-}
+using test::SamePixels;
 
 class ProgressBarControl : public testing::Test {
  protected:
@@ -52,24 +48,7 @@ class ProgressBarControl : public testing::Test {
   }
 
   // The bar's picture as its properties say it should be.
-  TBitmap Expected() {
-    TProgressLook look;
-    look.ColorDone = bar->ColorDone();
-    look.ColorToDo = bar->ColorToDo();
-    look.BorderWidth = bar->BorderWidth();
-    look.ShowPercentage = bar->ShowPercentage();
-    look.InfoText = bar->InfoText();
-    look.Font = bar->Font();
-    look.Shape = bar->Shape();
-    look.Style = bar->Style();
-    TProgressRange range;
-    range.SetMax(bar->Max());
-    range.SetMin(bar->Min());
-    range.SetPosition(bar->Position());
-    TBitmap b;
-    PaintProgressPicture(b, bar->Width(), bar->Height(), look, range);
-    return b;
-  }
+  TBitmap Expected() { return test::ExpectedPicture(*bar); }
 
   THeadlessBackend backend;
   test::ScopedHeadless useBackend{backend};

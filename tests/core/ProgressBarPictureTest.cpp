@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "GraphicsTestUtil.h"
+#include "tests/support/GraphicsTestUtil.h"
 #include "controls/ProgressPainter.h"
 #include "controls/ProgressPicture.h"
 #include "toolkit/graphics/TextRenderer.h"

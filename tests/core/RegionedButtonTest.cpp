@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ButtonScenarios.h"
+#include "tests/support/GraphicsTestUtil.h"
 #include "tests/support/Services.h"
-#include "GraphicsTestUtil.h"
 #include "skin/RegionedButton.h"
 #include "skin/SkinTools.h"
 #include "toolkit/ui/Application.h"
@@ -17,43 +18,34 @@
 namespace nuvex {
 namespace {
 
-// A pixel of a picture as an RGB colour; -1 outside it.
-TColor Px(const TBitmap& b, int x, int y) {
-  if (x < 0 || y < 0 || x >= b.Width() || y >= b.Height()) return -1;
-  return PixelToColor(b.ScanLine(y)[x]);
-}
-
-constexpr TColor kImageColor[4] = {0x0000C0, 0x00C000, 0xC00000, 0x808080};
-
-// A strip of `count` images of w x h stacked top to bottom; image k is
-// kImageColor[k] with a key-coloured column at x = k, so the shape tells the
-// images apart too.
-TBitmap Strip(int count, int w = 226, int h = 39) {
-  TBitmap strip(w, h * count);
-  for (int k = 0; k < count; ++k) {
-    strip.Canvas().Brush.Color = kImageColor[k];
-    strip.Canvas().FillRect({0, h * k, w, h * (k + 1)});
-    for (int y = h * k; y < h * (k + 1); ++y) strip.Canvas().SetPixel(k, y, KeyColour);
-  }
-  return strip;
-}
-
-// The shape of image k at w x h.
-TRegion ShapeOf(int k, int w = 226, int h = 39) {
-  TRegion r;
-  if (k > 0) r.Union(TRect{0, 0, k, h});
-  r.Union(TRect{k + 1, 0, w, h});
-  return r;
-}
+using test::kImageColor;
+using test::PixelAt;
+using test::ShapeOf;
+using test::Strip;
 
 // Which image the picture buffer shows (by its colour at (10, 10)); -1 for none.
-int ShownImage(const TRegionedCustomControl& control) {
-  const TColor c = Px(control.RenderedImage(), 10, 10);
-  for (int k = 0; k < 4; ++k) {
-    if (c == kImageColor[k]) return k;
+int ShownImage(const TRegionedCustomControl& control) { return test::ImageAt(control.RenderedImage(), 10, 10); }
+
+// The scenarios of ButtonScenarios.h through simulated input.
+class HeadlessButtonDriver : public test::ButtonDriver {
+ public:
+  HeadlessButtonDriver(THeadlessBackend& backend, TRegionedButton& button) : backend_(backend), button_(button) {}
+  TRegionedButton& Button() override { return button_; }
+  void MoveTo(int x, int y) override { backend_.MoveMouse({button_.Left() + x, button_.Top() + y}); }
+  void Press(bool doubleClick) override { backend_.PressMouse(mbLeft, doubleClick); }
+  void Release() override { backend_.ReleaseMouse(mbLeft); }
+  int ShownImage() override { return nuvex::ShownImage(button_); }
+  TRegion Shape() override {
+    const auto region = test::WindowOf(button_).Region();
+    EXPECT_TRUE(region.has_value());
+    return region.value_or(TRegion());
   }
-  return -1;
-}
+  bool HasCapture() override { return test::WindowOf(button_).HasCapture(); }
+
+ private:
+  THeadlessBackend& backend_;
+  TRegionedButton& button_;
+};
 
 class SkinManagerDouble : public TSkinManagerLink {
  public:
@@ -103,6 +95,13 @@ class RegionedButtonTest : public ::testing::Test {
       made = &b;
     });
     return *made;
+  }
+
+  // A scenario of ButtonScenarios.h on a button of three images.
+  void Run(void (*scenario)(test::ButtonDriver&)) {
+    const TBitmap strip = Strip(3);
+    HeadlessButtonDriver driver(backend, LoadButton(3, strip));
+    scenario(driver);
   }
 
   THeadlessWindow& WindowOf(TRegionedButton& b) { return test::WindowOf(b); }
@@ -171,82 +170,11 @@ TEST_F(RegionedButtonTest, LoadingRendersSizesAndShapesOnce) {
   EXPECT_EQ(b.ControlName(), "RunInstallForm.rbRunInstall");
 
   backend.ProcessMessages();
-  EXPECT_EQ(Px(w.Picture(), 50, 20), kImageColor[1]);
-  EXPECT_EQ(Px(w.Picture(), 1, 20), KeyColour);  // painted, but outside the shape
+  EXPECT_EQ(PixelAt(w.Picture(), 50, 20), kImageColor[1]);
+  EXPECT_EQ(PixelAt(w.Picture(), 1, 20), KeyColour);  // painted, but outside the shape
 }
 
-TEST_F(RegionedButtonTest, HoverPressDragOffAndReleaseOutside) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
-  int leftClicks = 0, clicks = 0;
-  b.OnLeftButtonClick = [&](TObject*) { ++leftClicks; };
-  b.OnClick = [&](TObject*) { ++clicks; };
-
-  backend.MoveMouse(On(b, 50, 20));
-  EXPECT_TRUE(b.MouseInside());
-  EXPECT_EQ(b.State(), rbsMouseOver);
-  EXPECT_EQ(ShownImage(b), 2);
-  EXPECT_EQ(*WindowOf(b).Region(), ShapeOf(2));
-
-  backend.PressMouse(mbLeft);
-  EXPECT_TRUE(b.Pressed());
-  EXPECT_EQ(b.State(), rbsPressed);
-  EXPECT_EQ(ShownImage(b), 0);
-  EXPECT_EQ(*WindowOf(b).Region(), ShapeOf(0));
-
-  backend.MoveMouse(On(b, 300, 20));  // dragged off with the button held
-  EXPECT_FALSE(b.MouseInside());
-  EXPECT_TRUE(b.Pressed());
-  EXPECT_EQ(b.State(), rbsMouseOver);
-  EXPECT_EQ(ShownImage(b), 2);
-
-  backend.ReleaseMouse(mbLeft);
-  EXPECT_EQ(b.State(), rbsNormal);
-  EXPECT_EQ(ShownImage(b), 1);
-  EXPECT_EQ(leftClicks, 0);
-  EXPECT_EQ(clicks, 0);
-
-  // Dragged back on before the release: pressed again, and both clicks fire.
-  backend.MoveMouse(On(b, 50, 20));
-  backend.PressMouse(mbLeft);
-  backend.MoveMouse(On(b, 300, 20));
-  backend.MoveMouse(On(b, 60, 20));
-  EXPECT_EQ(b.State(), rbsPressed);
-  backend.ReleaseMouse(mbLeft);
-  EXPECT_EQ(b.State(), rbsMouseOver);
-  EXPECT_EQ(leftClicks, 1);
-  EXPECT_EQ(clicks, 1);
-
-  backend.MoveMouse({360, 280});  // off the button: the pointer left
-  EXPECT_EQ(b.State(), rbsNormal);
-}
-
-TEST_F(RegionedButtonTest, TheClickHandlerStillSeesThePressedImage) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
-  std::vector<std::string> order;
-  b.OnClick = [&](TObject*) {
-    order.push_back("OnClick");
-    EXPECT_EQ(b.State(), rbsPressed);
-    EXPECT_EQ(ShownImage(b), 0);
-  };
-  b.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { order.push_back("OnMouseUp"); };
-  b.OnLeftButtonClick = [&](TObject*) { order.push_back("OnLeftButtonClick"); };
-  backend.Click(On(b, 50, 20));
-  EXPECT_EQ(order, (std::vector<std::string>{"OnClick", "OnMouseUp", "OnLeftButtonClick"}));
-  EXPECT_EQ(b.State(), rbsMouseOver);
-}
-
-TEST_F(RegionedButtonTest, DoubleClickFiresOnClickOnceAndOnLeftButtonClickTwice) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
-  int leftClicks = 0, clicks = 0;
-  b.OnLeftButtonClick = [&](TObject*) { ++leftClicks; };
-  b.OnClick = [&](TObject*) { ++clicks; };
-  backend.DoubleClick(On(b, 50, 20));
-  EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(leftClicks, 2);
-}
+NUVEX_BUTTON_SCENARIO_TESTS(RegionedButtonTest)
 
 TEST_F(RegionedButtonTest, ARightPressSetsMouseInsideButNotPressed) {
   const TBitmap strip = Strip(3);
@@ -265,22 +193,6 @@ TEST_F(RegionedButtonTest, ARightPressSetsMouseInsideButNotPressed) {
   EXPECT_EQ(b.State(), rbsMouseOver);
   backend.ReleaseMouse(mbRight);
   EXPECT_EQ(leftClicks, 0);
-}
-
-TEST_F(RegionedButtonTest, CheckedShowsPressedWhateverTheMouseDoes) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
-  b.SetChecked(true);
-  EXPECT_EQ(ShownImage(b), 0);
-  backend.MoveMouse(On(b, 50, 20));
-  backend.PressMouse(mbLeft);
-  backend.MoveMouse(On(b, 300, 20));
-  backend.ReleaseMouse(mbLeft);
-  EXPECT_EQ(b.State(), rbsPressed);
-  EXPECT_EQ(ShownImage(b), 0);
-  b.SetChecked(false);
-  EXPECT_EQ(b.State(), rbsNormal);
-  EXPECT_EQ(ShownImage(b), 1);
 }
 
 TEST_F(RegionedButtonTest, DisabledShowsNormalWithThreeImagesAndTheFourthWithFour) {
@@ -414,7 +326,7 @@ TEST_F(RegionedButtonTest, LayoutSettersRenderResizeAndMoveBack) {
   b.SetButtonCount(3);
   b.SetLeftMargin(20);
   EXPECT_EQ(ShownImage(b), 1);
-  EXPECT_EQ(Px(b.RenderedImage(), 1, 5), KeyColour);
+  EXPECT_EQ(PixelAt(b.RenderedImage(), 1, 5), KeyColour);
 
   // Transparent off keeps the shape; Color re-renders only the plain picture.
   const int regions = WindowOf(b).RegionSetCount();
@@ -447,9 +359,9 @@ TEST_F(RegionedButtonTest, ButtonsSetterCopiesEvenAnEqualPictureAndIgnoresNone) 
   changed.Canvas().Brush.Color = clBlue;
   changed.Canvas().FillRect({0, 39, 226, 78});
   b.SetButtons(&changed);
-  EXPECT_EQ(Px(b.RenderedImage(), 10, 10), clBlue);
+  EXPECT_EQ(PixelAt(b.RenderedImage(), 10, 10), clBlue);
   changed.Canvas().FillRect({0, 0, 226, 117});  // the control holds its own copy
-  EXPECT_EQ(Px(*b.Buttons(), 10, 0), kImageColor[0]);
+  EXPECT_EQ(PixelAt(*b.Buttons(), 10, 0), kImageColor[0]);
 }
 
 TEST_F(RegionedButtonTest, PaintingErrorsReachTheCallerAndLeaveTheBufferRed) {
@@ -556,15 +468,8 @@ TEST_F(RegionedButtonTest, ApplySkinTakesOverTheDefinition) {
     picture.Canvas().FillRect({26 * k, 0, 26 * (k + 1), 19});
   }
   picture.Canvas().SetPixel(26 + 3, 3, KeyColour);
-  TButtonProperty p;
+  TButtonProperty p = test::FourImagesSideBySide(picture);
   p.ControlType = RegionedButton;
-  p.Bitmap = &picture;
-  p.ButtonCount = 4;
-  p.XCoord = 44;
-  p.YCoord = 93;
-  p.Width = 26;
-  p.Height = 19;
-  p.SplitMode = spVertical;
   p.Visible = false;
   p.Transparent = false;  // not taken over
   b.ApplySkin(p);
@@ -581,12 +486,7 @@ TEST_F(RegionedButtonTest, ApplySkinTakesOverTheDefinition) {
   EXPECT_FALSE(before);      // a button takes its state's index instead
   EXPECT_EQ(after, 1);
   TRegion expected(TRect{0, 0, 26, 19});
-  TRegion withHole;
-  withHole.Union(TRect{0, 0, 26, 3});
-  withHole.Union(TRect{0, 3, 3, 4});
-  withHole.Union(TRect{4, 3, 26, 4});
-  withHole.Union(TRect{0, 4, 26, 19});
-  EXPECT_EQ(*WindowOf(b).Region(), withHole);
+  EXPECT_EQ(*WindowOf(b).Region(), test::ShapeWithHole(3, 3, 26, 19));
   EXPECT_EQ(picture.Width(), 104);  // the control copied, the reader keeps its picture
 
   // The same definition again (no move, no resize) still re-renders and shapes.
@@ -620,7 +520,7 @@ TEST_F(RegionedButtonTest, PaintingCopiesThePictureWithoutClearing) {
   backend.MoveMouse(On(b, 50, 20));
   backend.ProcessMessages();
   EXPECT_GT(w.PaintCount(), paints);
-  EXPECT_EQ(Px(w.Picture(), 50, 20), kImageColor[2]);
+  EXPECT_EQ(PixelAt(w.Picture(), 50, 20), kImageColor[2]);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // Cutting state images out of a strip and painting them: the hand-worked cases.
 #include <gtest/gtest.h>
 
-#include "GraphicsTestUtil.h"
+#include "tests/support/GraphicsTestUtil.h"
+#include "tests/support/TestSupport.h"
 #include "skin/SkinTools.h"
 
 namespace nuvex {
@@ -132,12 +133,8 @@ TEST(SkinToolsPaint, TransparentInteriorLeavesAFrameInTheRegion) {
 TEST(SkinToolsPaint, EmptyInteriorRaisesAndLeavesTheTargetRed) {
   const TBitmap strip = CoordPicture(20, 20);
   TBitmap dest(7, 5);
-  try {
-    PaintBitmap(strip, dest, 2, 10, 2, 10, 30, 40, spNone, 1, 1, iaStretched);
-    FAIL() << "no error";
-  } catch (const Error& e) {
-    EXPECT_STREQ(e.what(), "[PaintBitmap] CheckError returned True");
-  }
+  EXPECT_EQ(test::MessageOf<Error>([&] { PaintBitmap(strip, dest, 2, 10, 2, 10, 30, 40, spNone, 1, 1, iaStretched); }),
+            "[PaintBitmap] CheckError returned True");
   EXPECT_EQ(dest.Width(), 7);  // red at the size it had
   EXPECT_TRUE(test::AllPixels(dest, clRed));
   // A count so large that an image has no height.

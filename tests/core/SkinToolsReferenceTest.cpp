@@ -6,7 +6,7 @@
 #include <optional>
 #include <random>
 
-#include "GraphicsTestUtil.h"
+#include "tests/support/GraphicsTestUtil.h"
 #include "skin/SkinTools.h"
 
 namespace nuvex {

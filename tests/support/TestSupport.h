@@ -30,4 +30,16 @@ std::vector<uint8_t> ReadAll(const std::string& path);
 void WriteAll(const std::string& path, const std::vector<uint8_t>& bytes);
 void WriteAll(const std::string& path, const std::string& text);
 
+// The message of the E that f raises, or "no error"; any other exception
+// goes on to the test.
+template <typename E, typename F>
+std::string MessageOf(F&& f) {
+  try {
+    f();
+  } catch (const E& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
 }  // namespace nuvex::test

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <random>
 
+#include "tests/support/GraphicsTestUtil.h"
 #include "skin/Regions.h"
 #include "skin/SkinTypes.h"
 #include "toolkit/formats/BitmapResources.h"
@@ -16,12 +17,7 @@
 namespace nuvex {
 namespace {
 
-TBitmap Coordinates(int width, int height) {
-  TBitmap b(width, height);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) b.Canvas().SetPixel(x, y, MakeColor(x, y, 99));
-  return b;
-}
+using test::CoordPicture;
 
 std::vector<TPixel> Pixels(const TBitmap& b) {
   return std::vector<TPixel>(b.Bits(), b.Bits() + size_t(b.Width()) * b.Height());
@@ -32,7 +28,7 @@ TEST(GraphicsGdi, StretchingMatchesStretchBlt) {
   std::mt19937 random(5);
   for (int round = 0; round < 300; ++round) {
     const int sw = 1 + random() % 40, sh = 1 + random() % 40;
-    const TBitmap source = Coordinates(sw + 4, sh + 4);
+    const TBitmap source = CoordPicture(sw + 4, sh + 4, 99);
     const int sl = random() % 5, st = random() % 5;
     const int dw = 1 + random() % 60, dh = 1 + random() % 60;
     const int dl = int(random() % 7) - 3, dt = int(random() % 7) - 3;
@@ -148,7 +144,7 @@ TEST(GraphicsGdi, EmptyAndLargeRegionsConvert) {
 }
 
 TEST(GraphicsGdi, DibSectionsCarryPicturesBothWays) {
-  const TBitmap picture = Coordinates(7, 5);
+  const TBitmap picture = CoordPicture(7, 5, 99);
   gdi::DibSection dib(picture);
   EXPECT_EQ(GetPixel(dib.Dc(), 3, 2), COLORREF(MakeColor(3, 2, 99)));
   SetPixel(dib.Dc(), 1, 1, RGB(10, 20, 30));

@@ -241,12 +241,8 @@ TEST(InstallWin, RegistryReadsStringsAndTellsOtherTypesApart) {
   EXPECT_EQ(ReadRegistryString(registry, key, "Empty"), "");
   EXPECT_EQ(ReadRegistryString(registry, key, "Missing"), "");
   EXPECT_EQ(ReadRegistryString(registry, key + "\\NoSuchKey", "Text"), "");
-  try {
-    ReadRegistryString(registry, key, "Number");
-    ADD_FAILURE() << "no error";
-  } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()), "Invalid data type for 'Number'");
-  }
+  EXPECT_EQ(test::MessageOf<Error>([&] { ReadRegistryString(registry, key, "Number"); }),
+            "Invalid data type for 'Number'");
   // Reading created nothing.
   EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, (key + "\\NoSuchKey").c_str(), 0, KEY_READ, &h), ERROR_SUCCESS);
   RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
@@ -260,24 +256,16 @@ TEST(InstallWin, ExtractionRespectsReadOnlyTargetsAndLockedSources) {
   test::WriteAll(target, "earlier");
   ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
   TCompressor compressor;
-  try {
-    compressor.Decompress(tmp / "data.nvx", target);
-    ADD_FAILURE() << "no error";
-  } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot create file " + target);
-  }
+  EXPECT_EQ(test::MessageOf<Error>([&] { compressor.Decompress(tmp / "data.nvx", target); }),
+            "Cannot create file " + target);
   SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(Text(target), "earlier");
 
   // A source that another program holds without sharing cannot be opened.
   HANDLE lock = CreateFileA((tmp / "data.nvx").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  try {
-    compressor.Decompress(tmp / "data.nvx", target);
-    ADD_FAILURE() << "no error";
-  } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot open file " + (tmp / "data.nvx"));
-  }
+  EXPECT_EQ(test::MessageOf<Error>([&] { compressor.Decompress(tmp / "data.nvx", target); }),
+            "Cannot open file " + (tmp / "data.nvx"));
   CloseHandle(lock);
   EXPECT_EQ(Text(target), "earlier");
   EXPECT_TRUE(compressor.Decompress(tmp / "data.nvx", target));

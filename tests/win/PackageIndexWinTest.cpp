@@ -7,6 +7,7 @@
 #include "base/Error.h"
 #include "installer/PackageIndex.h"
 #include "platform/Files.h"
+#include "tests/support/IndexRecord.h"
 #include "tests/support/TestSupport.h"
 
 namespace nuvex {
@@ -29,7 +30,7 @@ class Handle {
 TEST(PackageIndexWin, IndexHeldOpenWithoutSharingRaisesCannotOpenFile) {
   test::TempFolder tmp;
   const std::string path = tmp / kPackageIndexName;
-  test::WriteAll(path, std::vector<uint8_t>{'N', 'V', 'X', 1, 0, 0, 0, 0, 0});
+  test::WriteAll(path, test::IndexBytes(0, {}));
   TFileConfigurationList list;
   {
     Handle lock(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -40,12 +41,7 @@ TEST(PackageIndexWin, IndexHeldOpenWithoutSharingRaisesCannotOpenFile) {
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
 
     ASSERT_TRUE(FileExists(path));  // the index is there, it just cannot be opened
-    try {
-      ReadPackageIndex(tmp.Path(), list);
-      ADD_FAILURE() << "no error raised";
-    } catch (const FileOpenError& e) {
-      EXPECT_EQ(std::string(e.what()), "Cannot open file " + path);
-    }
+    EXPECT_EQ(test::MessageOf<FileOpenError>([&] { ReadPackageIndex(tmp.Path(), list); }), "Cannot open file " + path);
   }
   // Released, the same index reads.
   EXPECT_TRUE(ReadPackageIndex(tmp.Path(), list));

@@ -15,6 +15,9 @@
 #include <string>
 #include <tuple>
 
+#include "bench/BenchSupport.h"
+#include "tests/support/GraphicsTestUtil.h"
+#include "tests/support/ProgressBarPicture.h"
 #include "tests/support/Services.h"
 #include "base/MulDiv.h"
 #include "controls/MyProgressBar.h"
@@ -45,32 +48,7 @@ TBitmap ReadBack(HWND window, const TRect& rect) {
   return picture;
 }
 
-TBitmap Expected(TMyProgressBar& bar) {
-  TProgressLook look;
-  look.ColorDone = bar.ColorDone();
-  look.ColorToDo = bar.ColorToDo();
-  look.BorderWidth = bar.BorderWidth();
-  look.ShowPercentage = bar.ShowPercentage();
-  look.InfoText = bar.InfoText();
-  look.Font = bar.Font();
-  look.Shape = bar.Shape();
-  look.Style = bar.Style();
-  TProgressRange range;
-  range.SetMax(bar.Max());
-  range.SetMin(bar.Min());
-  range.SetPosition(bar.Position());
-  TBitmap b;
-  PaintProgressPicture(b, bar.Width(), bar.Height(), look, range);
-  return b;
-}
-
-int Differences(const TBitmap& a, const TBitmap& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
-  int count = 0;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x) count += (a.ScanLine(y)[x] & 0xFFFFFF) != (b.ScanLine(y)[x] & 0xFFFFFF);
-  return count;
-}
+using test::ExpectedPicture;
 
 TEST(ProgressBarWin, RepaintsAtOnceWhileNoMessagesAreHandled) {
   TWinControl form(nullptr);
@@ -79,15 +57,12 @@ TEST(ProgressBarWin, RepaintsAtOnceWhileNoMessagesAreHandled) {
   auto& bar = TComponent::Create<TMyProgressBar>(form);
   bar.SetParent(&form);
   bar.SetBounds(10, 20, 225, 18);
-  bar.SetColorDone(clRed);
-  bar.SetColorToDo(clNavy);
-  bar.SetShape(psFrame);
-  bar.SetFont(TFont{"MS Sans Serif", 8, clYellow, 0});
+  bench::GiveInstallerLook(bar);  // red on navy, as the checks below read it
   bar.SetMax(1000);
   const HWND window = test::WindowHandle(form);
   ASSERT_NE(window, nullptr);
   CurrentWindowBackend().ProcessMessages();
-  ASSERT_EQ(Differences(ReadBack(window, bar.BoundsRect()), Expected(bar)), 0);
+  ASSERT_EQ(test::DifferentPixels(ReadBack(window, bar.BoundsRect()), ExpectedPicture(bar)), 0);
 
   // From here on no message is handled: what the window shows, the bar drew itself.
   for (int position = 1; position <= 1000; position += 37) {
@@ -101,7 +76,7 @@ TEST(ProgressBarWin, RepaintsAtOnceWhileNoMessagesAreHandled) {
     ASSERT_EQ(GetPixel(dc.Get(), 10 + done, 20 + 15), RGB(0, 0, 128)) << position;
   }
   bar.SetPosition(500);
-  EXPECT_EQ(Differences(ReadBack(window, bar.BoundsRect()), Expected(bar)), 0);
+  EXPECT_EQ(test::DifferentPixels(ReadBack(window, bar.BoundsRect()), ExpectedPicture(bar)), 0);
 }
 
 // The painter that keeps its text layers against the plain one, with GDI
@@ -128,7 +103,7 @@ TEST(ProgressBarWin, KeptTextLayersGiveTheSamePixelsWithGdiText) {
           range.SetPosition(p);
           painter.Paint(cached, width, height, look, range);
           PaintProgressPicture(plain, width, height, look, range);
-          ASSERT_EQ(Differences(cached, plain), 0) << font.Name << " " << width << " border " << border << " at " << p;
+          ASSERT_EQ(test::DifferentPixels(cached, plain), 0) << font.Name << " " << width << " border " << border << " at " << p;
         }
       }
     }

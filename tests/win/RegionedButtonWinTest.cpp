@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "tests/support/ButtonScenarios.h"
 #include "tests/support/Services.h"
 #include "skin/RegionedButton.h"
 #include "skin/SkinTools.h"
@@ -18,25 +19,8 @@
 namespace nuvex {
 namespace {
 
-constexpr TColor kImageColor[3] = {0x0000C0, 0x00C000, 0xC00000};
-
-// Three images of 226 x 39 stacked; image k has a key-coloured column at x = k.
-TBitmap Strip() {
-  TBitmap strip(226, 117);
-  for (int k = 0; k < 3; ++k) {
-    strip.Canvas().Brush.Color = kImageColor[k];
-    strip.Canvas().FillRect({0, 39 * k, 226, 39 * (k + 1)});
-    for (int y = 39 * k; y < 39 * (k + 1); ++y) strip.Canvas().SetPixel(k, y, KeyColour);
-  }
-  return strip;
-}
-
-TRegion ShapeOf(int k) {
-  TRegion r;
-  if (k > 0) r.Union(TRect{0, 0, k, 39});
-  r.Union(TRect{k + 1, 0, 226, 39});
-  return r;
-}
+using test::kImageColor;
+using test::ShapeOf;
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
@@ -47,6 +31,8 @@ void Pump() {
     Sleep(10);
   }
 }
+
+class Win32ButtonDriver;
 
 // A windowless control that fills itself with one colour.
 class Swatch : public TGraphicControl {
@@ -65,6 +51,8 @@ class Swatch : public TGraphicControl {
 
 class RegionedButtonWin : public ::testing::Test {
  protected:
+  friend class Win32ButtonDriver;
+
   // One window for the suite: a top-level window takes the window system
   // seconds to go away under an X server without a window manager.
   static void SetUpTestSuite() {
@@ -79,7 +67,7 @@ class RegionedButtonWin : public ::testing::Test {
 
   void SetUp() override {
     SetCursorPos(5, 5);  // the pointer starts off the window, whatever the last test did
-    const TBitmap strip = Strip();
+    const TBitmap strip = test::Strip(3);
     LoadComponent(*form, [&] {
       TRegionedButton& b = TComponent::Create<TRegionedButton>(*form);
       b.SetName("rbRunInstall");
@@ -120,6 +108,14 @@ class RegionedButtonWin : public ::testing::Test {
     return gdi::RegionFromHandle(handle.Get());
   }
 
+  // The button's window rectangle in the form's client points, as the window system has it.
+  TRect PlaceInForm() {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, test::WindowHandle(*form), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
+  }
+
   // The real pointer over a point of the button, so the window system agrees with the messages.
   void PointerAt(int x, int y) {
     POINT p{x, y};
@@ -127,76 +123,67 @@ class RegionedButtonWin : public ::testing::Test {
     SetCursorPos(p.x, p.y);
   }
 
+  void Run(void (*scenario)(test::ButtonDriver&));
+
   static inline std::unique_ptr<TWinControl> form;
   TRegionedButton* button = nullptr;
   HWND hwnd = nullptr;
 };
 
+// The scenarios of ButtonScenarios.h through window messages, as the window
+// system sends them: moves go to the window under the pointer, or to the
+// one holding the capture; a pointer leaving is told by the window system.
+class Win32ButtonDriver : public test::ButtonDriver {
+ public:
+  explicit Win32ButtonDriver(RegionedButtonWin& fixture) : f_(fixture) {}
+  TRegionedButton& Button() override { return *f_.button; }
+  void MoveTo(int x, int y) override {
+    at_ = {x, y};
+    if (held_) {
+      // Captured: the real pointer stays put, so no move of its own comes between.
+      SendMessageA(f_.hwnd, WM_MOUSEMOVE, MK_LBUTTON, At(x, y));
+    } else if (x >= 0 && y >= 0 && x < Button().Width() && y < Button().Height()) {
+      f_.PointerAt(x, y);
+      SendMessageA(f_.hwnd, WM_MOUSEMOVE, 0, At(x, y));
+    } else {
+      f_.PointerAt(x, y);
+      for (int i = 0; i < 50 && Button().MouseInside(); ++i) Pump();
+    }
+  }
+  void Press(bool doubleClick) override {
+    held_ = true;
+    SendMessageA(f_.hwnd, doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, At(at_.X, at_.Y));
+  }
+  void Release() override {
+    held_ = false;
+    SendMessageA(f_.hwnd, WM_LBUTTONUP, 0, At(at_.X, at_.Y));
+  }
+  int ShownImage() override { return test::ImageAt(f_.Printed(), 50, 20); }
+  TRegion Shape() override { return f_.WindowRegion(); }
+  bool HasCapture() override { return GetCapture() == f_.hwnd; }
+
+ private:
+  RegionedButtonWin& f_;
+  TPoint at_{};
+  bool held_ = false;
+};
+
+// A scenario of ButtonScenarios.h on the suite's button.
+void RegionedButtonWin::Run(void (*scenario)(test::ButtonDriver&)) {
+  Win32ButtonDriver driver(*this);
+  scenario(driver);
+}
+
 TEST_F(RegionedButtonWin, LoadedButtonHasItsShapeAndNormalImage) {
   EXPECT_EQ(WindowRegion(), ShapeOf(1));
   EXPECT_EQ(PrintedAt(50, 20), kImageColor[1]);
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  MapWindowPoints(nullptr, test::WindowHandle(*form), reinterpret_cast<POINT*>(&r), 2);
-  EXPECT_EQ(r.left, 80);
-  EXPECT_EQ(r.top, 63);
-  EXPECT_EQ(r.right - r.left, 226);
-  EXPECT_EQ(r.bottom - r.top, 39);
+  EXPECT_EQ(PlaceInForm(), (TRect{80, 63, 80 + 226, 63 + 39}));
   // The background erase is answered as done.
   gdi::WindowDc dc(hwnd);
   EXPECT_EQ(SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0), 1);
 }
 
-TEST_F(RegionedButtonWin, HoverPressDragOffAndReleaseOutside) {
-  int leftClicks = 0, clicks = 0;
-  button->OnLeftButtonClick = [&](TObject*) { ++leftClicks; };
-  button->OnClick = [&](TObject*) { ++clicks; };
-
-  PointerAt(50, 20);
-  SendMessageA(hwnd, WM_MOUSEMOVE, 0, At(50, 20));
-  EXPECT_EQ(button->State(), rbsMouseOver);
-  EXPECT_EQ(PrintedAt(50, 20), kImageColor[2]);
-  EXPECT_EQ(WindowRegion(), ShapeOf(2));
-
-  SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(50, 20));
-  EXPECT_EQ(button->State(), rbsPressed);
-  EXPECT_EQ(GetCapture(), hwnd);
-  EXPECT_EQ(PrintedAt(50, 20), kImageColor[0]);
-  EXPECT_EQ(WindowRegion(), ShapeOf(0));
-
-  SendMessageA(hwnd, WM_MOUSEMOVE, MK_LBUTTON, At(300, 20));
-  EXPECT_EQ(button->State(), rbsMouseOver);
-  EXPECT_EQ(PrintedAt(50, 20), kImageColor[2]);
-
-  SendMessageA(hwnd, WM_LBUTTONUP, 0, At(300, 20));
-  EXPECT_EQ(button->State(), rbsNormal);
-  EXPECT_EQ(GetCapture(), nullptr);
-  EXPECT_EQ(PrintedAt(50, 20), kImageColor[1]);
-  EXPECT_EQ(leftClicks, 0);
-  EXPECT_EQ(clicks, 0);
-
-  SendMessageA(hwnd, WM_MOUSEMOVE, 0, At(50, 20));
-  SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(50, 20));
-  SendMessageA(hwnd, WM_LBUTTONUP, 0, At(50, 20));
-  EXPECT_EQ(leftClicks, 1);
-  EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(button->State(), rbsMouseOver);
-}
-
-TEST_F(RegionedButtonWin, DoubleClickMessagesFireOnClickOnceAndOnLeftButtonClickTwice) {
-  int leftClicks = 0, clicks = 0;
-  button->OnLeftButtonClick = [&](TObject*) { ++leftClicks; };
-  button->OnClick = [&](TObject*) { ++clicks; };
-  PointerAt(50, 20);
-  SendMessageA(hwnd, WM_MOUSEMOVE, 0, At(50, 20));
-  SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(50, 20));
-  SendMessageA(hwnd, WM_LBUTTONUP, 0, At(50, 20));
-  SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, At(50, 20));
-  EXPECT_EQ(button->State(), rbsPressed);
-  SendMessageA(hwnd, WM_LBUTTONUP, 0, At(50, 20));
-  EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(leftClicks, 2);
-}
+NUVEX_BUTTON_SCENARIO_TESTS(RegionedButtonWin)
 
 TEST_F(RegionedButtonWin, RealInputThroughTheQueueAndThePointerLeaving) {
   PointerAt(50, 20);
@@ -263,28 +250,12 @@ TEST_F(RegionedButtonWin, ApplySkinReshapesTheRealWindow) {
   picture.Canvas().Brush.Color = clLime;
   picture.Canvas().FillRect(picture.ClientRect());
   picture.Canvas().SetPixel(26 + 3, 3, KeyColour);
-  TButtonProperty p;
-  p.Bitmap = &picture;
-  p.ButtonCount = 4;
-  p.XCoord = 44;
-  p.YCoord = 93;
-  p.Width = 26;
-  p.Height = 19;
-  p.SplitMode = spVertical;
-  p.Visible = true;
-  button->ApplySkin(p);
-  TRegion expected;
-  expected.Union(TRect{0, 0, 26, 3});
-  expected.Union(TRect{0, 3, 3, 4});
-  expected.Union(TRect{4, 3, 26, 4});
-  expected.Union(TRect{0, 4, 26, 19});
-  EXPECT_EQ(WindowRegion(), expected);
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  MapWindowPoints(nullptr, test::WindowHandle(*form), reinterpret_cast<POINT*>(&r), 2);
-  EXPECT_EQ(r.left, 44);
-  EXPECT_EQ(r.top, 93);
-  EXPECT_EQ(r.right - r.left, 26);
+  button->ApplySkin(test::FourImagesSideBySide(picture));
+  EXPECT_EQ(WindowRegion(), test::ShapeWithHole(3, 3, 26, 19));
+  const TRect place = PlaceInForm();
+  EXPECT_EQ(place.Left, 44);
+  EXPECT_EQ(place.Top, 93);
+  EXPECT_EQ(place.Width(), 26);
 }
 
 }  // namespace

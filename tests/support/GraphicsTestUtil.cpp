@@ -1,4 +1,4 @@
-#include "GraphicsTestUtil.h"
+#include "tests/support/GraphicsTestUtil.h"
 
 #include <stdexcept>
 
@@ -37,6 +37,19 @@ bool AllPixels(const TBitmap& bitmap, TColor color) {
   for (TColor c : PixelsOf(bitmap))
     if (c != color) return false;
   return true;
+}
+
+TColor PixelAt(const TBitmap& bitmap, int x, int y) {
+  if (x < 0 || y < 0 || x >= bitmap.Width() || y >= bitmap.Height()) return -1;
+  return PixelToColor(bitmap.ScanLine(y)[x]);
+}
+
+int DifferentPixels(const TBitmap& a, const TBitmap& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
+  int count = 0;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x) count += PixelToColor(a.ScanLine(y)[x]) != PixelToColor(b.ScanLine(y)[x]);
+  return count;
 }
 
 }  // namespace nuvex::test

@@ -1,5 +1,5 @@
 #pragma once
-// Helpers for the graphics and skin picture tests.
+// Helpers for the tests that look at pictures, in both test programs.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,5 +30,12 @@ std::vector<TColor> PixelsOf(const TBitmap& bitmap);
 
 // True when every pixel of the picture has the colour.
 bool AllPixels(const TBitmap& bitmap, TColor color);
+
+// The RGB colour of a pixel; -1 outside the picture.
+TColor PixelAt(const TBitmap& bitmap, int x, int y);
+
+// How many pixels differ in their RGB colour; -1 when the sizes differ.
+int DifferentPixels(const TBitmap& a, const TBitmap& b);
+inline bool SamePixels(const TBitmap& a, const TBitmap& b) { return DifferentPixels(a, b) == 0; }
 
 }  // namespace nuvex::test
