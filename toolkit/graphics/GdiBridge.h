@@ -1,7 +1,7 @@
 #pragma once
-// The Win32 side of the graphics core (Windows only): owners for GDI handles,
-// a bitmap drawn into and read through a device context, and regions turned
-// into HRGNs.
+// The Win32 side of the graphics core (Windows only): owners for GDI handles
+// and device-context states, a bitmap drawn into and read through a device
+// context, regions turned into HRGNs, and the program's fonts.
 #ifndef _WIN32
 #error "toolkit/graphics/GdiBridge.h is for Windows builds only"
 #endif
@@ -76,6 +76,40 @@ class WindowDc {
   HDC dc_;
 };
 
+// A window's paint (BeginPaint); EndPaint on destruction, which also
+// validates the update region.  The DC is clipped to that region.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintDc() { EndPaint(window_, &paint_); }
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+  HDC Get() const { return dc_; }  // nullptr when no DC was to be had
+  // The part of the client area to paint.
+  TRect Area() const { return {paint_.rcPaint.left, paint_.rcPaint.top, paint_.rcPaint.right, paint_.rcPaint.bottom}; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+// Saves a DC's state (clipping, selections, colours, modes) and restores it
+// on destruction.
+class SavedDcState {
+ public:
+  explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ~SavedDcState() {
+    if (saved_) RestoreDC(dc_, saved_);
+  }
+  SavedDcState(const SavedDcState&) = delete;
+  SavedDcState& operator=(const SavedDcState&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
 // Selects an object into a DC and puts the previous one back on destruction.
 class SelectionScope {
  public:
@@ -111,6 +145,11 @@ class DibSection {
   // Resizes the picture to the section and copies the pixels out (the top
   // byte of each word, which GDI may set, is cleared).
   void Store(TBitmap& picture) const;
+  // The same for one part of the picture: `area` of it goes to the section's
+  // top-left corner and comes back from there; the rest of the section is
+  // left alone.  Clipped to both.  Flushes GDI first.
+  void LoadPart(const TBitmap& picture, const TRect& area);
+  void StorePart(TBitmap& picture, const TRect& area) const;
 
  private:
   int width_;
@@ -120,6 +159,16 @@ class DibSection {
   TPixel* bits_ = nullptr;
   HGDIOBJ previous_ = nullptr;
 };
+
+// The GDI font of a description: its name, pixel height and style bits (the
+// colour is the DC's business).  Made on first use and kept, with every other
+// font made here, until the program ends, so the handle is never to be
+// deleted by its user.  The fonts a program asks for are those of its forms
+// and skins, a few dozen at most, so the cache is not bounded: dropping an
+// entry would pull a font from under the native windows given it with
+// WM_SETFONT.  When GDI makes no font, the answer is the stock GUI font
+// (not cached, not owned).  For the UI thread only, like all drawing here.
+HFONT FontFor(const TFont& font);
 
 // Paints the picture at (x, y) on a device context (a window's, when painting).
 void DrawBitmap(HDC dc, int x, int y, const TBitmap& picture);

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "base/Error.h"
@@ -70,6 +74,82 @@ void DibSection::Store(TBitmap& picture) const {
     TPixel* out = picture.ScanLine(y);
     for (int x = 0; x < width_; ++x) out[x] = in[x] & 0xFFFFFF;
   }
+}
+
+void DibSection::LoadPart(const TBitmap& picture, const TRect& area) {
+  const TRect from = Intersect(area, picture.ClientRect());
+  const int w = std::min(from.Width(), width_);
+  const int h = std::min(from.Height(), height_);
+  if (w <= 0 || h <= 0) return;
+  GdiFlush();
+  for (int y = 0; y < h; ++y) {
+    std::memcpy(bits_ + static_cast<size_t>(y) * width_, picture.ScanLine(from.Top + y) + from.Left,
+                sizeof(TPixel) * w);
+  }
+}
+
+void DibSection::StorePart(TBitmap& picture, const TRect& area) const {
+  const TRect to = Intersect(area, picture.ClientRect());
+  const int w = std::min(to.Width(), width_);
+  const int h = std::min(to.Height(), height_);
+  if (w <= 0 || h <= 0) return;
+  GdiFlush();
+  for (int y = 0; y < h; ++y) {
+    const TPixel* in = bits_ + static_cast<size_t>(y) * width_;
+    TPixel* out = picture.ScanLine(to.Top + y) + to.Left;
+    for (int x = 0; x < w; ++x) out[x] = in[x] & 0xFFFFFF;
+  }
+}
+
+namespace {
+
+// Only the defined style bits tell fonts apart.
+constexpr uint8_t kFontStyleBits = fsBold | fsItalic | fsUnderline | fsStrikeOut;
+
+struct FontKey {
+  std::string name;
+  int pixelHeight;
+  uint8_t style;
+};
+
+// Ordered by (name, height, style); looked up without copying the name.
+struct FontKeyLess {
+  using is_transparent = void;
+  using View = std::tuple<std::string_view, int, uint8_t>;
+  static View Of(const FontKey& key) { return {key.name, key.pixelHeight, key.style}; }
+  static const View& Of(const View& view) { return view; }
+  template <typename A, typename B>
+  bool operator()(const A& a, const B& b) const {
+    return Of(a) < Of(b);
+  }
+};
+
+class FontCache {
+ public:
+  HFONT Find(const TFont& font) {
+    const FontKeyLess::View key{font.Name, font.PixelHeight(), static_cast<uint8_t>(font.Style & kFontStyleBits)};
+    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second.Get();
+    const uint8_t style = std::get<2>(key);
+    UniqueFont made(CreateFontA(-std::get<1>(key), 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL,
+                                (style & fsItalic) ? TRUE : FALSE, (style & fsUnderline) ? TRUE : FALSE,
+                                (style & fsStrikeOut) ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.Name.c_str()));
+    // The system's own font is lent, never owned: DeleteObject is not for it.
+    if (!made) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    const HFONT handle = made.Get();
+    fonts_.emplace(FontKey{font.Name, std::get<1>(key), style}, std::move(made));
+    return handle;
+  }
+
+ private:
+  std::map<FontKey, UniqueFont, FontKeyLess> fonts_;
+};
+
+}  // namespace
+
+HFONT FontFor(const TFont& font) {
+  static FontCache cache;
+  return cache.Find(font);
 }
 
 void DrawBitmap(HDC dc, int x, int y, const TBitmap& picture) {

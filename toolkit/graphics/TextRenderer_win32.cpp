@@ -1,6 +1,8 @@
 #include <windows.h>
 
-#include <string>
+#include <algorithm>
+#include <cstdint>
+#include <memory>
 
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/GdiBridge.h"
@@ -10,64 +12,85 @@ namespace nuvex {
 
 namespace {
 
-gdi::UniqueFont CreateFontFor(const TFont& font) {
-  gdi::UniqueFont handle(CreateFontA(-font.PixelHeight(), 0, 0, 0,
-                                     (font.Style & fsBold) ? FW_BOLD : FW_NORMAL,
-                                     (font.Style & fsItalic) ? TRUE : FALSE,
-                                     (font.Style & fsUnderline) ? TRUE : FALSE,
-                                     (font.Style & fsStrikeOut) ? TRUE : FALSE, DEFAULT_CHARSET,
-                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH, font.Name.c_str()));
-  if (!handle) handle.Reset(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-  return handle;
-}
+// The largest section kept between draws (1 MB of pixels); a larger draw
+// gets a section of its own for that draw.
+constexpr int64_t kKeptSectionPixels = int64_t{1} << 18;
 
 // Draws with GDI: the part of the target under the text goes into a DIB
 // section, GDI draws the text there (over the real background, as on screen),
-// and the pixels come back.
+// and the pixels come back.  The fonts come from gdi::FontFor, and the
+// section with its memory DC is kept between calls, growing to the largest
+// part drawn: making a font, a DC and a section for every draw was most of
+// the cost of a text under wine.
 class GdiTextRenderer : public TTextRenderer {
  public:
+  GdiTextRenderer() : section_(std::make_unique<gdi::DibSection>(1, 1)) {}
+
   TSize Measure(const TFont& font, std::string_view text) override {
-    gdi::MemoryDc dc;
-    gdi::UniqueFont handle = CreateFontFor(font);
-    gdi::SelectionScope select(dc.Get(), handle.Get());
-    SIZE size{};
-    const std::string copy(text);
-    GetTextExtentPoint32A(dc.Get(), copy.c_str(), static_cast<int>(copy.size()), &size);
-    if (text.empty()) {
-      TEXTMETRICA metrics{};
-      GetTextMetricsA(dc.Get(), &metrics);
-      size.cy = metrics.tmHeight;
-    }
-    return {static_cast<int>(size.cx), static_cast<int>(size.cy)};
+    gdi::SelectionScope select(section_->Dc(), gdi::FontFor(font));
+    return Extent(section_->Dc(), text);
   }
 
   void Draw(TBitmap& target, int x, int y, const TFont& font, std::string_view text,
             std::optional<TColor> background) override {
     if (text.empty() || target.Empty()) return;
-    const TSize extent = Measure(font, text);
+    const HFONT handle = gdi::FontFor(font);
+    TSize extent;
+    {
+      gdi::SelectionScope select(section_->Dc(), handle);
+      extent = Extent(section_->Dc(), text);
+    }
     // Room for overhanging italic glyphs beyond the measured cell.
     const int slack = extent.cy;
     const TRect area = Intersect(Rect(x - slack, y, x + extent.cx + slack, y + extent.cy),
                                  target.ClientRect());
     if (area.IsEmpty()) return;
-    TBitmap part(area.Width(), area.Height());
-    part.Canvas().CopyRect(part.ClientRect(), target, area);
-    gdi::DibSection dib(part);
-    gdi::UniqueFont handle = CreateFontFor(font);
-    gdi::SelectionScope select(dib.Dc(), handle.Get());
-    SetTextColor(dib.Dc(), static_cast<COLORREF>(ColorToRGB(font.Color)));
+    std::unique_ptr<gdi::DibSection> ownSection;
+    gdi::DibSection& section = SectionFor(area.Width(), area.Height(), ownSection);
+    // Only the area's corner of the section is loaded and read back; what GDI
+    // draws beyond it lands on pixels nobody reads.
+    section.LoadPart(target, area);
+    const HDC dc = section.Dc();
+    gdi::SavedDcState saved(dc);
+    SelectObject(dc, handle);
+    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(font.Color)));
     if (background) {
-      SetBkMode(dib.Dc(), OPAQUE);
-      SetBkColor(dib.Dc(), static_cast<COLORREF>(ColorToRGB(*background)));
+      SetBkMode(dc, OPAQUE);
+      SetBkColor(dc, static_cast<COLORREF>(ColorToRGB(*background)));
     } else {
-      SetBkMode(dib.Dc(), TRANSPARENT);
+      SetBkMode(dc, TRANSPARENT);
     }
-    const std::string copy(text);
-    TextOutA(dib.Dc(), x - area.Left, y - area.Top, copy.c_str(), static_cast<int>(copy.size()));
-    dib.Store(part);
-    target.Canvas().CopyRect(area, part, part.ClientRect());
+    TextOutA(dc, x - area.Left, y - area.Top, text.data(), static_cast<int>(text.size()));
+    section.StorePart(target, area);
   }
+
+ private:
+  static TSize Extent(HDC dc, std::string_view text) {
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    if (text.empty()) {
+      TEXTMETRICA metrics{};
+      GetTextMetricsA(dc, &metrics);
+      size.cy = metrics.tmHeight;
+    }
+    return {static_cast<int>(size.cx), static_cast<int>(size.cy)};
+  }
+
+  // The kept section, grown to hold width x height, or one made for this
+  // draw alone (held by own) when the grown one would be too large to keep.
+  gdi::DibSection& SectionFor(int width, int height, std::unique_ptr<gdi::DibSection>& own) {
+    if (width <= section_->Width() && height <= section_->Height()) return *section_;
+    const int w = std::max(width, section_->Width());
+    const int h = std::max(height, section_->Height());
+    if (int64_t{w} * h > kKeptSectionPixels) {
+      own = std::make_unique<gdi::DibSection>(width, height);
+      return *own;
+    }
+    section_ = std::make_unique<gdi::DibSection>(w, h);
+    return *section_;
+  }
+
+  std::unique_ptr<gdi::DibSection> section_;
 };
 
 }  // namespace

@@ -156,13 +156,8 @@ class Win32Window final : public TNativeWindow {
   }
   void SetFont(const TFont& font) override {
     if (!nativeProc_) return;  // our own windows draw their text themselves
-    gdi::UniqueFont made(CreateFontA(-font.PixelHeight(), 0, 0, 0, (font.Style & fsBold) ? FW_BOLD : FW_NORMAL,
-                                     (font.Style & fsItalic) ? TRUE : FALSE, (font.Style & fsUnderline) ? TRUE : FALSE,
-                                     (font.Style & fsStrikeOut) ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.Name.c_str()));
-    if (!made) return;
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
-    font_ = std::move(made);  // the window uses it until the next one
+    // The handle is the font cache's; it outlives the window.
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(gdi::FontFor(font)), TRUE);
   }
   void SetRegion(const std::optional<TRegion>& region, bool redraw) override {
     if (!region) {
@@ -200,10 +195,9 @@ class Win32Window final : public TNativeWindow {
     }
     TBitmap& surface = nowSurface_;
     sink_.WindowPaint(surface, rect);
-    const int saved = SaveDC(dc.Get());
+    gdi::SavedDcState saved(dc.Get());
     IntersectClipRect(dc.Get(), rect.Left, rect.Top, rect.Right, rect.Bottom);
     gdi::DrawBitmap(dc.Get(), 0, 0, surface);
-    RestoreDC(dc.Get(), saved);
   }
   void SetCapture() override { ::SetCapture(hwnd_); }
   void ReleaseCapture() override {
@@ -238,7 +232,6 @@ class Win32Window final : public TNativeWindow {
   TWindowSink& sink_;
   WNDPROC nativeProc_ = nullptr;
   bool tracking_ = false;
-  gdi::UniqueFont font_;
   TBitmap nowSurface_;  // PaintNow's picture of the client area
   Dispatch* dispatch_ = nullptr;  // the innermost message being handled
 };
@@ -249,19 +242,13 @@ Win32Window* BoundWindow(HWND hwnd) {
 }
 
 void Win32Window::Paint() {
-  PAINTSTRUCT ps{};
-  HDC dc = BeginPaint(hwnd_, &ps);
-  struct EndScope {
-    HWND hwnd;
-    PAINTSTRUCT* ps;
-    ~EndScope() { EndPaint(hwnd, ps); }
-  } end{hwnd_, &ps};
+  gdi::PaintDc paint(hwnd_);
   RECT client{};
   GetClientRect(hwnd_, &client);
-  if (client.right <= 0 || client.bottom <= 0) return;
+  if (!paint.Get() || client.right <= 0 || client.bottom <= 0) return;
   TBitmap surface(client.right, client.bottom);
-  sink_.WindowPaint(surface, {ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom});
-  gdi::DrawBitmap(dc, 0, 0, surface);  // clipped to the update region by BeginPaint
+  sink_.WindowPaint(surface, paint.Area());
+  gdi::DrawBitmap(paint.Get(), 0, 0, surface);  // clipped to the update region by BeginPaint
 }
 
 void Win32Window::Mouse(TMouseAction action, TMouseButton button, bool doubleClick, WPARAM wparam, LPARAM lparam,
