@@ -40,6 +40,26 @@ using TComponentState = uint8_t;
 
 enum class TOperation : uint8_t { opInsert, opRemove };
 
+class TComponent;
+
+// Tells whether a component was destroyed while the watch lived.  An event
+// handler may free the very control whose event is being dispatched (a
+// click that closes its form); the dispatch holds a watch and touches
+// nothing of the control once it says so.
+class TDestroyWatch {
+ public:
+  explicit TDestroyWatch(TComponent& component);
+  ~TDestroyWatch();
+  TDestroyWatch(const TDestroyWatch&) = delete;
+  TDestroyWatch& operator=(const TDestroyWatch&) = delete;
+  bool Destroyed() const { return component_ == nullptr; }
+
+ private:
+  friend class TComponent;
+  TComponent* component_;
+  TDestroyWatch* next_;
+};
+
 class TComponent : public TObject {
  public:
   explicit TComponent(TComponent* owner);
@@ -98,12 +118,14 @@ class TComponent : public TObject {
 
  private:
   friend void LoadComponent(TComponent& root, const std::function<void()>& read);
+  friend class TDestroyWatch;
 
   TComponent* owner_;
   std::string name_;
   TComponentState state_ = 0;
   std::vector<std::unique_ptr<TComponent>> components_;
   std::vector<TComponent*> freeNotifies_;
+  TDestroyWatch* watches_ = nullptr;  // told at destruction
 };
 
 // Reads a stored description into a root component: marks the root and all

@@ -119,6 +119,9 @@ void TControl::PaintTo(TBitmap& surface) {
 }
 
 void TControl::DispatchMouse(const TMouseEvent& event) {
+  // A handler may free this control: after one runs, nothing of it is read
+  // unless the watch says it still lives.
+  TDestroyWatch alive(*this);
   TMouseEvent e = event;
   switch (e.Action) {
     case TMouseAction::Down:
@@ -127,6 +130,7 @@ void TControl::DispatchMouse(const TMouseEvent& event) {
       if (e.Button == mbLeft && (controlStyle_ & csClickEvents)) {
         if (e.DoubleClick()) {
           DblClick();
+          if (alive.Destroyed()) return;
         } else {
           clicked_ = true;
         }
@@ -138,6 +142,7 @@ void TControl::DispatchMouse(const TMouseEvent& event) {
       if (e.Button == mbLeft && clicked_) {
         clicked_ = false;
         if (ClientRect().Contains(e.X, e.Y)) Click();
+        if (alive.Destroyed()) return;
       }
       MouseUp(e.Button, e.Shift, e.X, e.Y);
       break;

@@ -321,6 +321,7 @@ void TWinControl::WindowPaint(TBitmap& surface, const TRect& area) {
 
 void TWinControl::WindowMouse(const TMouseEvent& event) {
   Guarded([&] {
+    TDestroyWatch alive(*this);
     TControl* target = mouseControl_;
     if (!target) {
       TControl* under = GraphicControlAt(event.X, event.Y);
@@ -328,7 +329,9 @@ void TWinControl::WindowMouse(const TMouseEvent& event) {
         TControl* left = hoverControl_;
         hoverControl_ = under;
         if (left) left->DispatchMouseLeave();
+        if (alive.Destroyed()) return;
         if (under) under->DispatchMouseEnter();
+        if (alive.Destroyed()) return;
       }
       target = under;
       if (target && event.Action == TMouseAction::Down) mouseControl_ = target;
@@ -367,12 +370,18 @@ void TWinControl::WindowCaptureLost() {
 bool TWinControl::WindowKey(const TKeyEvent& event) {
   bool used = false;
   Guarded([&] {
+    TDestroyWatch alive(*this);
     uint16_t key = event.Key;
     if (TWinControl* previewer = KeyPreviewer()) {
       if (event.Down) {
         previewer->KeyDown(key, event.Shift);
       } else {
         previewer->KeyUp(key, event.Shift);
+      }
+      // The previewing form may have closed and freed itself, and this with it.
+      if (alive.Destroyed()) {
+        used = true;
+        return;
       }
     }
     if (key != 0) {
