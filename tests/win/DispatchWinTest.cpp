@@ -223,6 +223,24 @@ TEST_F(DispatchWin, MouseReleaseThatFreesTheFormLeavesTheWindowAlone) {
   ExpectAFreshFormWorks();
 }
 
+// The click comes before the release's own event: the freed button must not
+// hear the release either.
+TEST_F(DispatchWin, ClickThatFreesTheFormLeavesTheWindowAlone) {
+  for (int round = 0; round < kRounds; ++round) {
+    SCOPED_TRACE(round);
+    MakeForm();
+    bool releaseHeard = false;
+    pad->OnClick = [this](TObject*) { FreeForm(); };
+    pad->OnMouseUp = [&releaseHeard](TObject*, TMouseButton, TShiftState, int, int) { releaseHeard = true; };
+    SendMessageA(padWindow, WM_MOUSEMOVE, 0, At(10, 10));
+    SendMessageA(padWindow, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
+    SendMessageA(padWindow, WM_LBUTTONUP, 0, At(10, 10));
+    ExpectCleanlyGone();
+    EXPECT_FALSE(releaseHeard);
+  }
+  ExpectAFreshFormWorks();
+}
+
 // The key goes on to the default handling when nobody used it: that is a
 // read of the window after the handler.
 TEST_F(DispatchWin, EscapeThatFreesTheFormWithoutUsingTheKey) {
