@@ -13,22 +13,17 @@ namespace {
 constexpr uint32_t kFolderBufferSize = 520;
 
 // Asks with a buffer of 520 bytes; a longer answer counts as a failure.
-template <typename Query>
-std::string AskFolder(Query query) {
+std::string AskFolder(uint32_t (TSystemFolders::*query)(char*, uint32_t)) {
   std::array<char, kFolderBufferSize> buffer{};
-  uint32_t length = query(Service<TSystemFolders>::Current(), buffer.data(), kFolderBufferSize);
+  uint32_t length = (Service<TSystemFolders>::Current().*query)(buffer.data(), kFolderBufferSize);
   if (length == 0 || length > kFolderBufferSize) return std::string();
   return std::string(buffer.data(), strnlen(buffer.data(), buffer.size()));
 }
 
 }  // namespace
 
-std::string GetSystemDir() {
-  return AskFolder([](TSystemFolders& f, char* b, uint32_t n) { return f.SystemDirectory(b, n); });
-}
-std::string GetWindowsDir() {
-  return AskFolder([](TSystemFolders& f, char* b, uint32_t n) { return f.WindowsDirectory(b, n); });
-}
+std::string GetSystemDir() { return AskFolder(&TSystemFolders::SystemDirectory); }
+std::string GetWindowsDir() { return AskFolder(&TSystemFolders::WindowsDirectory); }
 
 std::string GetTempDir() {
   const std::string folder = "C:\\Temp\\";

@@ -21,22 +21,7 @@ void Erase(std::vector<TComponent*>& list, TComponent* item) {
 
 TComponent::TComponent(TComponent* owner) : owner_(owner) {}
 
-TDestroyWatch::TDestroyWatch(TComponent& component) : component_(&component), next_(component.watches_) {
-  component.watches_ = this;
-}
-
-TDestroyWatch::~TDestroyWatch() {
-  if (!component_) return;
-  for (TDestroyWatch** link = &component_->watches_; *link; link = &(*link)->next_) {
-    if (*link == this) {
-      *link = next_;
-      break;
-    }
-  }
-}
-
 TComponent::~TComponent() {
-  for (TDestroyWatch* watch = std::exchange(watches_, nullptr); watch; watch = watch->next_) watch->component_ = nullptr;
   state_ |= csDestroying;
   // Tell the linked components first, so none of them keeps a pointer to this.
   const std::vector<TComponent*> linked = std::move(freeNotifies_);

@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/DestroyWatch.h"
+
 namespace nuvex {
 
 // The root of every object that may be the sender of an event.
@@ -40,25 +42,7 @@ using TComponentState = uint8_t;
 
 enum class TOperation : uint8_t { opInsert, opRemove };
 
-class TComponent;
 
-// Tells whether a component was destroyed while the watch lived.  An event
-// handler may free the very control whose event is being dispatched (a
-// click that closes its form); the dispatch holds a watch and touches
-// nothing of the control once it says so.
-class TDestroyWatch {
- public:
-  explicit TDestroyWatch(TComponent& component);
-  ~TDestroyWatch();
-  TDestroyWatch(const TDestroyWatch&) = delete;
-  TDestroyWatch& operator=(const TDestroyWatch&) = delete;
-  bool Destroyed() const { return component_ == nullptr; }
-
- private:
-  friend class TComponent;
-  TComponent* component_;
-  TDestroyWatch* next_;
-};
 
 class TComponent : public TObject {
  public:
@@ -95,6 +79,9 @@ class TComponent : public TObject {
   // Gives an owned component back (nullptr when it is not owned here).
   std::unique_ptr<TComponent> RemoveComponent(TComponent* component);
 
+  // What a dispatch watches to learn that a handler destroyed the component.
+  TWatchedLife& Life() { return life_; }
+
   TComponentState ComponentState() const { return state_; }
   bool IsLoading() const { return (state_ & csLoading) != 0; }
   bool IsReading() const { return (state_ & csReading) != 0; }
@@ -118,14 +105,13 @@ class TComponent : public TObject {
 
  private:
   friend void LoadComponent(TComponent& root, const std::function<void()>& read);
-  friend class TDestroyWatch;
 
   TComponent* owner_;
   std::string name_;
   TComponentState state_ = 0;
   std::vector<std::unique_ptr<TComponent>> components_;
   std::vector<TComponent*> freeNotifies_;
-  TDestroyWatch* watches_ = nullptr;  // told at destruction
+  TWatchedLife life_;  // last member: the watches hear of the end after everything else
 };
 
 // Reads a stored description into a root component: marks the root and all

@@ -121,7 +121,7 @@ void TControl::PaintTo(TBitmap& surface) {
 void TControl::DispatchMouse(const TMouseEvent& event) {
   // A handler may free this control: after one runs, nothing of it is read
   // unless the watch says it still lives.
-  TDestroyWatch alive(*this);
+  TDestroyWatch alive(Life());
   TMouseEvent e = event;
   switch (e.Action) {
     case TMouseAction::Down:

@@ -46,15 +46,14 @@ void TLabel::SetTransparent(bool value) {
   Invalidate();
 }
 
-int TLabel::LineHeight() {
+TCanvas& TLabel::TextCanvas() {
   TCanvas& canvas = Canvas();
   canvas.Font = Font();
-  return canvas.TextHeight("Wg");
+  return canvas;
 }
 
 std::vector<std::string> TLabel::Lines() {
-  TCanvas& canvas = Canvas();
-  canvas.Font = Font();
+  TCanvas& canvas = TextCanvas();
   return LayoutLines(Caption(), wordWrap_ ? Width() : -1,
                      [&canvas](std::string_view piece) { return canvas.TextWidth(piece); });
 }
@@ -68,10 +67,10 @@ void TLabel::AdjustBounds() {
   if (!autoSize_ || adjusting_ || IsLoading()) return;
   ScopedValue adjusting(adjusting_, true);
   const std::vector<std::string> lines = Lines();
-  TCanvas& canvas = Canvas();
+  TCanvas& canvas = TextCanvas();
   int width = 0;
   for (const std::string& line : lines) width = std::max(width, canvas.TextWidth(line));
-  const int height = static_cast<int>(lines.size()) * LineHeight();
+  const int height = static_cast<int>(lines.size()) * canvas.TextHeight("Wg");
   if (wordWrap_) width = Width();
   int left = Left();
   if (alignment_ == taRightJustify && !wordWrap_) left += Width() - width;
@@ -96,9 +95,8 @@ void TLabel::Paint() {
     canvas.FillRect(ClientRect());
   }
   canvas.Brush.Style = bsClear;
-  canvas.Font = Font();
   const std::vector<std::string> lines = Lines();
-  const int lineHeight = LineHeight();
+  const int lineHeight = canvas.TextHeight("Wg");
   const int textHeight = static_cast<int>(lines.size()) * lineHeight;
   int y = 0;
   if (layout_ == tlCenter) y = (Height() - textHeight) / 2;

@@ -46,7 +46,8 @@ class TLabel : public TGraphicControl {
 
  private:
   void AdjustBounds();
-  int LineHeight();
+  // The canvas that measures and draws the text, with the label's font.
+  TCanvas& TextCanvas();
 
   bool autoSize_ = true;
   bool wordWrap_ = false;

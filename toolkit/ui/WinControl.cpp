@@ -321,7 +321,7 @@ void TWinControl::WindowPaint(TBitmap& surface, const TRect& area) {
 
 void TWinControl::WindowMouse(const TMouseEvent& event) {
   Guarded([&] {
-    TDestroyWatch alive(*this);
+    TDestroyWatch alive(Life());
     TControl* target = mouseControl_;
     if (!target) {
       TControl* under = GraphicControlAt(event.X, event.Y);
@@ -370,7 +370,7 @@ void TWinControl::WindowCaptureLost() {
 bool TWinControl::WindowKey(const TKeyEvent& event) {
   bool used = false;
   Guarded([&] {
-    TDestroyWatch alive(*this);
+    TDestroyWatch alive(Life());
     uint16_t key = event.Key;
     if (TWinControl* previewer = KeyPreviewer()) {
       if (event.Down) {

@@ -10,6 +10,7 @@
 #include <exception>
 #include <string>
 
+#include "base/DestroyWatch.h"
 #include "base/Error.h"
 #include "toolkit/graphics/GdiBridge.h"
 
@@ -106,28 +107,12 @@ class Win32Window final : public TNativeWindow {
 
   ~Win32Window() override {
     destroying_ = true;
-    for (Dispatch* dispatch = dispatch_; dispatch; dispatch = dispatch->outer_) dispatch->window_ = nullptr;
     if (hwnd_) DestroyWindow(hwnd_);
   }
 
-  // One message being handled.  A handler may destroy the window it serves
-  // (a click that frees its form); the dispatch then learns it here and
-  // touches nothing of the window afterwards.
-  class Dispatch {
-   public:
-    explicit Dispatch(Win32Window& window) : window_(&window), outer_(window.dispatch_) { window.dispatch_ = this; }
-    ~Dispatch() {
-      if (window_) window_->dispatch_ = outer_;
-    }
-    Dispatch(const Dispatch&) = delete;
-    Dispatch& operator=(const Dispatch&) = delete;
-    bool WindowGone() const { return window_ == nullptr; }
-
-   private:
-    friend class Win32Window;
-    Win32Window* window_;
-    Dispatch* outer_;
-  };
+  // A handler may destroy the window it serves (a click that frees its
+  // form); the window procedure watches this and then touches nothing of it.
+  TWatchedLife& Life() { return life_; }
 
   // An error that escaped the handling of a message, for the control to report.
   void ReportError(const std::exception& error) { sink_.WindowError(error); }
@@ -214,7 +199,7 @@ class Win32Window final : public TNativeWindow {
 
   // The one window procedure's work for this window.  Once `live` says the
   // window is gone, nothing of it may be read.
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam, const Dispatch& live);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam, const TDestroyWatch& live);
   LRESULT Default(UINT message, WPARAM wparam, LPARAM lparam) {
     return nativeProc_ ? CallWindowProcA(nativeProc_, hwnd_, message, wparam, lparam)
                        : DefWindowProcA(hwnd_, message, wparam, lparam);
@@ -226,14 +211,14 @@ class Win32Window final : public TNativeWindow {
 
  private:
   void Mouse(TMouseAction action, TMouseButton button, bool doubleClick, WPARAM wparam, LPARAM lparam,
-             const Dispatch& live);
+             const TDestroyWatch& live);
   void Paint();
 
   TWindowSink& sink_;
   WNDPROC nativeProc_ = nullptr;
   bool tracking_ = false;
   TBitmap nowSurface_;  // PaintNow's picture of the client area
-  Dispatch* dispatch_ = nullptr;  // the innermost message being handled
+  TWatchedLife life_;  // last member: the watches hear of the end after everything else
 };
 
 Win32Window* BoundWindow(HWND hwnd) {
@@ -252,12 +237,12 @@ void Win32Window::Paint() {
 }
 
 void Win32Window::Mouse(TMouseAction action, TMouseButton button, bool doubleClick, WPARAM wparam, LPARAM lparam,
-                        const Dispatch& live) {
+                        const TDestroyWatch& live) {
   if (action == TMouseAction::Move && !tracking_) {
     TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd_, 0};
     tracking_ = TrackMouseEvent(&track) != FALSE;
     sink_.WindowMouseEnter();
-    if (live.WindowGone() || destroying_) return;
+    if (live.Destroyed() || destroying_) return;
   }
   TMouseEvent event;
   event.Action = action;
@@ -268,7 +253,7 @@ void Win32Window::Mouse(TMouseAction action, TMouseButton button, bool doubleCli
   sink_.WindowMouse(event);
 }
 
-LRESULT Win32Window::Handle(UINT message, WPARAM wparam, LPARAM lparam, const Dispatch& live) {
+LRESULT Win32Window::Handle(UINT message, WPARAM wparam, LPARAM lparam, const TDestroyWatch& live) {
   if (destroying_) return Default(message, wparam, lparam);
   const bool native = nativeProc_ != nullptr;
   switch (message) {
@@ -368,7 +353,7 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wparam, LPARAM lparam, const Di
     default:
       break;
   }
-  if (live.WindowGone()) return 0;
+  if (live.Destroyed()) return 0;
   return Default(message, wparam, lparam);
 }
 
@@ -384,16 +369,16 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpara
   if (!self) return DefWindowProcA(hwnd, message, wparam, lparam);
   // No exception may cross into the window system.  The control's own
   // dispatch reports its errors; this catches what the backend itself raised.
-  Win32Window::Dispatch live(*self);
+  TDestroyWatch live(self->Life());
   LRESULT result = 0;
   try {
     result = self->Handle(message, wparam, lparam, live);
   } catch (const std::exception& error) {
-    if (!live.WindowGone()) self->ReportError(error);
+    if (!live.Destroyed()) self->ReportError(error);
   } catch (...) {
-    if (!live.WindowGone()) self->ReportError(Error("Unknown error"));
+    if (!live.Destroyed()) self->ReportError(Error("Unknown error"));
   }
-  if (message == WM_NCDESTROY && !live.WindowGone()) {
+  if (message == WM_NCDESTROY && !live.Destroyed()) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
   }
