@@ -12,6 +12,7 @@
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/TextRenderer.h"
 #ifdef _WIN32
+#include "tests/support/FreshTextDraw.h"
 #include "toolkit/graphics/GdiBridge.h"
 #endif
 
@@ -45,37 +46,6 @@ double MicrosecondsPerDraw(Draw&& draw) {
   return std::chrono::duration<double, std::micro>(elapsed).count() / draws;
 }
 
-#ifdef _WIN32
-// The way text was drawn before the cache: everything made for one draw.
-void FreshDraw(TBitmap& target, int x, int y, const TFont& font, const std::string& text) {
-  auto make = [&] {
-    return gdi::UniqueFont(CreateFontA(-font.PixelHeight(), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                       DEFAULT_QUALITY, DEFAULT_PITCH, font.Name.c_str()));
-  };
-  SIZE size{};
-  {
-    gdi::MemoryDc dc;
-    gdi::UniqueFont handle = make();
-    gdi::SelectionScope select(dc.Get(), handle.Get());
-    GetTextExtentPoint32A(dc.Get(), text.c_str(), int(text.size()), &size);
-  }
-  const int slack = size.cy;
-  const TRect area = Intersect(Rect(x - slack, y, x + size.cx + slack, y + size.cy), target.ClientRect());
-  if (area.IsEmpty()) return;
-  TBitmap part(area.Width(), area.Height());
-  part.Canvas().CopyRect(part.ClientRect(), target, area);
-  gdi::DibSection dib(part);
-  gdi::UniqueFont handle = make();
-  gdi::SelectionScope select(dib.Dc(), handle.Get());
-  SetTextColor(dib.Dc(), COLORREF(ColorToRGB(font.Color)));
-  SetBkMode(dib.Dc(), TRANSPARENT);
-  TextOutA(dib.Dc(), x - area.Left, y - area.Top, text.c_str(), int(text.size()));
-  dib.Store(part);
-  target.Canvas().CopyRect(area, part, part.ClientRect());
-}
-#endif
-
 }  // namespace
 
 int main() {
@@ -92,10 +62,10 @@ int main() {
   TTextRenderer& gdi = Service<TTextRenderer>::Platform();
   TBitmap kept(200, 20), fresh(200, 20);
   gdi.Draw(kept, 80, 2, font, kText, std::nullopt);
-  FreshDraw(fresh, 80, 2, font, kText);
-  const bool same = std::memcmp(kept.Bits(), fresh.Bits(), sizeof(TPixel) * 200 * 20) == 0;
+  test::FreshTextDraw(fresh, 80, 2, font, kText);
+  const bool same = std::memcmp(kept.Bits(), fresh.Bits(), sizeof(TPixel) * kept.Width() * kept.Height()) == 0;
 
-  const double perDraw = MicrosecondsPerDraw([&] { FreshDraw(target, 80, 2, font, kText); });
+  const double perDraw = MicrosecondsPerDraw([&] { test::FreshTextDraw(target, 80, 2, font, kText); });
   const double cached = MicrosecondsPerDraw([&] { gdi.Draw(target, 80, 2, font, kText, std::nullopt); });
   const double fontOnly = MicrosecondsPerDraw([&] { (void)gdi::FontFor(font); });
   std::printf("  GDI, all made per draw:     %8.2f us per draw\n", perDraw);

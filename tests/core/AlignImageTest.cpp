@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "tests/support/Services.h"
+#include "tests/support/TestSupport.h"
 #include "toolkit/formats/BitmapFile.h"
 #include "toolkit/formats/BitmapResources.h"
 #include "toolkit/ui/FormReader.h"
@@ -93,13 +94,12 @@ TEST_F(AlignImage, DescriptionPicturesComeFromTheProgramsBitmaps) {
   EXPECT_EQ(image.Picture().Width(), 6);
   EXPECT_EQ(image.Height(), 2);
   EXPECT_EQ(image.Top(), 0);
-  try {
-    CreateForm<TPictureForm>(nullptr, ParseFormText("TPictureForm F { TImage i { Picture = picture(\"Nope\") } }", "p.nfd"),
-                             classes, THandlerTable(), "p.nfd");
-    ADD_FAILURE() << "a missing picture was accepted";
-  } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()), "p.nfd:1: F.i.Picture: Resource Nope not found");
-  }
+  EXPECT_EQ(test::MessageOf<Error>([&] {
+              CreateForm<TPictureForm>(nullptr,
+                                       ParseFormText("TPictureForm F { TImage i { Picture = picture(\"Nope\") } }", "p.nfd"),
+                                       classes, THandlerTable(), "p.nfd");
+            }),
+            "p.nfd:1: F.i.Picture: Resource Nope not found");
   UnregisterBitmapResource("TestBackground");
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Error.h"
+#include "tests/support/TestSupport.h"
 #include "toolkit/formats/FormText.h"
 
 namespace nuvex {
@@ -58,12 +59,7 @@ TEST(FormText, BadTextNamesItsSourceAndLine) {
       {"", "f.nfd:1: expected a class name"},
   };
   for (const auto& [text, message] : cases) {
-    try {
-      ParseFormText(text, "f.nfd");
-      ADD_FAILURE() << "no error for: " << text;
-    } catch (const Error& e) {
-      EXPECT_EQ(std::string(e.what()), message) << text;
-    }
+    EXPECT_EQ(test::MessageOf<Error>([&] { ParseFormText(text, "f.nfd"); }), message) << text;
   }
 }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "base/Error.h"
+#include "base/Paths.h"
 #include "installer/FileConfiguration.h"
 #include "installer/Messages.h"
 #include "installer/PackageIndex.h"
@@ -45,12 +46,12 @@ std::string Text(const std::string& path) {
 }
 
 void Put(const std::string& path, const std::string& text) {
-  ForceDirectories(path.substr(0, path.find_last_of('\\') + 1));
+  ForceDirectories(path::FolderPart(path));
   test::WriteAll(NativePath(path), text);
 }
 
 void Put(const std::string& path, const Bytes& bytes) {
-  ForceDirectories(path.substr(0, path.find_last_of('\\') + 1));
+  ForceDirectories(path::FolderPart(path));
   test::WriteAll(NativePath(path), bytes);
 }
 

@@ -41,14 +41,14 @@ LRESULT CALLBACK StrayProc(HWND, UINT, WPARAM, LPARAM) {
 // Freed memory taken back at once and filled with the canary word.
 class FreedMemoryCanary {
  public:
-  FreedMemoryCanary() { blocks_.reserve(kMaxWords / 2 * kPerSize); }
+  FreedMemoryCanary() { blocks_.reserve(kMaxWords / kStepWords * kPerSize); }
 
   // Called right after the free, before anything else allocates.  Larger
   // sizes first, so that a freed stretch tends to go to a few large blocks
   // rather than to many small ones whose headers the canary cannot see.
   void Spray() {
     const auto canary = reinterpret_cast<uintptr_t>(&StrayProc);
-    for (size_t words = kMaxWords; words >= 2; words -= 2) {
+    for (size_t words = kMaxWords; words >= kStepWords; words -= kStepWords) {
       for (int i = 0; i < kPerSize; ++i) {
         auto block = std::make_unique<uintptr_t[]>(words);
         std::fill(block.get(), block.get() + words, canary);
@@ -80,6 +80,7 @@ class FreedMemoryCanary {
   // 2 KB down to 16 bytes in steps of 16, enough blocks of each size to
   // use up every free block the heap keeps for it.
   static constexpr size_t kMaxWords = 2048 / sizeof(uintptr_t);
+  static constexpr size_t kStepWords = 16 / sizeof(uintptr_t);
   static constexpr int kPerSize = 32;
   struct Block {
     std::unique_ptr<uintptr_t[]> words;

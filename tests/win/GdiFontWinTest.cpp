@@ -5,12 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/support/Services.h"
+#include "tests/support/FreshTextDraw.h"
+#include "tests/support/GraphicsTestUtil.h"
 #include "toolkit/graphics/GdiBridge.h"
 #include "toolkit/graphics/TextRenderer.h"
 #include "toolkit/ui/WinControl.h"
@@ -68,50 +69,11 @@ TEST(GdiFont, OneHandlePerDescriptionMadeAsDescribed) {
   EXPECT_EQ(Described(gdi::FontFor(FontOf("Arial", 11))).lfHeight, -FontOf("Arial", 11).PixelHeight());
 }
 
-// The text as a renderer that makes everything anew for each draw puts it:
-// a fresh font, and a section the size of the part under the text.
-void FreshDraw(TBitmap& target, int x, int y, const TFont& font, const std::string& text,
-               std::optional<TColor> background) {
-  gdi::UniqueFont handle(CreateFontA(-font.PixelHeight(), 0, 0, 0, (font.Style & fsBold) ? FW_BOLD : FW_NORMAL,
-                                     (font.Style & fsItalic) ? TRUE : FALSE, (font.Style & fsUnderline) ? TRUE : FALSE,
-                                     (font.Style & fsStrikeOut) ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.Name.c_str()));
-  ASSERT_TRUE(handle);
-  SIZE size{};
-  {
-    gdi::MemoryDc dc;
-    gdi::SelectionScope select(dc.Get(), handle.Get());
-    GetTextExtentPoint32A(dc.Get(), text.c_str(), int(text.size()), &size);
-  }
-  const int slack = size.cy;
-  const TRect area = Intersect(Rect(x - slack, y, x + size.cx + slack, y + size.cy), target.ClientRect());
-  if (area.IsEmpty()) return;
-  TBitmap part(area.Width(), area.Height());
-  part.Canvas().CopyRect(part.ClientRect(), target, area);
-  gdi::DibSection dib(part);
-  gdi::SelectionScope select(dib.Dc(), handle.Get());
-  SetTextColor(dib.Dc(), COLORREF(ColorToRGB(font.Color)));
-  if (background) {
-    SetBkMode(dib.Dc(), OPAQUE);
-    SetBkColor(dib.Dc(), COLORREF(ColorToRGB(*background)));
-  } else {
-    SetBkMode(dib.Dc(), TRANSPARENT);
-  }
-  TextOutA(dib.Dc(), x - area.Left, y - area.Top, text.c_str(), int(text.size()));
-  dib.Store(part);
-  target.Canvas().CopyRect(area, part, part.ClientRect());
-}
-
 TBitmap Gradient(int width, int height) {
   TBitmap b(width, height);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) b.Canvas().SetPixel(x, y, MakeColor((x * 3) & 255, (y * 5) & 255, (200 + x) & 255));
   return b;
-}
-
-bool SamePixels(const TBitmap& a, const TBitmap& b) {
-  return a.Width() == b.Width() && a.Height() == b.Height() &&
-         std::memcmp(a.Bits(), b.Bits(), sizeof(TPixel) * size_t(a.Width()) * a.Height()) == 0;
 }
 
 // Draws that grow the kept section come before smaller ones, so stale
@@ -139,11 +101,11 @@ TEST(GdiFont, KeptRendererDrawsWhatAFreshOneDraws) {
   for (size_t i = 0; i < cases.size(); ++i) {
     const Case& c = cases[i];
     TBitmap expected = Gradient(c.width, c.height);
-    FreshDraw(expected, c.x, c.y, c.font, c.text, c.background);
+    test::FreshTextDraw(expected, c.x, c.y, c.font, c.text, c.background);
     TBitmap actual = Gradient(c.width, c.height);
     renderer.Draw(actual, c.x, c.y, c.font, c.text, c.background);
-    EXPECT_FALSE(SamePixels(actual, Gradient(c.width, c.height))) << "case " << i << " drew nothing";
-    EXPECT_TRUE(SamePixels(actual, expected)) << "case " << i << ": \"" << c.text << "\"";
+    EXPECT_FALSE(test::SamePixels(actual, Gradient(c.width, c.height))) << "case " << i << " drew nothing";
+    EXPECT_TRUE(test::SamePixels(actual, expected)) << "case " << i << ": \"" << c.text << "\"";
   }
   // Measuring agrees with a fresh font too, an empty text giving the line height.
   TEXTMETRICA metrics{};

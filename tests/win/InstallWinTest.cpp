@@ -13,7 +13,9 @@
 #include <filesystem>
 #include <thread>
 
+#include "base/Ascii.h"
 #include "base/Error.h"
+#include "base/Paths.h"
 #include "installer/Compressor.h"
 #include "installer/FileConfiguration.h"
 #include "installer/Messages.h"
@@ -39,11 +41,6 @@ using test::IndexRecord;
 std::string Text(const std::string& path) {
   auto b = test::ReadAll(path);
   return std::string(b.begin(), b.end());
-}
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
 }
 
 // Waits for a file that a started program is to write.
@@ -114,7 +111,7 @@ TEST(InstallWin, SystemFoldersComeFromThePlatform) {
   EXPECT_NE(system.back(), '\\');
   EXPECT_TRUE(DirectoryExists(system));
   EXPECT_TRUE(DirectoryExists(windows));
-  EXPECT_EQ(Lower(system).rfind(Lower(windows) + "\\", 0), 0u);  // the system folder lies in the Windows folder
+  EXPECT_EQ(LowerAscii(system).rfind(LowerAscii(windows) + "\\", 0), 0u);  // the system folder lies in the Windows folder
   EXPECT_FALSE(ShellOpen(windows + "\\no such file here.txt"));
 }
 
@@ -126,7 +123,7 @@ TEST(InstallWin, RunPlacesEveryFolderKindRegistersOpensAndMakesShortcuts) {
   const std::string destination = dest.Path() + "Nuvex Player 2.6 XP";  // blanks on purpose
   const std::string programs = ProgramsFolder();
   ASSERT_FALSE(programs.empty()) << "the prefix has no Programs folder";
-  const std::string group = programs + (programs.back() == '\\' ? "" : "\\") + "Nuvex Player\\";
+  const std::string group = programs + (path::EndsWithSeparator(programs) ? "" : "\\") + "Nuvex Player\\";
   cleanup.paths = {GetWindowsDir() + "\\" + unique + ".k1", GetSystemDir() + "\\" + unique + ".k2",
                    GetSystemDir() + "\\" + unique + ".k3", "C:\\Temp\\" + unique + ".k4", group};
   std::filesystem::remove_all(group);
@@ -212,8 +209,8 @@ TEST(InstallWin, RunPlacesEveryFolderKindRegistersOpensAndMakesShortcuts) {
       SCOPED_TRACE(name);
       ASSERT_TRUE(FileExists(group + name));
       LinkContents link = ReadLink(group + name);
-      EXPECT_EQ(Lower(link.path), Lower(target));
-      EXPECT_EQ(Lower(link.folder), Lower(destination + "\\"));
+      EXPECT_EQ(LowerAscii(link.path), LowerAscii(target));
+      EXPECT_EQ(LowerAscii(link.folder), LowerAscii(destination + "\\"));
       EXPECT_EQ(link.arguments, "");
     }
     EXPECT_EQ(shell.calls, (std::vector<test::ShellCall>{{"open", group, "", kShowNormal}}));

@@ -169,6 +169,9 @@ class DibSection {
 // WM_SETFONT.  When GDI makes no font, the answer is the stock GUI font
 // (not cached, not owned).  For the UI thread only, like all drawing here.
 HFONT FontFor(const TFont& font);
+// A new font of the description, owned by the caller (null when GDI makes
+// none); FontFor keeps what this makes.
+UniqueFont MakeFont(const TFont& font);
 
 // Paints the picture at (x, y) on a device context (a window's, when painting).
 void DrawBitmap(HDC dc, int x, int y, const TBitmap& picture);

@@ -124,16 +124,25 @@ struct FontKeyLess {
   }
 };
 
+}  // namespace
+
+UniqueFont MakeFont(const TFont& font) {
+  const uint8_t style = font.Style;
+  return UniqueFont(CreateFontA(-font.PixelHeight(), 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL,
+                                (style & fsItalic) ? TRUE : FALSE, (style & fsUnderline) ? TRUE : FALSE,
+                                (style & fsStrikeOut) ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.Name.c_str()));
+}
+
+namespace {
+
 class FontCache {
  public:
   HFONT Find(const TFont& font) {
     const FontKeyLess::View key{font.Name, font.PixelHeight(), static_cast<uint8_t>(font.Style & kFontStyleBits)};
     if (auto found = fonts_.find(key); found != fonts_.end()) return found->second.Get();
     const uint8_t style = std::get<2>(key);
-    UniqueFont made(CreateFontA(-std::get<1>(key), 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL,
-                                (style & fsItalic) ? TRUE : FALSE, (style & fsUnderline) ? TRUE : FALSE,
-                                (style & fsStrikeOut) ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.Name.c_str()));
+    UniqueFont made = MakeFont(font);
     // The system's own font is lent, never owned: DeleteObject is not for it.
     if (!made) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     const HFONT handle = made.Get();

@@ -6,7 +6,6 @@ namespace nuvex {
 
 namespace {
 
-
 int CellWidth(const TFont& font) { return (font.PixelHeight() + 1) / 2; }
 
 void Plot(TBitmap& target, int x, int y, TPixel pixel) {

@@ -35,11 +35,7 @@ class GdiTextRenderer : public TTextRenderer {
             std::optional<TColor> background) override {
     if (text.empty() || target.Empty()) return;
     const HFONT handle = gdi::FontFor(font);
-    TSize extent;
-    {
-      gdi::SelectionScope select(section_->Dc(), handle);
-      extent = Extent(section_->Dc(), text);
-    }
+    const TSize extent = Measure(font, text);
     // Room for overhanging italic glyphs beyond the measured cell.
     const int slack = extent.cy;
     const TRect area = Intersect(Rect(x - slack, y, x + extent.cx + slack, y + extent.cy),
