@@ -160,12 +160,10 @@ void TRegionedCustomControl::RenderImage() {
 void TRegionedCustomControl::UpdateRegion() {
   if (IsLoading() || IsReading() || IsDesigning()) return;
   if (!transparent_ || buttonIndex_ == -1 || buttonCount_ == 0 || !buttons_) return;
+  // A shape that cannot be made is no error: the control keeps its old
+  // shape and stays usable.
   std::optional<TRegion> region = GetNewRegion(&renderedImage_);
-  if (!region) {
-    Trace(kRegionedControlRegionError);
-    return;
-  }
-  SetWindowRegion(*region, true);
+  if (!region || !SetWindowRegion(*region, true)) Trace(kRegionedControlRegionError);
 }
 
 void TRegionedCustomControl::UpdateButtons() {

@@ -14,6 +14,7 @@
 #include "skin/SkinTools.h"
 #include "toolkit/ui/Application.h"
 #include "toolkit/backends/headless/HeadlessBackend.h"
+#include "trace/TraceCapture.h"
 
 namespace nuvex {
 namespace {
@@ -175,6 +176,29 @@ TEST_F(RegionedButtonTest, LoadingRendersSizesAndShapesOnce) {
 }
 
 NUVEX_BUTTON_SCENARIO_TESTS(RegionedButtonTest)
+
+TEST_F(RegionedButtonTest, ARefusedShapeIsTracedAndTheButtonKeepsItsOldOneAndWorks) {
+  const TBitmap strip = Strip(3);
+  TRegionedButton& b = LoadButton(3, strip);
+  int clicks = 0;
+  b.OnLeftButtonClick = [&](TObject*) { ++clicks; };
+  const std::optional<TRegion> before = WindowOf(b).Region();
+  TraceCapture trace;
+  backend.RefuseRegions(true);
+  backend.MoveMouse(On(b, 50, 20));  // the pointer-over picture wants its own shape
+  EXPECT_EQ(ShownImage(b), 2);
+  ASSERT_EQ(trace.Lines().size(), 1u);
+  EXPECT_EQ(trace.Lines()[0].pattern, kRegionedControlRegionError);
+  EXPECT_EQ(WindowOf(b).Region(), before);
+  EXPECT_EQ(b.WindowRegion(), before);
+  backend.PressMouse(mbLeft);
+  backend.ReleaseMouse(mbLeft);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(backend.MessageBoxes().empty());
+  backend.RefuseRegions(false);
+  backend.MoveMouse({400, 400});
+  EXPECT_EQ(*WindowOf(b).Region(), ShapeOf(1));
+}
 
 TEST_F(RegionedButtonTest, ARightPressSetsMouseInsideButNotPressed) {
   const TBitmap strip = Strip(3);

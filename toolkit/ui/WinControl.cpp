@@ -116,7 +116,8 @@ void TWinControl::CreateWindowNow() {
   TNativeWindow* parentWindow = Parent() ? Parent()->window_.get() : nullptr;
   window_ = CurrentWindowBackend().NewWindow(*this, parentWindow, params);
   window_->SetFont(Font());
-  if (region_) window_->SetRegion(region_, false);
+  // A shape the window system refuses now leaves the window whole.
+  if (region_ && !window_->SetRegion(region_, false)) region_.reset();
   for (TControl* child : controls_) {
     if (auto* windowed = dynamic_cast<TWinControl*>(child)) {
       if (!windowed->window_) windowed->CreateWindowNow();
@@ -165,12 +166,13 @@ void TWinControl::Update() {
   if (window_) window_->Update();
 }
 
-void TWinControl::SetWindowRegion(const std::optional<TRegion>& region, bool redraw) {
-  region_ = region;
+bool TWinControl::SetWindowRegion(const std::optional<TRegion>& region, bool redraw) {
   // Without a window the shape waits: the window is made with it.  Making
   // one here would show a parentless control as a popup, or a form in the
   // middle of its loading.
-  if (window_) window_->SetRegion(region_, redraw);
+  if (window_ && !window_->SetRegion(region, redraw)) return false;
+  region_ = region;
+  return true;
 }
 
 void TWinControl::SetFocus() { Window().SetFocus(); }

@@ -67,8 +67,9 @@ class TWinControl : public TControl, private TWindowSink {
 
   // The window's shape (nullopt: the whole window).  It is kept and given
   // to the window when it is made (again); with redraw a window that exists
-  // repaints at once.  Setting it never makes the window.
-  void SetWindowRegion(const std::optional<TRegion>& region, bool redraw);
+  // repaints at once.  Setting it never makes the window.  False when the
+  // window system refused the shape: the window keeps the one it had.
+  bool SetWindowRegion(const std::optional<TRegion>& region, bool redraw);
   const std::optional<TRegion>& WindowRegion() const { return region_; }
 
   void SetFocus();

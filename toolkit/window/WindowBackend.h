@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
@@ -94,8 +95,9 @@ class TNativeWindow {
   virtual std::string Text() const = 0;
   virtual void SetFont(const TFont& font) = 0;
   // The window's shape; nullopt: the whole window.  The window owns the
-  // shape from now on.  With redraw the window is repainted at once.
-  virtual void SetRegion(const std::optional<TRegion>& region, bool redraw) = 0;
+  // shape from now on.  With redraw the window is repainted at once.  False
+  // when the window system refused the shape: the window keeps its old one.
+  virtual bool SetRegion(const std::optional<TRegion>& region, bool redraw) = 0;
   virtual std::optional<TRegion> Region() const = 0;
   // Marks part of the client area (nullptr: all of it) for a later paint.
   virtual void Invalidate(const TRect* rect) = 0;
@@ -111,7 +113,23 @@ class TNativeWindow {
   virtual bool Focused() const = 0;
   // The point of the client area in screen coordinates.
   virtual TPoint ClientToScreen(TPoint point) const = 0;
+
+  // The items of a native list ("LISTBOX") or drop-down list ("COMBOBOX"),
+  // the selected one (-1: none) and the height of an item.  Other windows
+  // ignore them (ItemIndex -1).
+  virtual void SetItems(const std::vector<std::string>& items) = 0;
+  virtual int ItemIndex() const = 0;
+  virtual void SetItemIndex(int index) = 0;
+  virtual void SetItemHeight(int height) = 0;
+
+  // A hint for an area of the client area, shown in a tooltip when the
+  // pointer rests there; `tool` tells a window's hints apart.  An empty text
+  // removes the hint.
+  virtual void SetHint(uintptr_t tool, const TRect& area, const std::string& text) = 0;
 };
+
+// Notification codes of the native lists, in the window system's numbers.
+inline constexpr int kListSelectionChanged = 1;  // LBN_SELCHANGE, CBN_SELCHANGE
 
 // Message box flags and answers, in the window system's numbers.
 inline constexpr uint32_t mbOk = 0x00;

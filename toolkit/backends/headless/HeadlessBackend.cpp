@@ -61,7 +61,8 @@ void THeadlessWindow::SetVisible(bool visible) {
 
 void THeadlessWindow::SetEnabled(bool enabled) { enabled_ = enabled; }
 
-void THeadlessWindow::SetRegion(const std::optional<TRegion>& region, bool redraw) {
+bool THeadlessWindow::SetRegion(const std::optional<TRegion>& region, bool redraw) {
+  if (region && backend_.refuseRegions_) return false;
   region_ = region;
   ++regionSetCount_;
   if (redraw && Showing()) {
@@ -69,6 +70,7 @@ void THeadlessWindow::SetRegion(const std::optional<TRegion>& region, bool redra
     Paint({0, 0, bounds_.Width() - frame.cx, bounds_.Height() - frame.cy});
   }
   backend_.UpdateHover();
+  return true;
 }
 
 void THeadlessWindow::Invalidate(const TRect* rect) {
@@ -137,6 +139,39 @@ TPoint THeadlessWindow::ClientToScreen(TPoint point) const {
   return {bounds_.Left + border + point.X, bounds_.Top + frame.cy - border + point.Y};
 }
 
+void THeadlessWindow::SetItems(const std::vector<std::string>& items) {
+  items_ = items;
+  itemIndex_ = -1;
+  Invalidate(nullptr);
+}
+
+void THeadlessWindow::SetItemIndex(int index) {
+  itemIndex_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+}
+
+void THeadlessWindow::PickItem(int index) {
+  SetItemIndex(index);
+  sink_.WindowCommand(kListSelectionChanged);
+}
+
+void THeadlessWindow::SetHint(uintptr_t tool, const TRect& area, const std::string& text) {
+  if (text.empty()) {
+    hints_.erase(tool);
+  } else {
+    hints_[tool] = {area, text};
+  }
+}
+
+std::string THeadlessWindow::HintAt(TPoint client) const {
+  // A later tool lies above an earlier one only by chance; the smallest area wins.
+  const Hint* best = nullptr;
+  for (const auto& [tool, hint] : hints_) {
+    if (!hint.Area.Contains(client.X, client.Y)) continue;
+    if (!best || hint.Area.Width() * hint.Area.Height() < best->Area.Width() * best->Area.Height()) best = &hint;
+  }
+  return best ? best->Text : std::string();
+}
+
 bool THeadlessWindow::Showing() const {
   for (const THeadlessWindow* w = this; w; w = w->parent_) {
     if (!w->visible_) return false;
@@ -203,6 +238,13 @@ bool THeadlessBackend::HandleMessage() {
   if (quit_) {
     quit_ = false;
     return false;
+  }
+  if (!input_.empty()) {
+    std::function<void()> input = std::move(input_.front());
+    input_.pop_front();
+    input();
+    ProcessMessages();
+    return true;
   }
   bool pending = false;
   for (const THeadlessWindow* window : windows_) pending = pending || (window->HasPendingPaint() && window->Showing());
@@ -273,6 +315,7 @@ void THeadlessBackend::SendMouse(TMouseAction action, TMouseButton button, bool 
 
 void THeadlessBackend::MoveMouse(TPoint screen) {
   mouse_ = screen;
+  shownHint_.clear();
   UpdateHover();
   SendMouse(TMouseAction::Move, mbLeft, false);
 }
@@ -307,6 +350,14 @@ void THeadlessBackend::DoubleClick(TPoint screen) {
   ReleaseMouse(mbLeft);
   PressMouse(mbLeft, true);
   ReleaseMouse(mbLeft);
+}
+
+void THeadlessBackend::RestMouse(TPoint screen) {
+  MoveMouse(screen);
+  if (THeadlessWindow* under = WindowAt(screen)) {
+    const TPoint origin = under->ClientToScreen({0, 0});
+    shownHint_ = under->HintAt({screen.X - origin.X, screen.Y - origin.Y});
+  }
 }
 
 void THeadlessBackend::PressKey(uint16_t key, TShiftState shift) {

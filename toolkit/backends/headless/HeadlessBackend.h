@@ -13,7 +13,10 @@
 // parent).  The pointer entering or leaving a window is reported when the
 // window under the pointer changes, but not while the mouse is captured
 // (then at the release).
+#include <cstdint>
 #include <deque>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,7 +46,7 @@ class THeadlessWindow final : public TNativeWindow {
   void SetText(const std::string& text) override { text_ = text; }
   std::string Text() const override { return text_; }
   void SetFont(const TFont& font) override { font_ = font; }
-  void SetRegion(const std::optional<TRegion>& region, bool redraw) override;
+  bool SetRegion(const std::optional<TRegion>& region, bool redraw) override;
   std::optional<TRegion> Region() const override { return region_; }
   void Invalidate(const TRect* rect) override;
   void Update() override;
@@ -54,6 +57,11 @@ class THeadlessWindow final : public TNativeWindow {
   void SetFocus() override;
   bool Focused() const override;
   TPoint ClientToScreen(TPoint point) const override;
+  void SetItems(const std::vector<std::string>& items) override;
+  int ItemIndex() const override { return itemIndex_; }
+  void SetItemIndex(int index) override;
+  void SetItemHeight(int height) override { itemHeight_ = height; }
+  void SetHint(uintptr_t tool, const TRect& area, const std::string& text) override;
 
   // What the window did, for tests.
   const TWindowParams& Params() const { return params_; }
@@ -77,6 +85,13 @@ class THeadlessWindow final : public TNativeWindow {
   void Notify(int notifyCode) { sink_.WindowCommand(notifyCode); }
   // The user asks the window to close (its title bar's close box).
   void RequestClose() { sink_.WindowClose(); }
+  // A list's items and item height; the user picks an item (-1: none), and
+  // the list reports the change as the window system's list does.
+  const std::vector<std::string>& Items() const { return items_; }
+  int ItemHeight() const { return itemHeight_; }
+  void PickItem(int index);
+  // The hint of a client point, or an empty text.
+  std::string HintAt(TPoint client) const;
 
  private:
   friend class THeadlessBackend;
@@ -98,6 +113,14 @@ class THeadlessWindow final : public TNativeWindow {
   TRect pending_;
   int paintCount_ = 0;
   TBitmap picture_;
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+  int itemHeight_ = 0;
+  struct Hint {
+    TRect Area;
+    std::string Text;
+  };
+  std::map<uintptr_t, Hint> hints_;
 };
 
 class THeadlessBackend final : public TWindowBackend {
@@ -125,6 +148,15 @@ class THeadlessBackend final : public TWindowBackend {
   void DoubleClick(TPoint screen);
   // A key pressed and released in the focused window.
   void PressKey(uint16_t key, TShiftState shift = 0);
+  // The pointer rests at a screen point: the hint of the window under it
+  // shows (ShownHint) until the pointer moves on.
+  void RestMouse(TPoint screen);
+  const std::string& ShownHint() const { return shownHint_; }
+  // Something the user does while a loop waits for messages (HandleMessage
+  // runs the first one as its message): how tests act inside a modal loop.
+  void QueueInput(std::function<void()> input) { input_.push_back(std::move(input)); }
+  // The window system refuses every window shape from now on (or again accepts them).
+  void RefuseRegions(bool refuse) { refuseRegions_ = refuse; }
   TPoint MousePosition() const { return mouse_; }
   // The window holding the capture, or nullptr.
   THeadlessWindow* CaptureWindow() const { return capture_; }
@@ -152,7 +184,10 @@ class THeadlessBackend final : public TWindowBackend {
   bool left_ = false, right_ = false, middle_ = false;
   std::vector<THeadlessMessageBox> messageBoxes_;
   std::deque<int> answers_;
+  std::deque<std::function<void()>> input_;
+  std::string shownHint_;
   bool quit_ = false;
+  bool refuseRegions_ = false;
 };
 
 }  // namespace nuvex

@@ -5,10 +5,12 @@
 // Messages become the sink's plain events; errors never cross the procedure.
 #include "toolkit/backends/win32/Win32Backend.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "base/DestroyWatch.h"
 #include "base/Error.h"
@@ -59,6 +61,16 @@ TShiftState KeyShift() {
   return shift;
 }
 
+enum class TListKind : uint8_t { None, ListBox, ComboBox };
+
+TListKind ListKindOf(const std::string& nativeClass) {
+  if (lstrcmpiA(nativeClass.c_str(), "LISTBOX") == 0) return TListKind::ListBox;
+  if (lstrcmpiA(nativeClass.c_str(), "COMBOBOX") == 0) return TListKind::ComboBox;
+  return TListKind::None;
+}
+
+bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
+
 LPCSTR CursorId(TCursor cursor) {
   switch (cursor) {
     case crHandPoint: return reinterpret_cast<LPCSTR>(IDC_HAND);
@@ -68,7 +80,8 @@ LPCSTR CursorId(TCursor cursor) {
 
 class Win32Window final : public TNativeWindow {
  public:
-  Win32Window(TWindowSink& sink, HWND parent, const TWindowParams& params) : sink_(sink) {
+  Win32Window(TWindowSink& sink, HWND parent, const TWindowParams& params)
+      : sink_(sink), listKind_(ListKindOf(params.NativeClass)) {
     RegisterWindowClass();
     const bool native = !params.NativeClass.empty();
     DWORD style = 0;
@@ -107,6 +120,7 @@ class Win32Window final : public TNativeWindow {
 
   ~Win32Window() override {
     destroying_ = true;
+    if (tooltip_) DestroyWindow(tooltip_);
     if (hwnd_) DestroyWindow(hwnd_);
   }
 
@@ -144,14 +158,17 @@ class Win32Window final : public TNativeWindow {
     // The handle is the font cache's; it outlives the window.
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(gdi::FontFor(font)), TRUE);
   }
-  void SetRegion(const std::optional<TRegion>& region, bool redraw) override {
-    if (!region) {
-      SetWindowRgn(hwnd_, nullptr, redraw ? TRUE : FALSE);
-      return;
+  bool SetRegion(const std::optional<TRegion>& region, bool redraw) override {
+    if (!region) return SetWindowRgn(hwnd_, nullptr, redraw ? TRUE : FALSE) != 0;
+    gdi::UniqueRegion handle;
+    try {
+      handle = gdi::CreateRegionHandle(*region);
+    } catch (const Error&) {
+      return false;  // the region could not be built: the old shape stays
     }
-    gdi::UniqueRegion handle = gdi::CreateRegionHandle(*region);
-    if (!SetWindowRgn(hwnd_, handle.Get(), redraw ? TRUE : FALSE)) throw Error("SetWindowRgn failed");
+    if (!SetWindowRgn(hwnd_, handle.Get(), redraw ? TRUE : FALSE)) return false;
     handle.Release();  // the window owns it now
+    return true;
   }
   std::optional<TRegion> Region() const override {
     gdi::UniqueRegion handle(CreateRectRgn(0, 0, 0, 0));
@@ -196,6 +213,44 @@ class Win32Window final : public TNativeWindow {
     ::ClientToScreen(hwnd_, &p);
     return {p.x, p.y};
   }
+  void SetItems(const std::vector<std::string>& items) override {
+    if (listKind_ == TListKind::None) return;
+    const bool box = listKind_ == TListKind::ListBox;
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(hwnd_, box ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) {
+      SendMessageA(hwnd_, box ? LB_ADDSTRING : CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    }
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+  int ItemIndex() const override {
+    if (listKind_ == TListKind::None) return -1;
+    const LRESULT index = SendMessageA(hwnd_, listKind_ == TListKind::ListBox ? LB_GETCURSEL : CB_GETCURSEL, 0, 0);
+    return index < 0 ? -1 : static_cast<int>(index);
+  }
+  void SetItemIndex(int index) override {
+    if (listKind_ == TListKind::None) return;
+    SendMessageA(hwnd_, listKind_ == TListKind::ListBox ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  }
+  void SetItemHeight(int height) override {
+    if (listKind_ == TListKind::ListBox) SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, MAKELPARAM(height, 0));
+    if (listKind_ == TListKind::ComboBox) SendMessageA(hwnd_, CB_SETITEMHEIGHT, 0, MAKELPARAM(height, 0));
+  }
+  void SetHint(uintptr_t tool, const TRect& area, const std::string& text) override {
+    if (text.empty() && !tooltip_) return;
+    if (!tooltip_) MakeTooltip();
+    TTTOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;  // understood by every version of the common controls
+    info.hwnd = hwnd_;
+    info.uId = tool;
+    SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    if (text.empty()) return;
+    info.rect = {area.Left, area.Top, area.Right, area.Bottom};
+    info.lpszText = const_cast<LPSTR>(text.c_str());  // the tooltip keeps a copy
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  }
+  HWND Tooltip() const { return tooltip_; }
 
   // The one window procedure's work for this window.  Once `live` says the
   // window is gone, nothing of it may be read.
@@ -213,9 +268,13 @@ class Win32Window final : public TNativeWindow {
   void Mouse(TMouseAction action, TMouseButton button, bool doubleClick, WPARAM wparam, LPARAM lparam,
              const TDestroyWatch& live);
   void Paint();
+  void MakeTooltip();
+  void RelayToTooltip(UINT message, WPARAM wparam, LPARAM lparam);
 
   TWindowSink& sink_;
+  const TListKind listKind_;
   WNDPROC nativeProc_ = nullptr;
+  HWND tooltip_ = nullptr;  // made with the first hint; shows this window's hints
   bool tracking_ = false;
   TBitmap nowSurface_;  // PaintNow's picture of the client area
   TWatchedLife life_;  // last member: the watches hear of the end after everything else
@@ -236,9 +295,36 @@ void Win32Window::Paint() {
   gdi::DrawBitmap(paint.Get(), 0, 0, surface);  // clipped to the update region by BeginPaint
 }
 
+void Win32Window::MakeTooltip() {
+  static const bool initialised = [] {
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    return InitCommonControlsEx(&controls) != FALSE;
+  }();
+  (void)initialised;
+  // Owned by the top-level window, so that it shows above it.
+  tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                             GetAncestor(hwnd_, GA_ROOT), nullptr, ModuleInstance(), nullptr);
+  if (!tooltip_) throw Error("Cannot create a tooltip (error " + std::to_string(GetLastError()) + ")");
+}
+
+// The tooltip learns where the pointer is from the window's own mouse
+// messages; it does not subclass the window, which would hide the window
+// from BoundWindow.
+void Win32Window::RelayToTooltip(UINT message, WPARAM wparam, LPARAM lparam) {
+  MSG msg{hwnd_, message, wparam, lparam, static_cast<DWORD>(GetMessageTime()), {}};
+  GetCursorPos(&msg.pt);
+  SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
 void Win32Window::Mouse(TMouseAction action, TMouseButton button, bool doubleClick, WPARAM wparam, LPARAM lparam,
                         const TDestroyWatch& live) {
-  if (action == TMouseAction::Move && !tracking_) {
+  // With the mouse captured, moves arrive from anywhere on the screen: only
+  // a point of the client area is the pointer entering.
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+  if (action == TMouseAction::Move && !tracking_ && PtInRect(&client, at)) {
     TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd_, 0};
     tracking_ = TrackMouseEvent(&track) != FALSE;
     sink_.WindowMouseEnter();
@@ -256,6 +342,7 @@ void Win32Window::Mouse(TMouseAction action, TMouseButton button, bool doubleCli
 LRESULT Win32Window::Handle(UINT message, WPARAM wparam, LPARAM lparam, const TDestroyWatch& live) {
   if (destroying_) return Default(message, wparam, lparam);
   const bool native = nativeProc_ != nullptr;
+  if (tooltip_ && IsMouseMessage(message)) RelayToTooltip(message, wparam, lparam);
   switch (message) {
     case WM_ERASEBKGND:
       if (native) break;
