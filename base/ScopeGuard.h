@@ -19,4 +19,17 @@ class ScopedValue {
   T saved_;
 };
 
+// Runs an action when the scope ends, however it ends.
+template <typename Action>
+class ScopeExit {
+ public:
+  explicit ScopeExit(Action action) : action_(std::move(action)) {}
+  ~ScopeExit() { action_(); }
+  ScopeExit(const ScopeExit&) = delete;
+  ScopeExit& operator=(const ScopeExit&) = delete;
+
+ private:
+  Action action_;
+};
+
 }  // namespace nuvex

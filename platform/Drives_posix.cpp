@@ -25,4 +25,6 @@ std::vector<char> LogicalDrives() {
   return drives;
 }
 
+std::string CurrentDirectory() { return "C:\\"; }
+
 }  // namespace nuvex

@@ -12,4 +12,12 @@ std::vector<char> LogicalDrives() {
   return drives;
 }
 
+std::string CurrentDirectory() {
+  std::string folder(MAX_PATH, '\0');
+  const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data());
+  if (length == 0 || length >= folder.size()) return "C:\\";
+  folder.resize(length);
+  return folder;
+}
+
 }  // namespace nuvex

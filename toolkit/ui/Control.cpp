@@ -39,7 +39,9 @@ void TControl::SetParent(TWinControl* parent) {
   }
   if (parent_) parent_->RemoveControl(this);
   parent_ = parent;
-  if (parent_) parent_->InsertControl(this);
+  if (!parent_) return;
+  if (parentFont_) ChangeFont(parent_->Font());
+  parent_->InsertControl(this);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -97,9 +99,52 @@ void TControl::SetColor(TColor value) {
 }
 
 void TControl::SetFont(const TFont& value) {
+  parentFont_ = false;
+  ChangeFont(value);
+}
+
+void TControl::ChangeFont(const TFont& value) {
   if (value == font_) return;
   font_ = value;
   TextChanged();
+  FontChanged();
+}
+
+void TControl::SetParentFont(bool value) {
+  if (value == parentFont_) return;
+  parentFont_ = value;
+  if (parentFont_ && parent_) ChangeFont(parent_->Font());
+}
+
+void TControl::SetHint(const std::string& value) {
+  if (value == hint_) return;
+  hint_ = value;
+  UpdateHint();
+}
+
+bool TControl::ShowHint() const {
+  if (parentShowHint_ && parent_) return parent_->ShowHint();
+  return showHint_;
+}
+
+void TControl::SetShowHint(bool value) {
+  if (value == showHint_ && !parentShowHint_) return;
+  showHint_ = value;
+  parentShowHint_ = false;
+  UpdateHint();
+}
+
+void TControl::SetParentShowHint(bool value) {
+  if (value == parentShowHint_) return;
+  parentShowHint_ = value;
+  UpdateHint();
+}
+
+void TControl::UpdateHint() {
+  // A windowless control's hint is an area of its parent's window.
+  if (!parent_ || !parent_->HandleAllocated()) return;
+  const bool shown = visible_ && ShowHint() && !hint_.empty();
+  parent_->Window().SetHint(reinterpret_cast<uintptr_t>(this), BoundsRect(), shown ? hint_ : std::string());
 }
 
 void TControl::Invalidate() {
@@ -167,6 +212,7 @@ void TControl::Resize() { OnResize(this); }
 
 void TControl::VisibleChanged() {
   if (parent_) parent_->InvalidateRect(BoundsRect());
+  if (!hint_.empty()) UpdateHint();
 }
 
 void TControl::EnabledChanged() { Invalidate(); }
@@ -178,6 +224,7 @@ void TControl::BoundsChanged(const TRect& oldBounds) {
     parent_->InvalidateRect(oldBounds);
     parent_->InvalidateRect(BoundsRect());
   }
+  if (!hint_.empty()) UpdateHint();
 }
 
 void TControl::SetMouseCapture(bool capture) {

@@ -45,6 +45,12 @@ using TControlStyle = uint16_t;
 // it left (alClient: all of it).
 enum TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
+// The parent's edges a control keeps its distance to when the parent's
+// client area changes size.  Anchored to both sides of a direction it
+// stretches; to neither, it keeps its place.
+enum TAnchorKind : uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+using TAnchors = uint8_t;
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* owner);
@@ -96,20 +102,31 @@ class TControl : public TComponent {
   virtual std::string Caption() const { return caption_; }
   virtual void SetCaption(const std::string& value);
 
+  // The hint shows in a tooltip while the pointer rests on the control,
+  // when ShowHint is on.  With ParentShowHint (the default) ShowHint is the
+  // parent's; setting ShowHint ends that.
   const std::string& Hint() const { return hint_; }
-  void SetHint(const std::string& value) { hint_ = value; }
-  bool ShowHint() const { return showHint_; }
-  void SetShowHint(bool value) { showHint_ = value; }
+  void SetHint(const std::string& value);
+  bool ShowHint() const;
+  void SetShowHint(bool value);
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool value);
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor value) { cursor_ = value; }
 
   virtual TColor Color() const { return color_; }
   virtual void SetColor(TColor value);
+  // With ParentFont (the default) the control takes its parent's font,
+  // now and whenever that changes; setting a font of its own ends that.
   virtual const TFont& Font() const { return font_; }
   virtual void SetFont(const TFont& value);
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool value);
 
   TAlign Align() const { return align_; }
   void SetAlign(TAlign value);
+  TAnchors Anchors() const { return anchors_; }
+  void SetAnchors(TAnchors value) { anchors_ = value; }
 
   TControlStyle ControlStyle() const { return controlStyle_; }
   void SetControlStyle(TControlStyle value) { controlStyle_ = value; }
@@ -167,6 +184,11 @@ class TControl : public TComponent {
   virtual void SetMouseCapture(bool capture);
   // The real visibility, whatever rule SetVisible adds.
   void ChangeVisible(bool value);
+  // The control's own font changed (the parent's, with ParentFont).
+  void ChangeFont(const TFont& value);
+  virtual void FontChanged() {}
+  // Gives the window system the control's hint as it stands now.
+  virtual void UpdateHint();
 
   void Notification(TComponent* component, TOperation operation) override;
 
@@ -182,6 +204,9 @@ class TControl : public TComponent {
   bool enabled_ = true;
   bool clicked_ = false;
   bool showHint_ = false;
+  bool parentShowHint_ = true;
+  bool parentFont_ = true;
+  TAnchors anchors_ = akLeft | akTop;
   std::string caption_;
   std::string hint_;
   TCursor cursor_ = crDefault;

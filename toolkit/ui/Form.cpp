@@ -24,15 +24,15 @@ TForm::TForm(TComponent* owner) : TCustomControl(owner) {
 
 TForm::~TForm() { std::erase(AllForms(), this); }
 
-void TForm::CreateParams(TWindowParams& params) {
-  TCustomControl::CreateParams(params);
-  if (Parent()) return;
+TWindowKind TForm::WindowKind() const {
+  if (Parent()) return TWindowKind::Child;
   switch (borderStyle_) {
-    case bsNone: params.Kind = TWindowKind::Popup; break;
+    case bsNone: return TWindowKind::Popup;
     case bsSingle:
-    case bsDialog: params.Kind = TWindowKind::Dialog; break;
-    case bsSizeable: params.Kind = TWindowKind::Sizeable; break;
+    case bsDialog: return TWindowKind::Dialog;
+    case bsSizeable: break;
   }
+  return TWindowKind::Sizeable;
 }
 
 void TForm::VisibleChanged() {
@@ -70,7 +70,12 @@ TModalResult TForm::ShowModal() {
     ScopedValue modal(modal_, true);
     Show();
     HandleNeeded();
-    SetFocus();
+    // The first control in tab order has the focus, or else the form.
+    if (TWinControl* first = FindNextControl(nullptr, true)) {
+      first->SetFocus();
+    } else {
+      SetFocus();
+    }
     while (modalResult_ == mrNone) {
       if (!CurrentWindowBackend().HandleMessage()) {
         // The message loop is ending: the form gives way, and the quit

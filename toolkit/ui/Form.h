@@ -44,7 +44,7 @@ class TForm : public TCustomControl {
   TNotifyEvent OnShow;
 
  protected:
-  void CreateParams(TWindowParams& params) override;
+  TWindowKind WindowKind() const override;
   void CloseRequested() override { Close(); }
   void VisibleChanged() override;
 

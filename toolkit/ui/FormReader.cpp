@@ -1,6 +1,7 @@
 #include "toolkit/ui/FormReader.h"
 
 #include "toolkit/ui/Control.h"
+#include "toolkit/ui/FileControls.h"
 #include "toolkit/formats/BitmapResources.h"
 #include "toolkit/ui/Form.h"
 #include "toolkit/ui/Image.h"
@@ -115,12 +116,32 @@ TComponentClass ControlClass() {
       {"Color", Colour(&TControl::SetColor)},
       {"Hint", Text(&TControl::SetHint)},
       {"ShowHint", Boolean(&TControl::SetShowHint)},
+      {"ParentShowHint", Boolean(&TControl::SetParentShowHint)},
+      {"ParentFont", Boolean(&TControl::SetParentFont)},
+      {"Anchors", [](TComponent& t, const TFormValue& v, TFormReading&) {
+         static const std::pair<const char*, TAnchors> kNames[] = {
+             {"akLeft", akLeft}, {"akTop", akTop}, {"akRight", akRight}, {"akBottom", akBottom}};
+         TAnchors anchors = 0;
+         for (const std::string& item : Expect(v, TFormValueKind::Set, "a set").Items) {
+           const auto* found = std::find_if(std::begin(kNames), std::end(kNames),
+                                            [&](const auto& n) { return SameTextAscii(n.first, item); });
+           if (found == std::end(kNames)) throw Error("unknown anchor " + item);
+           anchors |= found->second;
+         }
+         static_cast<TControl&>(t).SetAnchors(anchors);
+       }},
       {"Cursor", Enumeration(&TControl::SetCursor, std::vector<std::pair<std::string, TCursor>>{
                                                        {"crDefault", crDefault},
                                                        {"crArrow", crArrow},
                                                        {"crHandPoint", crHandPoint}})},
       {"Font.Name", FontField([](TFont& f, const TFormValue& v) { f.Name = Expect(v, TFormValueKind::Text, "a text").Text; })},
       {"Font.Size", FontField([](TFont& f, const TFormValue& v) { f.Size = IntegerValue(v); })},
+      // A negative height is the characters' height in pixels (at 96 dots an inch).
+      {"Font.Height", FontField([](TFont& f, const TFormValue& v) {
+         const int height = IntegerValue(v);
+         if (height >= 0 || height < -1000) throw Error("a font height is a negative number of pixels");
+         f.Size = (-height * 72 + 48) / 96;
+       })},
       {"Font.Color", FontField([](TFont& f, const TFormValue& v) { f.Color = ColorValue(v); })},
       {"Font.Style", FontField([](TFont& f, const TFormValue& v) { f.Style = FontStyleValue(v); })},
       {"OnClick", Handler(&TControl::OnClick)},
@@ -145,6 +166,7 @@ TComponentClass WinControlClass(const char* name, const char* parent,
   if (std::string(name) == "TWinControl") {
     c.Properties = {
         {"TabStop", Boolean(&TWinControl::SetTabStop)},
+        {"TabOrder", Integer(&TWinControl::SetTabOrder)},
         {"KeyPreview", Boolean(&TWinControl::SetKeyPreview)},
         {"ClientWidth", [](TComponent& t, const TFormValue& v, TFormReading&) {
            auto& w = static_cast<TWinControl&>(t);
@@ -226,6 +248,21 @@ TComponentClass EditClass() {
   return c;
 }
 
+TComponentClass DirectoryListBoxClass() {
+  using namespace property;
+  TComponentClass c{"TDirectoryListBox", "TWinControl", Maker<TDirectoryListBox>(), {}};
+  c.Properties = {{"ItemHeight", Integer(&TDirectoryListBox::SetItemHeight)},
+                  {"OnChange", Handler(&TDirectoryListBox::OnChange)}};
+  return c;
+}
+
+TComponentClass DriveComboBoxClass() {
+  using namespace property;
+  TComponentClass c{"TDriveComboBox", "TWinControl", Maker<TDriveComboBox>(), {}};
+  c.Properties = {{"DirList", Reference(&TDriveComboBox::SetDirList)}};
+  return c;
+}
+
 }  // namespace
 
 TClassRegistry::TClassRegistry() {
@@ -238,6 +275,8 @@ TClassRegistry::TClassRegistry() {
   Add(FormClass());
   Add(ButtonClass());
   Add(EditClass());
+  Add(DirectoryListBoxClass());
+  Add(DriveComboBoxClass());
 }
 
 void TClassRegistry::Add(TComponentClass componentClass) {

@@ -38,6 +38,7 @@ TWinControl::~TWinControl() {
     child->parent_ = nullptr;
   }
   controls_.clear();
+  tabList_.clear();
   mouseControl_ = nullptr;
   hoverControl_ = nullptr;
   window_.reset();
@@ -47,9 +48,11 @@ void TWinControl::InsertControl(TControl* control) {
   controls_.push_back(control);
   if (control->Align() != alNone) AlignControls();
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+    tabList_.push_back(windowed);
     if (window_) windowed->HandleNeeded();
   } else {
     control->Invalidate();
+    if (!control->Hint().empty()) control->UpdateHint();
   }
 }
 
@@ -60,10 +63,48 @@ void TWinControl::RemoveControl(TControl* control) {
   if (mouseControl_ == control) mouseControl_ = nullptr;
   if (hoverControl_ == control) hoverControl_ = nullptr;
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+    std::erase(tabList_, windowed);
     windowed->DestroyHandle();
-  } else if (control->Visible()) {
-    InvalidateRect(control->BoundsRect());
+    return;
   }
+  if (control->Visible()) InvalidateRect(control->BoundsRect());
+  if (window_ && !control->Hint().empty()) window_->SetHint(reinterpret_cast<uintptr_t>(control), {}, {});
+}
+
+int TWinControl::TabOrder() const {
+  if (!Parent()) return -1;
+  const auto& list = Parent()->tabList_;
+  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int value) {
+  if (!Parent()) return;
+  auto& list = Parent()->tabList_;
+  std::erase(list, this);
+  const size_t at = std::min(static_cast<size_t>(std::max(value, 0)), list.size());
+  list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), this);
+}
+
+bool TWinControl::CanTakeFocus() const { return tabStop_ && Showing() && Enabled(); }
+
+TWinControl* TWinControl::FindNextControl(TWinControl* from, bool forward) {
+  // Every windowed descendant in tab order, depth first.
+  std::vector<TWinControl*> order;
+  auto collect = [&order](auto& self, const TWinControl& parent) -> void {
+    for (TWinControl* child : parent.tabList_) {
+      order.push_back(child);
+      self(self, *child);
+    }
+  };
+  collect(collect, *this);
+  if (!forward) std::reverse(order.begin(), order.end());
+  const auto start = std::find(order.begin(), order.end(), from);
+  const size_t first = start == order.end() ? 0 : static_cast<size_t>(start - order.begin()) + 1;
+  for (size_t i = 0; i < order.size(); ++i) {
+    TWinControl* candidate = order[(first + i) % order.size()];
+    if (candidate->CanTakeFocus()) return candidate;
+  }
+  return nullptr;
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
@@ -100,7 +141,7 @@ void TWinControl::DestroyHandle() {
 }
 
 void TWinControl::CreateParams(TWindowParams& params) {
-  params.Kind = Parent() ? TWindowKind::Child : TWindowKind::Popup;
+  params.Kind = WindowKind();
   params.Text = TControl::caption_;
   params.Bounds = WindowBounds();
   params.Visible = Visible();
@@ -118,23 +159,68 @@ void TWinControl::CreateWindowNow() {
   window_->SetFont(Font());
   // A shape the window system refuses now leaves the window whole.
   if (region_ && !window_->SetRegion(region_, false)) region_.reset();
+  WindowCreated();
+  if (!Hint().empty()) UpdateOwnHint();
   for (TControl* child : controls_) {
     if (auto* windowed = dynamic_cast<TWinControl*>(child)) {
       if (!windowed->window_) windowed->CreateWindowNow();
+    } else if (!child->Hint().empty()) {
+      child->UpdateHint();
     }
   }
 }
 
-int TWinControl::ClientWidth() const {
-  return std::max(0, Width() - (window_ ? window_->FrameSize().cx : 0));
+void TWinControl::UpdateOwnHint() {
+  if (!window_) return;
+  const bool shown = Visible() && ShowHint() && !Hint().empty();
+  window_->SetHint(0, ClientRect(), shown ? Hint() : std::string());
 }
 
-int TWinControl::ClientHeight() const {
-  return std::max(0, Height() - (window_ ? window_->FrameSize().cy : 0));
+void TWinControl::UpdateHint() {
+  UpdateOwnHint();
+  // The children that take ShowHint from here.
+  for (TControl* child : controls_) {
+    if (child->ParentShowHint()) child->UpdateHint();
+  }
 }
+
+void TWinControl::FontChanged() {
+  for (TControl* child : controls_) {
+    if (child->ParentFont()) child->ChangeFont(Font());
+  }
+}
+
+void TWinControl::AnchorControls(int dx, int dy) {
+  if (dx == 0 && dy == 0) return;
+  for (TControl* child : controls_) {
+    const TAnchors a = child->Anchors();
+    if (child->Align() != alNone || a == (akLeft | akTop)) continue;
+    TRect b = child->BoundsRect();
+    if (a & akRight) {
+      if (!(a & akLeft)) b.Left += dx;
+      b.Right += dx;
+    }
+    if (a & akBottom) {
+      if (!(a & akTop)) b.Top += dy;
+      b.Bottom += dy;
+    }
+    child->SetBounds(b.Left, b.Top, b.Width(), b.Height());
+  }
+}
+
+TSize TWinControl::FrameSize() const {
+  // Known before the window exists, so that a form read from its
+  // description can take its client size without making its window.
+  if (window_) return window_->FrameSize();
+  return Parent() ? TSize{} : CurrentWindowBackend().FrameSize(WindowKind());
+}
+
+int TWinControl::ClientWidth() const { return std::max(0, Width() - FrameSize().cx); }
+
+int TWinControl::ClientHeight() const { return std::max(0, Height() - FrameSize().cy); }
 
 void TWinControl::SetClientSize(int width, int height) {
-  const TSize frame = Window().FrameSize();
+  const TSize frame = FrameSize();
   SetBounds(Left(), Top(), width + frame.cx, height + frame.cy);
 }
 
@@ -266,7 +352,11 @@ void TWinControl::TextChanged() {
 }
 
 void TWinControl::BoundsChanged(const TRect& oldBounds) {
-  if (oldBounds.Width() != Width() || oldBounds.Height() != Height()) AlignControls();
+  if (oldBounds.Width() != Width() || oldBounds.Height() != Height()) {
+    AlignControls();
+    AnchorControls(Width() - oldBounds.Width(), Height() - oldBounds.Height());
+    if (!Hint().empty()) UpdateOwnHint();
+  }
   if (!window_) return;
   ScopedValue applying(applyingBounds_, true);
   window_->SetBounds(WindowBounds());
@@ -393,6 +483,17 @@ bool TWinControl::WindowKey(const TKeyEvent& event) {
         KeyUp(key, event.Shift);
       }
     }
+    if (alive.Destroyed()) {
+      used = true;
+      return;
+    }
+    if (key == vkTab && event.Down && !(event.Shift & (ssCtrl | ssAlt))) {
+      // Tab walks the focus through the form's controls in tab order.
+      TWinControl* root = this;
+      while (root->Parent()) root = root->Parent();
+      if (TWinControl* next = root->FindNextControl(this, !(event.Shift & ssShift))) next->SetFocus();
+      key = 0;
+    }
     used = key == 0;
   });
   return used;
@@ -416,11 +517,17 @@ void TWinControl::WindowBoundsChanged(const TRect& bounds) {
   Guarded([&] {
     if (bounds == BoundsRect()) return;
     const bool resized = bounds.Width() != Width() || bounds.Height() != Height();
+    const TSize old{Width(), Height()};
     left_ = bounds.Left;
     top_ = bounds.Top;
     width_ = std::max(bounds.Width(), 0);
     height_ = std::max(bounds.Height(), 0);
-    if (resized && !IsLoading()) Resize();
+    if (!resized) return;
+    // The user sized the window: the children keep their places as with SetBounds.
+    AlignControls();
+    AnchorControls(Width() - old.cx, Height() - old.cy);
+    if (!Hint().empty()) UpdateOwnHint();
+    if (!IsLoading()) Resize();
   });
 }
 

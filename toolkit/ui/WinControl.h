@@ -76,6 +76,14 @@ class TWinControl : public TControl, private TWindowSink {
   bool Focused() const;
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool value) { tabStop_ = value; }
+  // The place among the parent's windowed children that Tab walks through
+  // (0 first); a new child comes last.  Values past the end mean the end.
+  int TabOrder() const;
+  void SetTabOrder(int value);
+  // The next (or previous) control after `from` in tab order among this
+  // control's windowed descendants that can take the focus now; it wraps
+  // round.  nullptr when there is none.  `from` nullptr: the first (last).
+  TWinControl* FindNextControl(TWinControl* from, bool forward);
   // The control sees the keys of its windowed children before they do.
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool value) { keyPreview_ = value; }
@@ -96,6 +104,14 @@ class TWinControl : public TControl, private TWindowSink {
   // The window's kind, class and style; the base makes a child without a
   // frame (or a popup window without a parent).
   virtual void CreateParams(TWindowParams& params);
+  // The kind of window the control gets: a child, or without a parent a popup.
+  virtual TWindowKind WindowKind() const { return Parent() ? TWindowKind::Child : TWindowKind::Popup; }
+  // The window was just made (before its windowed children's): a native
+  // control takes the state it keeps in its window (a list's items).
+  virtual void WindowCreated() {}
+  // The rectangle the window is given for the control's bounds; a
+  // drop-down list's window also holds its dropped list.
+  virtual TRect WindowBounds() const;
   // Fills the surface before Paint; the base fills the client area with
   // Color().  A control that paints all of itself answers by doing nothing.
   virtual void EraseBackground(TBitmap& surface);
@@ -115,6 +131,8 @@ class TWinControl : public TControl, private TWindowSink {
   void TextChanged() override;
   void BoundsChanged(const TRect& oldBounds) override;
   void SetMouseCapture(bool capture) override;
+  void FontChanged() override;
+  void UpdateHint() override;
 
  private:
   friend class TControl;
@@ -124,7 +142,11 @@ class TWinControl : public TControl, private TWindowSink {
   void CreateWindowNow();
   TControl* GraphicControlAt(int x, int y) const;
   TWinControl* KeyPreviewer();
-  TRect WindowBounds() const;
+  TSize FrameSize() const;
+  void UpdateOwnHint();
+  // The client area grew by (dx, dy): anchored children follow.
+  void AnchorControls(int dx, int dy);
+  bool CanTakeFocus() const;
 
   // TWindowSink
   void WindowPaint(TBitmap& surface, const TRect& area) override;
@@ -144,6 +166,7 @@ class TWinControl : public TControl, private TWindowSink {
   std::unique_ptr<TNativeWindow> window_;
   std::optional<TRegion> region_;
   std::vector<TControl*> controls_;
+  std::vector<TWinControl*> tabList_;  // the windowed children in tab order
   TControl* mouseControl_ = nullptr;  // the windowless child that got the press
   TControl* hoverControl_ = nullptr;  // the windowless child under the pointer
   bool tabStop_ = false;

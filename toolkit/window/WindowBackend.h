@@ -154,6 +154,9 @@ class TWindowBackend {
   // A modal message box; returns the button pressed (idOk ...).
   virtual int ShowMessageBox(const std::string& text, const std::string& caption, uint32_t flags) = 0;
   virtual TSize ScreenSize() const = 0;
+  // Outer size minus client size of a top-level window of this kind, before
+  // any such window exists (TNativeWindow::FrameSize once it does).
+  virtual TSize FrameSize(TWindowKind kind) const = 0;
 };
 
 // The platform's own backend is Win32 on Windows, headless natively; it is

@@ -216,6 +216,8 @@ std::unique_ptr<TNativeWindow> THeadlessBackend::NewWindow(TWindowSink& sink, TN
   return std::make_unique<THeadlessWindow>(*this, sink, dynamic_cast<THeadlessWindow*>(parent), params);
 }
 
+TSize THeadlessBackend::FrameSize(TWindowKind kind) const { return FrameOf(kind); }
+
 void THeadlessBackend::Forget(THeadlessWindow* window) {
   windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
   for (THeadlessWindow* other : windows_) {

@@ -136,6 +136,7 @@ class THeadlessBackend final : public TWindowBackend {
   void PostQuit() override { quit_ = true; }
   int ShowMessageBox(const std::string& text, const std::string& caption, uint32_t flags) override;
   TSize ScreenSize() const override { return {1024, 768}; }
+  TSize FrameSize(TWindowKind kind) const override;
 
   // Simulated input.  Points are screen points; a child window's client
   // origin is its parent's client origin plus its bounds' top-left corner.

@@ -69,6 +69,21 @@ TListKind ListKindOf(const std::string& nativeClass) {
   return TListKind::None;
 }
 
+struct TWindowStyle {
+  DWORD Style;
+  DWORD ExStyle;
+};
+
+TWindowStyle StyleOf(TWindowKind kind) {
+  switch (kind) {
+    case TWindowKind::Child: return {WS_CHILD | WS_CLIPSIBLINGS, 0};
+    case TWindowKind::Popup: return {WS_POPUP, 0};
+    case TWindowKind::Dialog: return {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME};
+    case TWindowKind::Sizeable: return {WS_OVERLAPPEDWINDOW, 0};
+  }
+  return {WS_POPUP, 0};
+}
+
 bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
 
 LPCSTR CursorId(TCursor cursor) {
@@ -84,14 +99,7 @@ class Win32Window final : public TNativeWindow {
       : sink_(sink), listKind_(ListKindOf(params.NativeClass)) {
     RegisterWindowClass();
     const bool native = !params.NativeClass.empty();
-    DWORD style = 0;
-    DWORD exStyle = 0;
-    switch (params.Kind) {
-      case TWindowKind::Child: style = WS_CHILD | WS_CLIPSIBLINGS; break;
-      case TWindowKind::Popup: style = WS_POPUP; break;
-      case TWindowKind::Dialog: style = WS_POPUP | WS_CAPTION | WS_SYSMENU; exStyle = WS_EX_DLGMODALFRAME; break;
-      case TWindowKind::Sizeable: style = WS_OVERLAPPEDWINDOW; break;
-    }
+    auto [style, exStyle] = StyleOf(params.Kind);
     if (!parent) style &= ~static_cast<DWORD>(WS_CHILD);
     if (native) {
       style |= params.NativeStyle;
@@ -503,6 +511,13 @@ class Win32Backend final : public TWindowBackend {
     return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags);
   }
   TSize ScreenSize() const override { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+  TSize FrameSize(TWindowKind kind) const override {
+    if (kind == TWindowKind::Child) return {};
+    const TWindowStyle style = StyleOf(kind);
+    RECT r{0, 0, 100, 100};
+    AdjustWindowRectEx(&r, style.Style, FALSE, style.ExStyle);
+    return {(r.right - r.left) - 100, (r.bottom - r.top) - 100};
+  }
 };
 
 }  // namespace
