@@ -1,13 +1,19 @@
-// The directory list's contents and moves, and the drives, in a sandbox of
-// drives (native only: the drive letters map into a temporary folder).
+// The directory list's contents and moves, the drives, and the directory
+// list and drive selector controls over the headless backend, in a sandbox
+// of drives (native only: the drive letters map into a temporary folder).
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <filesystem>
+
 #include "platform/Drives.h"
 #include "platform/Files.h"
 #include "platform/NativePath.h"
+#include "tests/support/Services.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/ui/DirectoryModel.h"
+#include "toolkit/ui/FileControls.h"
+#include "toolkit/ui/Form.h"
 
 namespace nuvex {
 namespace {
@@ -57,6 +63,75 @@ TEST_F(DirectoryModelTest, ChoosingAnItemOrADriveMoves) {
   ASSERT_TRUE(model.SetDrive('E'));
   EXPECT_EQ(Texts(model), (std::vector<std::string>{"E:\\"}));
   EXPECT_EQ(LogicalDrives(), (std::vector<char>{'C', 'E'}));  // not the file "Q"
+}
+
+class FileControlsTest : public DirectoryModelTest {
+ protected:
+  FileControlsTest() {
+    list.SetParent(&form);
+    drives.SetParent(&form);
+    drives.SetDirList(&list);
+    list.OnChange = [this](TObject*) { changes.push_back(list.Directory()); };
+    form.Show();
+  }
+
+  THeadlessBackend backend;
+  test::ScopedHeadless scope{backend};
+  TForm form{nullptr};
+  TDirectoryListBox& list = TComponent::Create<TDirectoryListBox>(form);
+  TDriveComboBox& drives = TComponent::Create<TDriveComboBox>(form);
+  std::vector<std::string> changes;
+};
+
+TEST_F(FileControlsTest, TheListShowsTheDirectoryIndentedAndMovesWhereTheUserPicks) {
+  THeadlessWindow& window = test::WindowOf(list);
+  EXPECT_EQ(window.Params().NativeClass, "LISTBOX");
+  EXPECT_EQ(window.ItemHeight(), 16);
+  EXPECT_EQ(list.Directory(), "C:\\");  // the sandbox's working folder
+  ASSERT_TRUE(list.SetDirectory("C:\\Program Files"));
+  EXPECT_EQ(window.Items(), (std::vector<std::string>{"C:\\", "  Program Files", "    alpha", "    Nuvex", "    Zeta"}));
+  EXPECT_EQ(window.ItemIndex(), 1);
+  window.PickItem(3);
+  EXPECT_EQ(list.Directory(), "C:\\Program Files\\Nuvex");
+  EXPECT_EQ(window.ItemIndex(), 2);  // the list of the new directory, with it selected
+  window.PickItem(2);                // the current one again: no change
+  window.PickItem(0);
+  EXPECT_EQ(changes, (std::vector<std::string>{"C:\\Program Files", "C:\\Program Files\\Nuvex", "C:\\"}));
+
+  // Moves that are not changes tell nobody.
+  changes.clear();
+  EXPECT_FALSE(list.SetDirectory("C:\\No Such Folder"));
+  EXPECT_TRUE(list.SetDirectory("c:/"));
+  EXPECT_TRUE(changes.empty());
+  // A folder that went away since it was listed leaves the list where it was.
+  ASSERT_TRUE(list.SetDirectory("C:\\Program Files"));
+  std::filesystem::remove(drives_ / "C/Program Files/Zeta");
+  window.PickItem(4);
+  EXPECT_EQ(list.Directory(), "C:\\Program Files");
+  EXPECT_EQ(window.Items().size(), 4u);
+  EXPECT_EQ(window.ItemIndex(), 1);
+}
+
+TEST_F(FileControlsTest, TheDriveSelectorListsTheDrivesAndMovesItsList) {
+  THeadlessWindow& window = test::WindowOf(drives);
+  EXPECT_EQ(window.Params().NativeClass, "COMBOBOX");
+  EXPECT_EQ(window.Items(), (std::vector<std::string>{"c:", "e:"}));
+  EXPECT_EQ(window.ItemIndex(), 0);
+  EXPECT_EQ(drives.Drive(), 'C');
+  window.PickItem(1);
+  EXPECT_EQ(drives.Drive(), 'E');
+  EXPECT_EQ(list.Directory(), "E:\\");
+  EXPECT_EQ(changes, (std::vector<std::string>{"E:\\"}));
+  drives.SetDrive('q');  // no such drive
+  EXPECT_EQ(drives.Drive(), 'E');
+  drives.SetDrive('c');
+  EXPECT_EQ(window.ItemIndex(), 0);
+  EXPECT_EQ(list.Directory(), "C:\\");
+  // The link lets go of a list that is destroyed.
+  form.RemoveComponent(&list).reset();
+  EXPECT_EQ(drives.DirList(), nullptr);
+  window.PickItem(1);
+  EXPECT_EQ(drives.Drive(), 'E');
 }
 
 }  // namespace

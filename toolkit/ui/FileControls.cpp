@@ -86,8 +86,10 @@ void TDirectoryListBox::Command(int notifyCode) {
   const int index = Window().ItemIndex();
   if (index < 0 || index == model_.CurrentIndex()) return;
   const std::string before = model_.Directory();
-  // A folder that vanished since it was listed leaves the list where it was.
-  if (!model_.Choose(index) || model_.Directory() == before) {
+  // A folder that vanished since it was listed leaves the list where it
+  // was, listed anew.
+  if (!model_.Choose(index)) model_.SetDirectory(before);
+  if (model_.Directory() == before) {
     ShowItems();
     return;
   }
