@@ -2,6 +2,7 @@
 // same window procedure, reflected notifications, the hit test and the
 // message loop.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 
 #include "tests/support/Services.h"
 #include "toolkit/ui/Application.h"
+#include "toolkit/ui/Form.h"
+#include "toolkit/ui/Label.h"
 #include "toolkit/backends/win32/Win32Backend.h"
 #include "toolkit/ui/WinControl.h"
 
@@ -124,6 +127,64 @@ TEST_F(ToolkitWin, MessageLoopEndsOnTerminate) {
   // The quit request was used up: the queue holds none for the next loop.
   MSG msg;
   EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+}
+
+// The showing tooltip of this thread and the text of its tool, if any.
+std::string ShownTooltipText() {
+  HWND tip = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM param) -> BOOL {
+        char name[64]{};
+        GetClassNameA(window, name, sizeof name);
+        if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && IsWindowVisible(window)) *reinterpret_cast<HWND*>(param) = window;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&tip));
+  if (!tip) return {};
+  char text[256]{};
+  TTTOOLINFOA info{};
+  info.cbSize = TTTOOLINFOA_V2_SIZE;
+  info.lpszText = text;
+  if (!SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info))) return {};
+  return text;
+}
+
+TEST_F(ToolkitWin, AWindowlessControlsHintShowsInARealTooltipWhereThePointerRests) {
+  TForm hinted(nullptr);
+  hinted.SetBorderStyle(bsNone);
+  hinted.SetBounds(200, 200, 240, 100);
+  hinted.SetShowHint(true);
+  TLabel& label = TComponent::Create<TLabel>(hinted);
+  label.SetParent(&hinted);
+  label.SetAutoSize(false);
+  label.SetBounds(10, 10, 120, 20);
+  label.SetHint("Click to choose the folder");
+  hinted.Show();
+  HWND hwnd = test::WindowHandle(hinted);
+  SetForegroundWindow(hwnd);
+  SetCursorPos(200 + 40, 200 + 18);
+  std::string shown;
+  // The pointer arrives and rests: one move, then only the message loop.
+  SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(40, 18));
+  for (int i = 0; i < 100 && shown.empty(); ++i) {
+    Application().ProcessMessages();
+    Sleep(30);
+    shown = ShownTooltipText();
+  }
+  EXPECT_EQ(shown, "Click to choose the folder");
+  // Without ShowHint the tool is gone.
+  label.SetShowHint(false);
+  SetCursorPos(200 + 200, 200 + 80);
+  SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(200, 80));
+  Application().ProcessMessages();
+  SetCursorPos(200 + 40, 200 + 18);
+  SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(40, 18));
+  for (int i = 0; i < 40; ++i) {
+    Application().ProcessMessages();
+    Sleep(30);
+  }
+  EXPECT_EQ(ShownTooltipText(), "");
 }
 
 }  // namespace
