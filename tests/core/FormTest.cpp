@@ -77,6 +77,23 @@ TEST_F(FormTest, CloseBoxCloseAndAnEndingLoopCountAsCancel) {
   EXPECT_THROW(dialog->ShowModal(), Error);
 }
 
+TEST_F(FormTest, AnErrorInAHandlerDuringTheModalLoopIsReportedAndTheLoopGoesOn) {
+  TButton& failing = TComponent::Create<TButton>(*dialog);
+  failing.SetParent(dialog.get());
+  failing.OnClick = [](TObject*) { throw Error("Cannot open file C:\\x"); };
+  bool stillOpen = false;
+  backend.QueueInput([&] { test::WindowOf(failing).Notify(kButtonClicked); });
+  backend.QueueInput([&] {
+    stillOpen = dialog->Visible() && dialog->ModalResult() == mrNone;
+    test::WindowOf(ok).Notify(kButtonClicked);
+  });
+  EXPECT_EQ(dialog->ShowModal(), mrOk);
+  EXPECT_TRUE(stillOpen);
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].Text, "Cannot open file C:\\x.");
+  EXPECT_EQ(backend.MessageBoxes()[0].Flags, mbOk | mbIconError);
+}
+
 TEST_F(FormTest, NativeControlsReportThroughTheirNotifications) {
   TEdit& edit = TComponent::Create<TEdit>(*main);
   edit.SetParent(main.get());
