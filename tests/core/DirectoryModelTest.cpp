@@ -127,6 +127,10 @@ TEST_F(FileControlsTest, TheDriveSelectorListsTheDrivesAndMovesItsList) {
   drives.SetDrive('c');
   EXPECT_EQ(window.ItemIndex(), 0);
   EXPECT_EQ(list.Directory(), "C:\\");
+  // The selector shows the drive of wherever its list moves.
+  ASSERT_TRUE(list.SetDirectory("E:\\"));
+  EXPECT_EQ(drives.Drive(), 'E');
+  EXPECT_EQ(window.ItemIndex(), 1);
   // The link lets go of a list that is destroyed.
   form.RemoveComponent(&list).reset();
   EXPECT_EQ(drives.DirList(), nullptr);

@@ -57,6 +57,7 @@ void TDirectoryListBox::SetItemHeight(int value) {
 
 void TDirectoryListBox::Moved() {
   ShowItems();
+  if (driveSelector_) driveSelector_->ShowDrive(model_.Drive());
   OnChange(this);
 }
 
@@ -127,22 +128,33 @@ void TDriveComboBox::WindowCreated() {
   Window().SetItemIndex(at == drives_.end() ? -1 : static_cast<int>(at - drives_.begin()));
 }
 
-void TDriveComboBox::SetDrive(char drive) {
+void TDriveComboBox::ShowDrive(char drive) {
   drive = AsciiUpper(drive);
   const auto at = std::find(drives_.begin(), drives_.end(), drive);
-  if (at == drives_.end()) return;
-  if (drive != drive_) {
-    drive_ = drive;
-    if (HandleAllocated()) Window().SetItemIndex(static_cast<int>(at - drives_.begin()));
-  }
+  if (at == drives_.end() || drive == drive_) return;
+  drive_ = drive;
+  if (HandleAllocated()) Window().SetItemIndex(static_cast<int>(at - drives_.begin()));
+}
+
+void TDriveComboBox::SetDrive(char drive) {
+  drive = AsciiUpper(drive);
+  if (std::find(drives_.begin(), drives_.end(), drive) == drives_.end()) return;
+  ShowDrive(drive);
   if (dirList_) dirList_->SetDrive(drive_);
 }
 
 void TDriveComboBox::SetDirList(TDirectoryListBox* value) {
   if (value == dirList_) return;
-  if (dirList_) dirList_->RemoveFreeNotification(this);
+  if (dirList_) {
+    dirList_->RemoveFreeNotification(this);
+    dirList_->driveSelector_ = nullptr;
+  }
   dirList_ = value;
-  if (dirList_) dirList_->FreeNotification(this);
+  if (dirList_) {
+    dirList_->FreeNotification(this);
+    dirList_->driveSelector_ = this;
+    ShowDrive(dirList_->Drive());
+  }
 }
 
 void TDriveComboBox::Command(int notifyCode) {

@@ -9,13 +9,16 @@
 // OnChange.  At creation it stands at the process's working folder.
 //
 // TDriveComboBox lists the machine's drives; choosing one moves its DirList
-// (a directory list, not owned) to that drive.
+// (a directory list, not owned) to that drive, and the selector shows the
+// drive of wherever its list moves.
 #include <string>
 
 #include "toolkit/ui/DirectoryModel.h"
 #include "toolkit/ui/WinControl.h"
 
 namespace nuvex {
+
+class TDriveComboBox;
 
 class TDirectoryListBox : public TWinControl {
  public:
@@ -40,11 +43,14 @@ class TDirectoryListBox : public TWinControl {
   void Command(int notifyCode) override;
 
  private:
+  friend class TDriveComboBox;
   void ShowItems();
-  // After a move: the list shows the new directory and OnChange fires.
+  // After a move: the list shows the new directory, its drive selector its
+  // drive, and OnChange fires.
   void Moved();
 
   TDirectoryModel model_;
+  TDriveComboBox* driveSelector_ = nullptr;  // the selector whose DirList this is
   int itemHeight_ = 16;
 };
 
@@ -68,6 +74,9 @@ class TDriveComboBox : public TWinControl {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  friend class TDirectoryListBox;
+  void ShowDrive(char drive);
+
   std::vector<char> drives_;
   char drive_ = 'C';
   TDirectoryListBox* dirList_ = nullptr;
