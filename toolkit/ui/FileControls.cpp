@@ -37,6 +37,12 @@ void TDirectoryListBox::WindowCreated() {
   ShowItems();
 }
 
+void TDirectoryListBox::TextChanged() {
+  TWinControl::TextChanged();
+  // A new font gives the native list the font's own item height.
+  if (HandleAllocated()) Window().SetItemHeight(itemHeight_);
+}
+
 void TDirectoryListBox::ShowItems() {
   if (!HandleAllocated()) return;
   std::vector<std::string> lines;

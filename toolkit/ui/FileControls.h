@@ -41,6 +41,7 @@ class TDirectoryListBox : public TWinControl {
   void CreateParams(TWindowParams& params) override;
   void WindowCreated() override;
   void Command(int notifyCode) override;
+  void TextChanged() override;
 
  private:
   friend class TDriveComboBox;
