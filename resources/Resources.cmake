@@ -1,6 +1,7 @@
-# The program's resources that the skin layer relies on: the built-in
-# skin's pictures (resources/skin/*.bmp, drawn by resources/skin/draw_base_skin.py) and
-# the skin engine's string table.
+# The program's resources.  The skin layer relies on the built-in skin's
+# pictures (resources/skin/*.bmp, drawn by resources/skin/draw_base_skin.py)
+# and the skin engine's string table; the formats layer on the data resources
+# (form descriptions and JPEG pictures) at the end.
 #
 # Windows: resource scripts compiled into an object library whose objects go
 # into every program linked with the skin layer (a resource object inside a static
@@ -26,4 +27,52 @@ else()
     COMMENT "Embedding the built-in skin's pictures"
     VERBATIM)
   target_sources(nuvex_skin PRIVATE ${_nuvex_skin_pictures_cpp})
+endif()
+
+# nuvex_data_resources(OUT FORMAT table|entries NAME name FILES file...):
+# generates the data resources of the files (resources/EmbedData.cmake) and
+# puts the generated source's path in OUT: on Windows a resource script of
+# RCDATA resources, elsewhere C++ in the FORMAT given.  The list of files is
+# fixed at configure time, so callers glob with CONFIGURE_DEPENDS.
+function(nuvex_data_resources out)
+  cmake_parse_arguments(D "" "FORMAT;NAME" "FILES" ${ARGN})
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/generated/${D_NAME}.files)
+  list(SORT D_FILES)
+  list(JOIN D_FILES "\n" listed)
+  file(CONFIGURE OUTPUT ${list_file} CONTENT "${listed}\n" @ONLY)
+  if(WIN32)
+    set(format rc)
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/generated/${D_NAME}.rc)
+  else()
+    set(format ${D_FORMAT})
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/generated/${D_NAME}.cpp)
+  endif()
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -DLIST=${list_file} -DOUTPUT=${output} -DFORMAT=${format}
+            -P ${CMAKE_SOURCE_DIR}/resources/EmbedData.cmake
+    DEPENDS ${list_file} ${D_FILES} ${CMAKE_SOURCE_DIR}/resources/EmbedData.cmake
+    COMMENT "Embedding data resources: ${D_NAME}"
+    VERBATIM)
+  if(WIN32)
+    # windres reads the files themselves; a changed file leaves the script as it was.
+    set_source_files_properties(${output} PROPERTIES OBJECT_DEPENDS "${D_FILES}")
+  endif()
+  set(${out} ${output} PARENT_SCOPE)
+endfunction()
+
+# The form descriptions (resources/forms/*.nfd) and JPEG pictures
+# (resources/pictures/*.jpg) that forms are read from, named after their
+# files.  They go with the formats layer, which looks them up, so that every
+# program that can read a form has them; on Windows as an object library for
+# the same reason as the skin's resources above.
+file(GLOB NUVEX_PROGRAM_DATA CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/resources/forms/*.nfd
+  ${CMAKE_SOURCE_DIR}/resources/pictures/*.jpg
+  ${CMAKE_SOURCE_DIR}/resources/pictures/*.jpeg)
+nuvex_data_resources(_nuvex_program_data FORMAT table NAME ProgramData FILES ${NUVEX_PROGRAM_DATA})
+if(NOT WIN32)
+  target_sources(nuvex_formats PRIVATE ${_nuvex_program_data})
+elseif(NUVEX_PROGRAM_DATA)  # windres refuses a script without resources
+  add_library(nuvex_data_resources OBJECT ${_nuvex_program_data})
+  target_link_libraries(nuvex_formats INTERFACE $<TARGET_OBJECTS:nuvex_data_resources>)
 endif()

@@ -28,9 +28,14 @@ void RegisterBitmapResource(const std::string& name, std::span<const uint8_t> da
 void UnregisterBitmapResource(const std::string& name) { Table().erase(UpperAscii(name)); }
 
 TBitmap LoadBitmapResource(const std::string& name) {
-  if (std::optional<TBitmap> found = LoadPlatformBitmapResource(name)) return std::move(*found);
+  if (std::optional<TBitmap> found = FindBitmapResource(name)) return std::move(*found);
+  throw ResourceNotFoundError(name);
+}
+
+std::optional<TBitmap> FindBitmapResource(const std::string& name) {
+  if (std::optional<TBitmap> found = LoadPlatformBitmapResource(name)) return found;
   const auto it = Table().find(UpperAscii(name));
-  if (it == Table().end()) throw ResourceNotFoundError(name);
+  if (it == Table().end()) return std::nullopt;
   const std::span<const uint8_t> data = it->second;
   if (data.size() >= 2 && data[0] == 'B' && data[1] == 'M') return DecodeBitmapFile(data);
   return DecodePackedDib(data);

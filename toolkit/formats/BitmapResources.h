@@ -4,6 +4,7 @@
 // everywhere, a table of registered bitmaps (filled by the built-in pictures)
 // is searched next.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -29,6 +30,8 @@ void UnregisterBitmapResource(const std::string& name);
 // Decodes the bitmap called name; ResourceNotFoundError when there is none,
 // BitmapFormatError when its data is broken.
 TBitmap LoadBitmapResource(const std::string& name);
+// The same, with nothing when there is no bitmap of that name.
+std::optional<TBitmap> FindBitmapResource(const std::string& name);
 
 // Registers a bitmap at static initialisation:
 //   static const BitmapResourceEntry kEntry("PlayerControl", kBytes);
