@@ -2,7 +2,7 @@
 
 #include "toolkit/ui/Control.h"
 #include "toolkit/ui/FileControls.h"
-#include "toolkit/formats/BitmapResources.h"
+#include "toolkit/formats/FormResources.h"
 #include "toolkit/ui/Form.h"
 #include "toolkit/ui/Image.h"
 #include "toolkit/ui/StdControls.h"
@@ -209,7 +209,7 @@ TComponentClass ImageClass() {
       {"AutoSize", Boolean(&TImage::SetAutoSize)},
       {"Stretch", Boolean(&TImage::SetStretch)},
       {"Picture", [](TComponent& t, const TFormValue& v, TFormReading&) {
-         static_cast<TImage&>(t).SetPicture(LoadBitmapResource(Expect(v, TFormValueKind::Picture, "a picture").Text));
+         static_cast<TImage&>(t).SetPicture(LoadPictureResource(Expect(v, TFormValueKind::Picture, "a picture").Text));
        }},
   };
   return c;

@@ -24,6 +24,7 @@
 
 #include "base/Ascii.h"
 #include "base/Error.h"
+#include "toolkit/formats/FormResources.h"
 #include "toolkit/formats/FormText.h"
 #include "toolkit/graphics/Color.h"
 #include "toolkit/ui/Component.h"
@@ -107,6 +108,22 @@ std::unique_ptr<F> CreateForm(TComponent* owner, const TFormObject& description,
   auto form = std::make_unique<F>(owner);
   ReadForm(*form, description, classes, handlers, source);
   return form;
+}
+
+// The same for the description stored as the program's resource called name
+// (resources/forms/<name>.nfd); errors name "<name>.nfd" as their source.
+// ResourceNotFoundError when there is no such resource.
+inline void ReadFormResource(TComponent& root, const std::string& name, const TClassRegistry& classes,
+                             const THandlerTable& handlers) {
+  const std::string source = name + ".nfd";
+  ReadForm(root, ParseFormText(LoadFormResource(name), source), classes, handlers, source);
+}
+
+template <typename F>
+std::unique_ptr<F> CreateFormFromResource(TComponent* owner, const std::string& name, const TClassRegistry& classes,
+                                          const THandlerTable& handlers) {
+  const std::string source = name + ".nfd";
+  return CreateForm<F>(owner, ParseFormText(LoadFormResource(name), source), classes, handlers, source);
 }
 
 // ---- setters for the common kinds of property ----
