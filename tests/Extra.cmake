@@ -46,3 +46,12 @@ if(WIN32)
       TIMEOUT 300)
   endforeach()
 endif()
+
+# Pictures of the destination folder dialog in both languages, left in
+# build/<config>/pictures for people to look at.
+if(WIN32)
+  add_test(NAME ${NUVEX_TEST_TAG}.win_dialog_pictures
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win/dialog-pictures.sh $<TARGET_FILE:win_tests>
+                   ${CMAKE_BINARY_DIR}/pictures)
+  set_tests_properties(${NUVEX_TEST_TAG}.win_dialog_pictures PROPERTIES TIMEOUT 300)
+endif()

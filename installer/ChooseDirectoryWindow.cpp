@@ -1,0 +1,89 @@
+#include "installer/ChooseDirectoryWindow.h"
+
+#include "base/Error.h"
+#include "base/ScopeGuard.h"
+#include "installer/Messages.h"
+#include "platform/Files.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/FormReader.h"
+
+namespace nuvex {
+namespace {
+
+constexpr int kOkCaption = 0;
+constexpr int kCancelCaption = 1;
+constexpr int kDialogCaption = 108;
+constexpr const char* kFallbackFolder = "C:\\Program Files";
+
+const TClassRegistry& DialogClasses() {
+  static const TClassRegistry classes = [] {
+    TClassRegistry registry;
+    registry.Add({"TChooseDirForm", "TForm", nullptr, {}});  // only ever the form itself
+    return registry;
+  }();
+  return classes;
+}
+
+template <typename T>
+T* Component(TComponent& form, const char* name) {
+  T* found = dynamic_cast<T*>(form.FindComponent(name));
+  if (!found) throw Error(std::string("ChooseDirForm: the description lacks ") + name);
+  return found;
+}
+
+}  // namespace
+
+TChooseDirForm::TChooseDirForm(TComponent* owner) : TForm(owner) {
+  THandlerTable handlers;
+  handlers.Add<TNotifyEvent>("FormCreate", {this, &TChooseDirForm::FormCreate});
+  handlers.Add<TNotifyEvent>("DirectoryListBoxChange", {this, &TChooseDirForm::DirectoryListBoxChange});
+  handlers.Add<TNotifyEvent>("btOkClick", {this, &TChooseDirForm::btOkClick});
+  handlers.Add<TNotifyEvent>("btCancelClick", {this, &TChooseDirForm::btCancelClick});
+  ReadFormResource(*this, "ChooseDirForm", DialogClasses(), handlers);
+  driveComboBox_ = Component<TDriveComboBox>(*this, "DriveComboBox");
+  directoryListBox_ = Component<TDirectoryListBox>(*this, "DirectoryListBox");
+  edDir_ = Component<TEdit>(*this, "edDir");
+  btCancel_ = Component<TButton>(*this, "btCancel");
+  btOk_ = Component<TButton>(*this, "btOk");
+  DoCreate();
+}
+
+void TChooseDirForm::FormCreate(TObject*) {
+  edDir_->SetText(directoryListBox_->Directory());
+  SetCaptions();
+}
+
+void TChooseDirForm::SetCaptions() {
+  btOk_->SetCaption(GetMessageText(kOkCaption));
+  btCancel_->SetCaption(GetMessageText(kCancelCaption));
+  SetCaption(GetMessageText(kDialogCaption));
+}
+
+void TChooseDirForm::DirectoryListBoxChange(TObject*) { edDir_->SetText(directoryListBox_->Directory()); }
+
+void TChooseDirForm::btOkClick(TObject*) { SetModalResult(mrOk); }
+
+void TChooseDirForm::btCancelClick(TObject*) { SetModalResult(mrCancel); }
+
+void TChooseDirForm::SetDirectory(const std::string& folder) {
+  if (DirectoryExists(folder)) {
+    directoryListBox_->SetDirectory(folder);
+  } else if (DirectoryExists(kFallbackFolder)) {
+    directoryListBox_->SetDirectory(kFallbackFolder);
+  }
+  edDir_->SetText(folder);
+}
+
+std::string TChooseDirForm::GetDirectory() const { return edDir_->Text(); }
+
+bool ChooseDirectory(std::string& folder) {
+  // Owned by the application while it lives, and freed on every way out.
+  TChooseDirForm& form = TComponent::Create<TChooseDirForm>(Application());
+  ScopeExit free([&form] { Application().RemoveComponent(&form); });
+  form.SetDirectory(folder);
+  if (form.ShowModal() != mrOk) return false;
+  folder = form.GetDirectory();
+  return true;
+}
+
+}  // namespace nuvex

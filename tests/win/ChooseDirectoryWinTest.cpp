@@ -1,0 +1,280 @@
+// The destination folder dialog under the real window system: its native
+// controls driven with the messages a user's input produces, and the texts
+// read back from them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "installer/ChooseDirectoryWindow.h"
+#include "installer/Messages.h"
+#include "toolkit/ui/Application.h"
+
+namespace nuvex {
+namespace {
+
+constexpr const char* kPreset = "C:\\Program Files\\Nuvex Player 2.6 XP";
+
+// The dialog's windows, found by class and text.
+struct DialogWindows {
+  HWND Dialog = nullptr;
+  HWND Drives = nullptr;
+  HWND List = nullptr;
+  HWND Edit = nullptr;
+  HWND Ok = nullptr;
+  HWND Cancel = nullptr;
+};
+
+std::string TextOf(HWND window) {
+  char text[512]{};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::string ClassOf(HWND window) {
+  char name[64]{};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+std::string ListText(HWND list, LRESULT index) {
+  char text[512]{};
+  if (index < 0 || SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)) < 0)
+    return {};
+  std::string s = text;
+  return s.substr(s.find_first_not_of(' ') == std::string::npos ? s.size() : s.find_first_not_of(' '));
+}
+
+std::string SelectedListText(HWND list) { return ListText(list, SendMessageA(list, LB_GETCURSEL, 0, 0)); }
+
+// The dialog of this thread that is showing now, with its controls.
+DialogWindows FindDialog() {
+  DialogWindows found;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM param) -> BOOL {
+        auto& dialog = *reinterpret_cast<DialogWindows*>(param);
+        if (IsWindowVisible(window) && TextOf(window) == GetMessageText(108)) dialog.Dialog = window;
+        return dialog.Dialog == nullptr;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  if (!found.Dialog) return found;
+  EnumChildWindows(
+      found.Dialog,
+      [](HWND child, LPARAM param) -> BOOL {
+        auto& dialog = *reinterpret_cast<DialogWindows*>(param);
+        const std::string kind = ClassOf(child);
+        if (lstrcmpiA(kind.c_str(), "ComboBox") == 0) dialog.Drives = child;
+        if (lstrcmpiA(kind.c_str(), "ListBox") == 0 && GetParent(child) == dialog.Dialog) dialog.List = child;
+        if (lstrcmpiA(kind.c_str(), "Edit") == 0 && GetParent(child) == dialog.Dialog) dialog.Edit = child;
+        if (lstrcmpiA(kind.c_str(), "Button") == 0) {
+          if (TextOf(child) == GetMessageText(0)) dialog.Ok = child;
+          if (TextOf(child) == GetMessageText(1)) dialog.Cancel = child;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// A left click at a list item, as the mouse gives it to the list.
+void ClickListItem(HWND list, int index) {
+  RECT item{};
+  ASSERT_NE(SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)), LB_ERR);
+  const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+int FindListItem(HWND list, const std::string& text) {
+  const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i)
+    if (ListText(list, i) == text) return static_cast<int>(i);
+  return -1;
+}
+
+// What the user does while the dialog waits: each step runs on a timer tick
+// inside the modal loop, once the dialog shows.
+using Step = std::function<void(const DialogWindows&)>;
+
+class StepRunner {
+ public:
+  explicit StepRunner(std::vector<Step> steps) : steps_(std::move(steps)) {
+    current_ = this;
+    timer_ = SetTimer(nullptr, 0, 40, &StepRunner::Tick);
+  }
+  ~StepRunner() {
+    KillTimer(nullptr, timer_);
+    current_ = nullptr;
+  }
+  bool Finished() const { return next_ == steps_.size(); }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    StepRunner* self = current_;
+    if (!self || self->running_) return;
+    const DialogWindows windows = FindDialog();
+    if (!windows.Dialog) return;
+    if (self->Finished()) {
+      // Every step ran and the dialog is still open: end it, the test has failed.
+      if (++self->idleTicks_ > 50) PostMessageA(windows.Dialog, WM_CLOSE, 0, 0);
+      return;
+    }
+    self->running_ = true;
+    self->steps_[self->next_++](windows);
+    self->running_ = false;
+  }
+
+  static inline StepRunner* current_ = nullptr;
+  std::vector<Step> steps_;
+  size_t next_ = 0;
+  int idleTicks_ = 0;
+  bool running_ = false;
+  UINT_PTR timer_ = 0;
+};
+
+class ChooseDirectoryWin : public ::testing::Test {
+ protected:
+  void SetUp() override { SetCurrentLanguage(kEnglishLanguage); }
+  void TearDown() override { SetCurrentLanguage(saved_); }
+
+  bool Choose(std::string& folder, std::vector<Step> steps) {
+    StepRunner runner(std::move(steps));
+    const bool answer = ChooseDirectory(folder);
+    EXPECT_TRUE(runner.Finished());
+    EXPECT_EQ(FindDialog().Dialog, nullptr);  // freed with its windows
+    return answer;
+  }
+
+  uint8_t saved_ = CurrentLanguage();
+};
+
+TEST_F(ChooseDirectoryWin, APresetThatDoesNotExistIsOfferedAndOkGivesItBack) {
+  std::string folder = kPreset;
+  const bool answer = Choose(folder, {[](const DialogWindows& w) {
+    ASSERT_TRUE(w.List && w.Edit && w.Ok && w.Cancel && w.Drives);
+    EXPECT_EQ(ListText(w.List, 0), "C:\\");
+    EXPECT_EQ(SelectedListText(w.List), "Program Files");
+    EXPECT_EQ(TextOf(w.Edit), kPreset);
+    EXPECT_EQ(GetFocus(), w.Drives);  // the first control in tab order
+    EXPECT_EQ(SendMessageA(w.List, LB_GETITEMHEIGHT, 0, 0), 16);
+    // The client area and the places of the controls.
+    RECT client{};
+    GetClientRect(w.Dialog, &client);
+    EXPECT_EQ(client.right, 384);
+    EXPECT_EQ(client.bottom, 285);
+    RECT ok{};
+    GetWindowRect(w.Ok, &ok);
+    MapWindowPoints(nullptr, w.Dialog, reinterpret_cast<POINT*>(&ok), 2);
+    EXPECT_EQ(ok.left, 88);
+    EXPECT_EQ(ok.top, 256);
+    EXPECT_EQ(ok.right - ok.left, 75);
+    EXPECT_FALSE(GetWindowLongA(w.Dialog, GWL_STYLE) & WS_THICKFRAME);
+    SendMessageA(w.Ok, BM_CLICK, 0, 0);
+  }});
+  EXPECT_TRUE(answer);
+  EXPECT_EQ(folder, kPreset);
+}
+
+TEST_F(ChooseDirectoryWin, ClickingAFolderReplacesTheTypedTextAndTabWalksTheControls) {
+  std::string folder = kPreset;
+  const bool answer = Choose(folder, {
+      [](const DialogWindows& w) {
+        SetWindowTextA(w.Edit, "D:\\typed by the user");
+        const int common = FindListItem(w.List, "Common Files");
+        ASSERT_GE(common, 0);
+        ClickListItem(w.List, common);
+      },
+      [](const DialogWindows& w) {
+        EXPECT_EQ(TextOf(w.Edit), "C:\\Program Files\\Common Files");
+        EXPECT_EQ(SelectedListText(w.List), "Common Files");
+        EXPECT_EQ(ListText(w.List, 1), "Program Files");
+        // Tab from the list goes on to the edit box, the buttons and round.
+        SetFocus(w.List);
+        SendMessageA(w.List, WM_KEYDOWN, VK_TAB, 0);
+        EXPECT_EQ(GetFocus(), w.Edit);
+        SendMessageA(w.Edit, WM_KEYDOWN, VK_TAB, 0);
+        EXPECT_EQ(GetFocus(), w.Cancel);
+        SendMessageA(w.Cancel, WM_KEYDOWN, VK_TAB, 0);
+        EXPECT_EQ(GetFocus(), w.Ok);
+        SendMessageA(w.Ok, WM_KEYDOWN, VK_TAB, 0);
+        EXPECT_EQ(GetFocus(), w.Drives);
+        SendMessageA(w.Ok, BM_CLICK, 0, 0);
+      }});
+  EXPECT_TRUE(answer);
+  EXPECT_EQ(folder, "C:\\Program Files\\Common Files");
+}
+
+TEST_F(ChooseDirectoryWin, TheCloseBoxGivesFalseAndEnterInTheEditBoxClosesNothing) {
+  std::string folder = kPreset;
+  bool open = false;
+  const bool answer = Choose(folder, {
+      [](const DialogWindows& w) {
+        SetFocus(w.Edit);
+        // Enter and Escape as the keyboard gives them to the focused edit box.
+        for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+          PostMessageA(w.Edit, WM_KEYDOWN, key, 1);
+          PostMessageA(w.Edit, WM_CHAR, key, 1);
+          PostMessageA(w.Edit, WM_KEYUP, key, 0xC0000001);
+        }
+      },
+      [&open](const DialogWindows& w) {
+        open = IsWindowVisible(w.Dialog) != FALSE;
+        ClickListItem(w.List, 0);  // a change that closing must not hand back
+        SendMessageA(w.Dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+      }});
+  EXPECT_TRUE(open);
+  EXPECT_FALSE(answer);
+  EXPECT_EQ(folder, kPreset);
+}
+
+TEST_F(ChooseDirectoryWin, CaptionsFollowTheLanguage) {
+  for (uint8_t language : {kPolishLanguage, kEnglishLanguage}) {
+    SetCurrentLanguage(language);
+    std::string folder = kPreset;
+    std::string caption, ok, cancel;
+    Choose(folder, {[&](const DialogWindows& w) {
+      caption = TextOf(w.Dialog);
+      ok = w.Ok ? TextOf(w.Ok) : "";
+      cancel = w.Cancel ? TextOf(w.Cancel) : "";
+      SendMessageA(w.Dialog, WM_CLOSE, 0, 0);
+    }});
+    if (language == kPolishLanguage) {
+      EXPECT_EQ(caption, "Wska\xBF folder instalacyjny");
+      EXPECT_EQ(ok, "Akceptuj");
+      EXPECT_EQ(cancel, "Anuluj");
+    } else {
+      EXPECT_EQ(caption, "Select Destination Directory");
+      EXPECT_EQ(ok, "Ok");
+      EXPECT_EQ(cancel, "Cancel");
+    }
+  }
+}
+
+// Keeps the dialog open for NUVEX_PICTURE_SECONDS so that a script can
+// photograph it (tests/win/dialog-pictures.sh); skipped otherwise.
+TEST_F(ChooseDirectoryWin, StaysOpenToBePhotographed) {
+  const char* seconds = std::getenv("NUVEX_PICTURE_SECONDS");
+  if (!seconds) GTEST_SKIP() << "NUVEX_PICTURE_SECONDS is not set";
+  if (const char* language = std::getenv("NUVEX_PICTURE_LANGUAGE"); language && std::string(language) == "pl")
+    SetCurrentLanguage(kPolishLanguage);
+  std::string folder = kPreset;
+  const DWORD until = GetTickCount() + static_cast<DWORD>(std::atoi(seconds)) * 1000;
+  std::vector<Step> steps;
+  steps.push_back([](const DialogWindows& w) { SetFocus(w.Edit); });
+  // One step per tick until the time is up, then the close box.
+  for (int i = 0; i < 1000; ++i) {
+    steps.push_back([until](const DialogWindows& w) {
+      if (GetTickCount() >= until) SendMessageA(w.Dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+  }
+  StepRunner runner(std::move(steps));
+  EXPECT_FALSE(ChooseDirectory(folder));
+}
+
+}  // namespace
+}  // namespace nuvex
