@@ -21,4 +21,13 @@ uint32_t GetSystemDefaultLocaleId();
 // language, an empty name, "C" and "POSIX" give 0x409.
 uint32_t LocaleIdFromName(std::string_view name);
 
+// The system's ANSI code page, the one of the bytes of every text shown.  On
+// Windows GetACP; elsewhere the code page Windows gives the locale of
+// GetSystemDefaultLocaleId (CodePageOfLocaleId).
+uint32_t GetSystemCodePage();
+// 1250 for Polish, Czech, Slovak and Hungarian, 1251 for Russian and
+// Ukrainian, 1253 Greek, 1254 Turkish, 932 Japanese, 936 and 950 Chinese
+// (simplified, traditional), 949 Korean, 1252 for the rest.
+uint32_t CodePageOfLocaleId(uint32_t localeId);
+
 }  // namespace nuvex

@@ -71,4 +71,17 @@ uint32_t LocaleIdFromName(std::string_view name) {
   return kEnglishUnitedStates;  // also "C" and "POSIX"
 }
 
+uint32_t CodePageOfLocaleId(uint32_t localeId) {
+  switch (localeId & 0x3FF) {  // the primary language
+    case 0x15: case 0x05: case 0x1B: case 0x0E: return 1250;
+    case 0x19: case 0x22: return 1251;
+    case 0x08: return 1253;
+    case 0x1F: return 1254;
+    case 0x11: return 932;
+    case 0x04: return localeId == 0x0404 ? 950 : 936;
+    case 0x12: return 949;
+    default: return 1252;
+  }
+}
+
 }  // namespace nuvex

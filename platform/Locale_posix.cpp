@@ -13,4 +13,6 @@ uint32_t GetSystemDefaultLocaleId() {
   return LocaleIdFromName("");
 }
 
+uint32_t GetSystemCodePage() { return CodePageOfLocaleId(GetSystemDefaultLocaleId()); }
+
 }  // namespace nuvex

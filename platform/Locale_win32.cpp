@@ -6,4 +6,6 @@ namespace nuvex {
 
 uint32_t GetSystemDefaultLocaleId() { return GetSystemDefaultLCID(); }
 
+uint32_t GetSystemCodePage() { return GetACP(); }
+
 }  // namespace nuvex

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "tests/support/Services.h"
+#include "platform/Locale.h"
 #include "toolkit/graphics/TextLayout.h"
 #include "toolkit/ui/FormReader.h"
 #include "toolkit/ui/Label.h"
@@ -17,13 +18,95 @@ int Chars(std::string_view text) { return static_cast<int>(text.size()); }
 
 TEST(TextLayout, BreaksAtNewlinesAndWrapsAtBlanks) {
   using Lines = std::vector<std::string>;
-  EXPECT_EQ(LayoutLines("one\r\ntwo\n", -1, Chars), (Lines{"one", "two", ""}));
+  // A break at the very end makes no empty line; an empty text has none.
+  EXPECT_EQ(LayoutLines("one\r\ntwo\n", -1, Chars), (Lines{"one", "two"}));
+  EXPECT_EQ(LayoutLines("", 10, Chars), (Lines{}));
+  EXPECT_EQ(LayoutLines("\n", 10, Chars), (Lines{""}));
+  // "\r", "\n" and a pair of them in either order are one break each.
+  EXPECT_EQ(LayoutLines("a\rb\n\rc\r\rd\n\ne", -1, Chars), (Lines{"a", "b", "c", "", "d", "", "e"}));
   EXPECT_EQ(LayoutLines("C:\\Program Files\\Nuvex Player", 12, Chars),
-            (Lines{"C:\\Program", "Files\\Nuvex", "Player"}));
-  EXPECT_EQ(LayoutLines("a  b", 1, Chars), (Lines{"a", "b"}));           // blanks at a break go
-  EXPECT_EQ(LayoutLines("tiny enormousword x", 5, Chars), (Lines{"tiny", "enormousword", "x"}));
+            (Lines{"C:\\Program ", "Files\\Nuvex ", "Player"}));
   EXPECT_EQ(LayoutLines("fits exactly", 12, Chars), (Lines{"fits exactly"}));
-  EXPECT_EQ(LayoutLines("", 10, Chars), (Lines{""}));
+  EXPECT_EQ(LayoutLines("  lead", 4, Chars), (Lines{"  ", "lead"}));
+}
+
+// The blanks a line breaks after stay on it; placed against the right edge
+// or centred it leaves out the last one.  A blank that does not fit ends the
+// line before it and is swallowed, one at a time.
+TEST(TextLayout, BlanksAtABreak) {
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(LayoutLines("aaa bbb ccc", 4, Chars), (Lines{"aaa ", "bbb ", "ccc"}));
+  EXPECT_EQ(LayoutLines("aaa bbb ccc", 3, Chars), (Lines{"aaa", "bbb", "ccc"}));
+  EXPECT_EQ(LayoutLines("aaa   bbb", 7, Chars), (Lines{"aaa   ", "bbb"}));
+  EXPECT_EQ(LayoutLines("aaa   bbb", 7, Chars, TLineAlign::Right), (Lines{"aaa  ", "bbb"}));
+  EXPECT_EQ(LayoutLines("aaa   bbb", 7, Chars, TLineAlign::Center), (Lines{"aaa  ", "bbb"}));
+  EXPECT_EQ(LayoutLines("aaa   bbb", 5, Chars, TLineAlign::Right), (Lines{"aaa  ", "bbb"}));
+  EXPECT_EQ(LayoutLines("aaa   bbb", 4, Chars), (Lines{"aaa ", " bbb"}));
+  EXPECT_EQ(LayoutLines("a  b", 1, Chars), (Lines{"a", " ", "b"}));
+  EXPECT_EQ(LayoutLines("  x", 0, Chars), (Lines{"", "", "x"}));
+}
+
+// A word wider than the width runs on to the next blank, over hyphens and
+// punctuation that would otherwise break it; a line break right after it
+// gives an empty line.
+TEST(TextLayout, OverlongWords) {
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(LayoutLines("tiny enormousword x", 5, Chars), (Lines{"tiny ", "enormousword", "x"}));
+  EXPECT_EQ(LayoutLines("ab-cd-ef gh", 1, Chars), (Lines{"ab-cd-ef", "gh"}));
+  EXPECT_EQ(LayoutLines("long\nx", 2, Chars), (Lines{"long", "", "x"}));
+  EXPECT_EQ(LayoutLines("long\n", 2, Chars), (Lines{"long", ""}));
+}
+
+// Where a line may break besides blanks: after hyphens, dashes, tabs and
+// most closing or final punctuation, before opening ones after a sign;
+// never inside a number, before closing punctuation or around quotes and
+// the non-breaking blank.
+TEST(TextLayout, BreaksBetweenCharactersByTheirClasses) {
+  using Lines = std::vector<std::string>;
+  auto at = [](std::string_view text, int width) { return LayoutLines(text, width, Chars); };
+  EXPECT_EQ(at("well-known", 6), (Lines{"well-", "known"}));
+  EXPECT_EQ(at("a\tb", 2), (Lines{"a\t", "b"}));
+  EXPECT_EQ(at("yes!no", 5), (Lines{"yes!", "no"}));
+  EXPECT_EQ(at("and/or", 5), (Lines{"and/", "or"}));
+  EXPECT_EQ(at("a\x96" "b", 2), (Lines{"a\x96", "b"}));     // en dash
+  EXPECT_EQ(at("ab$cd", 3), (Lines{"ab", "$cd"}));          // before a sign, not after it
+  EXPECT_EQ(at("12-34", 3), (Lines{"12-34"}));              // a range of numbers stays
+  EXPECT_EQ(at("ab-12", 3), (Lines{"ab-12"}));
+  EXPECT_EQ(at("12-ab", 3), (Lines{"12-", "ab"}));
+  EXPECT_EQ(at("1,000.50", 4), (Lines{"1,000.50"}));
+  EXPECT_EQ(at("ab(cd)ef", 3), (Lines{"ab(cd)ef"}));
+  EXPECT_EQ(at("a.b,c", 2), (Lines{"a.b,c"}));
+  EXPECT_EQ(at("say\"hi\"", 4), (Lines{"say\"hi\""}));
+  EXPECT_EQ(at("a\xA0" "bc", 2), (Lines{"a\xA0" "bc"}));
+  EXPECT_EQ(at("x (", 2), (Lines{"x ", "("}));
+  EXPECT_EQ(at("x )", 2), (Lines{"x )"}));               // never before closing punctuation
+  EXPECT_EQ(at("( x", 2), (Lines{"( x"}));                // nor after an opening and blanks
+  EXPECT_EQ(at("x ...", 2), (Lines{"x ..."}));
+}
+
+// Code page 1252 has signs where 1250 has Polish capitals: a pound sign may
+// start a line, a capital L with stroke stays inside its word.
+TEST(TextLayout, CodePageDecidesWhichBytesAreSigns) {
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(LayoutLines("MA\xA3Y", 3, Chars, TLineAlign::Left, 1252), (Lines{"MA", "\xA3Y"}));
+  EXPECT_EQ(LayoutLines("MA\xA3Y", 3, Chars, TLineAlign::Left, 1250), (Lines{"MA\xA3Y"}));
+  EXPECT_EQ(LayoutLines("MA\xA3Y", 3, Chars, TLineAlign::Left, 1251), (Lines{"MA\xA3Y"}));
+  EXPECT_EQ(CodePageOfLocaleId(0x415), 1250u);
+  EXPECT_EQ(CodePageOfLocaleId(0x409), 1252u);
+  EXPECT_EQ(CodePageOfLocaleId(0x404), 950u);
+  EXPECT_EQ(CodePageOfLocaleId(0x804), 936u);
+}
+
+// The widest start that fits is found with uneven widths too.
+TEST(TextLayout, UnevenWidths) {
+  using Lines = std::vector<std::string>;
+  auto wide = [](std::string_view text) {
+    int width = 0;
+    for (char c : text) width += c == 'W' ? 9 : c == ' ' ? 2 : 4;
+    return width;
+  };
+  EXPECT_EQ(LayoutLines("WW ii WW ii", 30, wide), (Lines{"WW ii ", "WW ii"}));
+  EXPECT_EQ(LayoutLines("WW ii WW ii", 29, wide), (Lines{"WW ", "ii ", "WW ii"}));
 }
 
 class LabelTest : public ::testing::Test {
@@ -68,9 +151,17 @@ TEST_F(LabelTest, WordWrapKeepsTheWidthAndGrowsTheHeight) {
   TLabel& label = NewLabel("C:\\Program Files\\Nuvex");
   label.SetWordWrap(true);
   label.SetBounds(0, 0, 12 * 6, 0);
-  EXPECT_EQ(label.Lines(), (std::vector<std::string>{"C:\\Program", "Files\\Nuvex"}));
+  // Left-aligned, a line keeps the blank it broke after; right-aligned not.
+  EXPECT_EQ(label.Lines(), (std::vector<std::string>{"C:\\Program ", "Files\\Nuvex"}));
   EXPECT_EQ(label.Width(), 72);
   EXPECT_EQ(label.Height(), 22);
+  label.SetAlignment(taRightJustify);
+  EXPECT_EQ(label.Lines(), (std::vector<std::string>{"C:\\Program", "Files\\Nuvex"}));
+  EXPECT_EQ(label.Height(), 22);
+  // No text, no lines: nothing high, as the window system measures it.
+  label.SetCaption("");
+  EXPECT_EQ(label.Height(), 0);
+  EXPECT_EQ(label.Width(), 72);
 }
 
 TEST_F(LabelTest, TransparentLabelsShowWhatLiesBeneathAndLaterOnesCover) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/ScopeGuard.h"
+#include "platform/Locale.h"
 #include "toolkit/graphics/TextLayout.h"
 
 namespace nuvex {
@@ -54,8 +55,12 @@ TCanvas& TLabel::TextCanvas() {
 
 std::vector<std::string> TLabel::Lines() {
   TCanvas& canvas = TextCanvas();
+  const TLineAlign align = alignment_ == taRightJustify ? TLineAlign::Right
+                           : alignment_ == taCenter     ? TLineAlign::Center
+                                                        : TLineAlign::Left;
   return LayoutLines(Caption(), wordWrap_ ? Width() : -1,
-                     [&canvas](std::string_view piece) { return canvas.TextWidth(piece); });
+                     [&canvas](std::string_view piece) { return canvas.TextWidth(piece); }, align,
+                     GetSystemCodePage());
 }
 
 void TLabel::SetBounds(int left, int top, int width, int height) {
@@ -105,7 +110,8 @@ void TLabel::Paint() {
     const int width = canvas.TextWidth(line);
     int x = 0;
     if (alignment_ == taRightJustify) x = Width() - width;
-    if (alignment_ == taCenter) x = (Width() - width) / 2;
+    // Centred rounding down, also for a line wider than the label.
+    if (alignment_ == taCenter) x = (Width() - width) >> 1;
     canvas.TextOut(x, y, line);
     y += lineHeight;
   }

@@ -5,8 +5,9 @@
 // takes the size of its text whenever the text, the font or the bounds
 // change, through the virtual SetBounds: without WordWrap the width follows
 // the longest line (a right-aligned label keeps its right edge); with it the
-// width stays and the text wraps at blanks within it, the height following
-// the lines.
+// width stays and the text wraps within it where the window system's
+// DrawText wraps it (TextLayout.h), the height following the lines.  An
+// empty caption has no lines and no height.
 #include <string>
 #include <vector>
 
