@@ -25,6 +25,12 @@ TApplication::TApplication() : TComponent(nullptr), title_(DefaultTitle()) {}
 
 TApplication::~TApplication() = default;
 
+void TApplication::Initialize() {
+  if (!com_) com_ = std::make_unique<TComApartment>();
+}
+
+void TApplication::Finalize() { com_.reset(); }
+
 void TApplication::Run() {
   terminated_ = false;
   while (!terminated_) HandleMessage();

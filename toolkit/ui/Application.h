@@ -2,9 +2,11 @@
 // TApplication: the program's application object: its title, the message
 // loop and the default report of an error that reached an event handler.
 #include <exception>
+#include <memory>
 #include <string>
 
 #include "base/Event.h"
+#include "platform/ComApartment.h"
 #include "toolkit/ui/Component.h"
 
 namespace nuvex {
@@ -14,6 +16,16 @@ class TApplication : public TComponent {
   TApplication();
   ~TApplication() override;
   std::string ClassName() const override { return "TApplication"; }
+
+  // The start of the program's run: COM for the main thread, until Finalize
+  // (or the application's end) releases it.
+  void Initialize();
+  void Finalize();
+
+  // The program's main window: closing it ends the message loop (Run).
+  // Not owned; a form that goes away forgets itself here.
+  TComponent* MainForm() const { return mainForm_; }
+  void SetMainForm(TComponent* form) { mainForm_ = form; }
 
   // The caption of the error report and of the program's message boxes.
   const std::string& Title() const { return title_; }
@@ -45,6 +57,8 @@ class TApplication : public TComponent {
 
  private:
   std::string title_;
+  std::unique_ptr<TComApartment> com_;
+  TComponent* mainForm_ = nullptr;
   bool terminated_ = false;
   bool reporting_ = false;
 };

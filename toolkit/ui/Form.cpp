@@ -5,6 +5,7 @@
 
 #include "base/Error.h"
 #include "base/ScopeGuard.h"
+#include "toolkit/ui/Application.h"
 
 namespace nuvex {
 namespace {
@@ -22,7 +23,10 @@ TForm::TForm(TComponent* owner) : TCustomControl(owner) {
   AllForms().push_back(this);
 }
 
-TForm::~TForm() { std::erase(AllForms(), this); }
+TForm::~TForm() {
+  std::erase(AllForms(), this);
+  if (Application().MainForm() == this) Application().SetMainForm(nullptr);
+}
 
 TWindowKind TForm::WindowKind() const {
   if (Parent()) return TWindowKind::Child;
@@ -51,9 +55,11 @@ void TForm::DoCreate() { OnCreate(this); }
 void TForm::Close() {
   if (modal_) {
     modalResult_ = mrCancel;
-  } else {
-    Hide();
+    return;
   }
+  Hide();
+  // The main window closing ends the program's message loop.
+  if (Application().MainForm() == this) Application().Terminate();
 }
 
 TModalResult TForm::ShowModal() {

@@ -35,7 +35,8 @@ class TForm : public TCustomControl {
   void SetModalResult(TModalResult value) { modalResult_ = value; }
   bool Modal() const { return modal_; }
   TModalResult ShowModal();
-  // A modal form ends its loop with mrCancel; another one hides.
+  // A modal form ends its loop with mrCancel; another one hides, and the
+  // application's main form ends the message loop as well.
   void Close();
 
   // Runs OnCreate; the reader's caller calls it once the description is read.

@@ -151,6 +151,10 @@ class TWindowBackend {
   virtual bool HandleMessage() = 0;
   // Asks the message loop to end.
   virtual void PostQuit() = 0;
+  // Tells the window system that the program is alive while a long task
+  // keeps it from its messages, without taking or handling any input (a
+  // window that asks for no message for seconds is marked not responding).
+  virtual void KeepAlive() = 0;
   // A modal message box; returns the button pressed (idOk ...).
   virtual int ShowMessageBox(const std::string& text, const std::string& caption, uint32_t flags) = 0;
   virtual TSize ScreenSize() const = 0;

@@ -134,6 +134,8 @@ class THeadlessBackend final : public TWindowBackend {
   void ProcessMessages() override;
   bool HandleMessage() override;
   void PostQuit() override { quit_ = true; }
+  void KeepAlive() override { ++keepAliveCount_; }
+  int KeepAliveCount() const { return keepAliveCount_; }
   int ShowMessageBox(const std::string& text, const std::string& caption, uint32_t flags) override;
   TSize ScreenSize() const override { return {1024, 768}; }
   TSize FrameSize(TWindowKind kind) const override;
@@ -189,6 +191,7 @@ class THeadlessBackend final : public TWindowBackend {
   std::string shownHint_;
   bool quit_ = false;
   bool refuseRegions_ = false;
+  int keepAliveCount_ = 0;
 };
 
 }  // namespace nuvex

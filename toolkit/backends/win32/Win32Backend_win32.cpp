@@ -21,6 +21,7 @@ namespace nuvex {
 namespace {
 
 constexpr const char* kWindowClass = "NuvexWindow";
+constexpr UINT kKeepAliveMessage = WM_APP + 0x3FF0;
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
@@ -507,6 +508,13 @@ class Win32Backend final : public TWindowBackend {
     return true;
   }
   void PostQuit() override { PostQuitMessage(0); }
+  void KeepAlive() override {
+    // Asking for a message counts as answering.  The range is one message
+    // number of our own that nobody posts, so no input is taken or handled
+    // (messages sent by other threads are still delivered, as in any wait).
+    MSG msg;
+    PeekMessageA(&msg, nullptr, kKeepAliveMessage, kKeepAliveMessage, PM_NOREMOVE | PM_NOYIELD);
+  }
   int ShowMessageBox(const std::string& text, const std::string& caption, uint32_t flags) override {
     return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags);
   }

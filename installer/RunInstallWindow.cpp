@@ -1,0 +1,183 @@
+#include "installer/RunInstallWindow.h"
+
+#include "base/Ascii.h"
+#include "base/Error.h"
+#include "controls/ControlClasses.h"
+#include "installer/ChooseDirectoryWindow.h"
+#include "installer/InstallerStrings.h"
+#include "installer/Messages.h"
+#include "installer/SetupUnit.h"
+#include "installer/WinSysTools.h"
+#include "platform/Clock.h"
+#include "skin/SkinClasses.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/FormReader.h"
+
+namespace nuvex {
+namespace {
+
+// Message ids of the installer's texts.
+constexpr int kErrorCaption = 4;
+constexpr int kInformationCaption = 5;
+constexpr int kWindowCaption = 100;
+constexpr int kApplicationTitle = 101;
+constexpr int kDirectoryText = 102;
+constexpr int kFolderHint = 103;
+constexpr int kInstallDone = 104;
+constexpr int kInstallFailed = 105;
+constexpr int kDirectXMissing = 107;
+
+constexpr const char* kProgramFiles = "C:\\Program Files";
+// While a long extraction keeps the window from its messages, the system is
+// told this often that the program still answers.
+constexpr uint32_t kAliveInterval = 1000;
+
+const TClassRegistry& WindowClasses() {
+  static const TClassRegistry classes = [] {
+    TClassRegistry registry;
+    AddSkinClasses(registry);
+    AddControlClasses(registry);
+    registry.Add({"TRunInstallForm", "TForm", nullptr, {}});  // only ever the window itself
+    return registry;
+  }();
+  return classes;
+}
+
+template <typename T>
+T* Component(TComponent& form, const char* name) {
+  T* found = dynamic_cast<T*>(form.FindComponent(name));
+  if (!found) throw Error(std::string("RunInstallForm: the description lacks ") + name);
+  return found;
+}
+
+void SetHintShown(TControl& control, const std::string& hint) {
+  control.SetHint(hint);
+  control.SetShowHint(!hint.empty());
+}
+
+}  // namespace
+
+TRunInstallForm::TRunInstallForm(TComponent* owner, std::string programFolder)
+    : TForm(owner), programFolder_(std::move(programFolder)) {
+  THandlerTable handlers;
+  handlers.Add<TNotifyEvent>("btRunInstallClick", {this, &TRunInstallForm::btRunInstallClick});
+  handlers.Add<TNotifyEvent>("bbInstallDirectXWin98Click", {this, &TRunInstallForm::bbInstallDirectXWin98Click});
+  handlers.Add<TNotifyEvent>("bbInstallDirectX_Win2000Click",
+                             {this, &TRunInstallForm::bbInstallDirectX_Win2000Click});
+  handlers.Add<TNotifyEvent>("laFolderBackgndClick", {this, &TRunInstallForm::laFolderBackgndClick});
+  handlers.Add<TKeyEventHandler>("FormKeyUp", {this, &TRunInstallForm::FormKeyUp});
+  ReadFormResource(*this, "RunInstallForm", WindowClasses(), handlers);
+  image_ = Component<TImage>(*this, "Image");
+  laAppNameBackground_ = Component<TLabel>(*this, "laAppNameBackground");
+  laDirectory_ = Component<TLabel>(*this, "laDirectory");
+  laFolder_ = Component<TLabel>(*this, "laFolder");
+  laFolderBackgnd_ = Component<TLabel>(*this, "laFolderBackgnd");
+  progressBar_ = Component<TMyProgressBar>(*this, "ProgressBar");
+  laAppName_ = Component<TLabel>(*this, "laAppName");
+  laDirectory1_ = Component<TLabel>(*this, "laDirectory1");
+  rbRunInstall_ = Component<TRegionedButton>(*this, "rbRunInstall");
+  rbInstallDirectXWin98_ = Component<TRegionedButton>(*this, "rbInstallDirectXWin98");
+  rbInstallDirectX_Win2000_ = Component<TRegionedButton>(*this, "rbInstallDirectX_Win2000");
+
+  progressBar_->SetVisible(false);
+  SetClientSize(ClientWidth(), image_->Height());
+  SetClientSize(image_->Width(), ClientHeight());
+  laFolderBackgnd_->SetCaption(kDefaultDestinationFolder);
+  laFolder_->SetCaption(kDefaultDestinationFolder);
+  ApplyLanguage();
+  UpdateDirectXButtons();
+}
+
+void TRunInstallForm::ApplyLanguage() {
+  SetCaption(GetMessageText(kWindowCaption));
+  Application().SetTitle(GetMessageText(kApplicationTitle));
+  laAppName_->SetCaption(Application().Title());
+  SetHintShown(*laAppName_, Caption());
+  laAppNameBackground_->SetCaption(Application().Title());
+  laAppNameBackground_->SetShowHint(false);
+  laDirectory_->SetCaption(GetMessageText(kDirectoryText));
+  laDirectory1_->SetCaption(GetMessageText(kDirectoryText));
+  SetHintShown(*laFolder_, GetMessageText(kFolderHint));
+  SetHintShown(*laFolderBackgnd_, GetMessageText(kFolderHint));
+}
+
+std::string TRunInstallForm::DirectXInstallerPath(bool windows98) const {
+  const bool english = IsEnglishLanguage();
+  const int id = windows98 ? (english ? IDS_DIRECTX_WIN98_ENGLISH : IDS_DIRECTX_WIN98_POLISH)
+                           : (english ? IDS_DIRECTX_WIN2000_ENGLISH : IDS_DIRECTX_WIN2000_POLISH);
+  return programFolder_ + InstallerString(id);
+}
+
+void TRunInstallForm::UpdateDirectXButtons() {
+  rbInstallDirectXWin98_->SetVisible(FileExists(DirectXInstallerPath(true)));
+  rbInstallDirectX_Win2000_->SetVisible(FileExists(DirectXInstallerPath(false)));
+}
+
+THitTest TRunInstallForm::HitTest(int x, int y, THitTest defaultAnswer) {
+  if (defaultAnswer == THitTest::Client && !laFolderBackgnd_->BoundsRect().Contains(x, y)) return THitTest::Caption;
+  return defaultAnswer;
+}
+
+void TRunInstallForm::btRunInstallClick(TObject*) {
+  bool ok = false;
+  {
+    TRunInstall install(programFolder_);
+    install.DestinationFolder = laFolder_->Caption();
+    install.Version = kInstallVersion;
+    install.OnStart = {this, &TRunInstallForm::InstallStart};
+    install.OnProgress = {this, &TRunInstallForm::InstallProgress};
+    ok = install.RunInstall();
+    if (ok) install.CreateShortcuts();
+  }
+  progressBar_->SetVisible(false);
+  if (ok) {
+    Application().MessageBox(GetMessageText(kInstallDone), GetMessageText(kInformationCaption), mbOk | mbIconInformation);
+    Close();
+  } else {
+    Application().MessageBox(GetMessageText(kInstallFailed), GetMessageText(kErrorCaption), mbOk | mbIconError);
+  }
+}
+
+void TRunInstallForm::InstallStart(void*, int32_t minimum, int32_t maximum) {
+  progressBar_->SetMin(minimum);
+  progressBar_->SetMax(maximum);
+  progressBar_->SetVisible(true);
+}
+
+void TRunInstallForm::InstallProgress(void*, int32_t position) {
+  progressBar_->SetPosition(position);
+  // The run handles no input until it ends; the system still hears that
+  // the program is alive, or it would mark the window as not responding.
+  const uint32_t now = CurrentClock().TickCount();
+  if (now - lastAliveTick_ >= kAliveInterval) {
+    lastAliveTick_ = now;
+    CurrentWindowBackend().KeepAlive();
+  }
+}
+
+void TRunInstallForm::StartDirectX(bool windows98) {
+  const std::string path = DirectXInstallerPath(windows98);
+  if (FileExists(path)) {
+    ShellOpen(path);
+    return;
+  }
+  Application().MessageBox(GetMessageText(kDirectXMissing), GetMessageText(kErrorCaption), mbOk | mbIconError);
+}
+
+void TRunInstallForm::bbInstallDirectXWin98Click(TObject*) { StartDirectX(true); }
+
+void TRunInstallForm::bbInstallDirectX_Win2000Click(TObject*) { StartDirectX(false); }
+
+void TRunInstallForm::laFolderBackgndClick(TObject*) {
+  std::string folder = laFolder_->Caption();
+  if (!ChooseDirectory(folder)) return;
+  if (LowerAscii(folder) == LowerAscii(kProgramFiles)) folder = kDefaultDestinationFolder;
+  laFolderBackgnd_->SetCaption(folder);
+  laFolder_->SetCaption(folder);
+}
+
+void TRunInstallForm::FormKeyUp(TObject*, uint16_t& key, TShiftState) {
+  if (key == vkEscape) Close();
+}
+
+}  // namespace nuvex
