@@ -142,6 +142,7 @@ void TRunInstallForm::InstallStart(void*, int32_t minimum, int32_t maximum) {
   progressBar_->SetMin(minimum);
   progressBar_->SetMax(maximum);
   progressBar_->SetVisible(true);
+  lastAliveTick_ = CurrentClock().TickCount() - kAliveInterval;  // the first report tells it
 }
 
 void TRunInstallForm::InstallProgress(void*, int32_t position) {

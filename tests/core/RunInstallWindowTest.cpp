@@ -1,0 +1,283 @@
+// The installer window on the headless backend, in a sandbox of drives
+// (native only): its stored description and creation, the language, the
+// DirectX buttons, dragging, Escape, the folder text and whole installs
+// with the recording shell, registry and links.
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <zlib.h>
+
+#include <string>
+#include <vector>
+
+#include "base/Paths.h"
+#include "installer/ChooseDirectoryWindow.h"
+#include "installer/Messages.h"
+#include "installer/PackageIndex.h"
+#include "installer/RunInstallWindow.h"
+#include "platform/Files.h"
+#include "platform/NativePath.h"
+#include "tests/support/IndexRecord.h"
+#include "tests/support/InstallFakes.h"
+#include "tests/support/Services.h"
+#include "tests/support/TestSupport.h"
+#include "toolkit/ui/Application.h"
+#include "tools/nvxpack/IndexFile.h"
+
+namespace nuvex {
+namespace {
+
+constexpr const char* kPackage = "C:\\CD\\";
+
+void Put(const std::string& path, const std::string& text) {
+  ForceDirectories(path::FolderPart(path));
+  test::WriteAll(NativePath(path), text);
+}
+
+std::string Text(const std::string& path) {
+  const std::vector<uint8_t> bytes = test::ReadAll(NativePath(path));
+  return std::string(bytes.begin(), bytes.end());
+}
+
+std::string Packed(const std::string& text) {
+  uLongf size = compressBound(static_cast<uLong>(text.size()));
+  std::string out(size, '\0');
+  compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(text.data()),
+            static_cast<uLong>(text.size()), 9);
+  out.resize(size);
+  return out;
+}
+
+// The window exposes what the window system asks of it.
+class ProbedWindow : public TRunInstallForm {
+ public:
+  using TRunInstallForm::HitTest;
+  using TRunInstallForm::TRunInstallForm;
+};
+
+class RunInstallWindowTest : public ::testing::Test {
+ protected:
+  RunInstallWindowTest() : savedRoot_(DriveRoot()), savedTitle_(Application().Title()) {
+    SetDriveRoot(drives_.Path());
+    ForceDirectories("C:\\Program Files");
+    ForceDirectories(kPackage);
+    SetCurrentLanguage(kEnglishLanguage);
+    registry.value = test::FakeRegistry::Text("C:\\Menu\\Programs");
+  }
+  ~RunInstallWindowTest() override {
+    Application().SetTitle(savedTitle_);
+    SetCurrentLanguage(kEnglishLanguage);
+    SetDriveRoot(savedRoot_);
+  }
+
+  std::unique_ptr<ProbedWindow> Open() {
+    auto window = std::make_unique<ProbedWindow>(nullptr, kPackage);
+    Application().SetMainForm(window.get());
+    window->Show();
+    return window;
+  }
+  // A package: a plain player, a packed help file and the uninstaller.
+  void WritePackage(const std::string& helpText = "help") {
+    Put(std::string(kPackage) + "PLAYER.EXE", "player");
+    Put(std::string(kPackage) + "help.nvx", Packed(helpText));
+    Put(std::string(kPackage) + "UNINSTALL.EXE", "uninstall");
+    nvxpack::WriteIndexFile(std::string(kPackage) + kPackageIndexName,
+                            {test::IndexRecord("PLAYER.EXE", 0, fkDestination, "\\PLAYER.EXE"),
+                             test::IndexRecord("help.nvx", 1, fkDestination, "\\PLAYER.CHM"),
+                             test::IndexRecord("UNINSTALL.EXE", 0, fkDestination, "\\UNINSTALL.EXE")});
+  }
+
+  // A left click in the middle of a control, as the user gives it.
+  void ClickOn(TControl& control) {
+    const TPoint centre = control.ClientToParent({control.Width() / 2, control.Height() / 2});
+    backend.Click(control.Parent()->ClientToScreen(centre));
+  }
+
+  test::TempFolder drives_;
+  std::string savedRoot_;
+  std::string savedTitle_;
+  THeadlessBackend backend;
+  test::ScopedHeadless scope{backend};
+  test::RecordingShell shell;
+  test::FakeRegistry registry;
+  test::RecordingLinks links;
+  test::ScopedInstallServices services{shell, registry, links};
+};
+
+TEST_F(RunInstallWindowTest, CreationBuildsTheWindowFromItsDescription) {
+  auto window = Open();
+  EXPECT_EQ(window->BorderStyle(), bsNone);
+  EXPECT_EQ(window->ClientWidth(), 374);  // the picture's size
+  EXPECT_EQ(window->ClientHeight(), 297);
+  EXPECT_EQ(window->BoundsRect(), (TRect{325, 235, 699, 532}));  // centred on 1024 x 768
+  EXPECT_TRUE(window->KeyPreview());
+  EXPECT_EQ(window->Image().Picture().Width(), 374);
+  EXPECT_FALSE(window->ProgressBar().Visible());
+  EXPECT_EQ(window->ProgressBar().Position(), 50);
+  EXPECT_EQ(window->ProgressBar().Font().Color, clYellow);
+  // Labels in creation order: the later blue copy lies over the aqua one.
+  EXPECT_EQ(window->Controls(1), &window->laAppNameBackground());
+  EXPECT_EQ(window->laAppName().Font().Color, clBlue);
+  EXPECT_EQ(window->laAppName().Font().Style, fsBold | fsUnderline);
+  EXPECT_EQ(window->laFolderBackgnd().Cursor(), crHandPoint);
+  EXPECT_EQ(window->laFolder().Caption(), kDefaultDestinationFolder);
+  EXPECT_EQ(window->laFolderBackgnd().Caption(), kDefaultDestinationFolder);
+  for (TRegionedButton* b : {&window->rbRunInstall(), &window->rbInstallDirectXWin98(),
+                             &window->rbInstallDirectX_Win2000()}) {
+    EXPECT_EQ(b->ButtonCount(), 3) << b->Name();
+    EXPECT_EQ(b->ButtonIndex(), 1) << b->Name();  // the normal state
+    EXPECT_EQ(b->Width(), 226) << b->Name();
+    EXPECT_EQ(b->Height(), 39) << b->Name();
+    // No key colour in the stored pictures: the shape is the whole button.
+    EXPECT_EQ(b->WindowRegion(), TRegion(TRect{0, 0, 226, 39})) << b->Name();
+  }
+  EXPECT_EQ(window->rbInstallDirectX_Win2000().BoundsRect(), (TRect{79, 151, 305, 190}));
+  // English texts.
+  EXPECT_EQ(window->Caption(), GetMessageText(100));
+  EXPECT_EQ(Application().Title(), GetMessageText(101));
+  EXPECT_EQ(window->laAppName().Caption(), GetMessageText(101));
+  EXPECT_EQ(window->laAppName().Hint(), GetMessageText(100));
+  EXPECT_TRUE(window->laAppName().ShowHint());
+  EXPECT_FALSE(window->laAppNameBackground().ShowHint());
+  EXPECT_EQ(window->laDirectory1().Caption(), GetMessageText(102));
+  EXPECT_EQ(window->laFolderBackgnd().Hint(), GetMessageText(103));
+  EXPECT_TRUE(window->laFolderBackgnd().ShowHint());
+}
+
+TEST_F(RunInstallWindowTest, DirectXButtonsShowWhenTheirInstallersLieBesideTheProgram) {
+  SetCurrentLanguage(kPolishLanguage);
+  auto polish = Open();
+  EXPECT_FALSE(polish->rbInstallDirectXWin98().Visible());
+  EXPECT_FALSE(polish->rbInstallDirectX_Win2000().Visible());
+  EXPECT_TRUE(polish->rbRunInstall().Visible());
+  Put(std::string(kPackage) + "DX80pol.exe", "dx");
+  auto polishWith98 = Open();
+  EXPECT_TRUE(polishWith98->rbInstallDirectXWin98().Visible());
+  EXPECT_FALSE(polishWith98->rbInstallDirectX_Win2000().Visible());
+  // A click that reaches a button whose installer is missing by now: the message.
+  polish->rbInstallDirectX_Win2000().OnClick(&polish->rbInstallDirectX_Win2000());
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].Text, GetMessageText(107));
+  EXPECT_EQ(backend.MessageBoxes()[0].Flags, mbOk | mbIconError);
+
+  SetCurrentLanguage(kEnglishLanguage);
+  Put(std::string(kPackage) + "DirectX8\\dxsetup.exe", "dx");
+  auto english = Open();
+  EXPECT_TRUE(english->rbInstallDirectXWin98().Visible());
+  EXPECT_TRUE(english->rbInstallDirectX_Win2000().Visible());
+  ClickOn(english->rbInstallDirectXWin98());
+  ClickOn(english->rbInstallDirectX_Win2000());
+  ASSERT_EQ(shell.calls.size(), 2u);
+  EXPECT_EQ(shell.calls[0].file, "C:\\CD\\DirectX8\\dxsetup.exe");
+  EXPECT_EQ(shell.calls[1].file, shell.calls[0].file);
+  EXPECT_EQ(backend.MessageBoxes().size(), 1u);
+}
+
+TEST_F(RunInstallWindowTest, TheSurfaceDragsTheWindowButTheFolderTextDoesNot) {
+  auto window = Open();
+  const TRect folder = window->laFolderBackgnd().BoundsRect();
+  EXPECT_EQ(window->HitTest(folder.Left, folder.Top, THitTest::Client), THitTest::Client);
+  EXPECT_EQ(window->HitTest(folder.Left - 1, folder.Top, THitTest::Client), THitTest::Caption);
+  EXPECT_EQ(window->HitTest(folder.Right, folder.Top, THitTest::Client), THitTest::Caption);
+  EXPECT_EQ(window->HitTest(5, 5, THitTest::Client), THitTest::Caption);
+  EXPECT_EQ(window->HitTest(5, 5, THitTest::Nowhere), THitTest::Nowhere);  // only client area turns
+}
+
+TEST_F(RunInstallWindowTest, EscapeClosesTheWindowAndEndsTheProgram) {
+  auto window = Open();
+  backend.PressKey('A');
+  EXPECT_TRUE(window->Visible());
+  backend.PressKey(vkEscape);
+  EXPECT_FALSE(window->Visible());
+  EXPECT_TRUE(backend.QuitRequested());
+}
+
+TEST_F(RunInstallWindowTest, TheFolderTextOpensTheDialogAndTakesItsAnswer) {
+  auto window = Open();
+  auto answer = [this](std::string typed, bool ok) {
+    backend.QueueInput([this, typed, ok] {
+      for (int i = Application().ComponentCount(); i-- > 0;) {
+        if (auto* dialog = dynamic_cast<TChooseDirForm*>(Application().Components(i))) {
+          EXPECT_EQ(dialog->GetDirectory(), "C:\\Program Files\\Nuvex Player 2.6 XP");
+          test::WindowOf(dialog->edDir()).SetText(typed);
+          test::WindowOf(ok ? dialog->btOk() : dialog->btCancel()).Notify(kButtonClicked);
+          return;
+        }
+      }
+      ADD_FAILURE() << "no dialog";
+    });
+  };
+  answer("c:\\program files", true);  // the bare Program Files becomes the default folder
+  ClickOn(window->laFolderBackgnd());
+  EXPECT_EQ(window->laFolder().Caption(), kDefaultDestinationFolder);
+  answer("D:\\Games", false);
+  ClickOn(window->laFolderBackgnd());
+  EXPECT_EQ(window->laFolder().Caption(), kDefaultDestinationFolder);
+  answer("C:\\Program Files\\", true);  // taken as it stands
+  ClickOn(window->laFolderBackgnd());
+  EXPECT_EQ(window->laFolder().Caption(), "C:\\Program Files\\");
+  EXPECT_EQ(window->laFolderBackgnd().Caption(), "C:\\Program Files\\");
+}
+
+TEST_F(RunInstallWindowTest, ASuccessfulInstallReportsAndClosesAndTheBarFollowedThePackedFile) {
+  // Text that packs badly, so that the packed size is above the reports' positions.
+  std::string help;
+  for (uint32_t x = 1; help.size() < 20000;) {
+    x = x * 1103515245u + 12345u;
+    help += static_cast<char>(' ' + (x >> 16) % 90);
+  }
+  WritePackage(help);
+  auto window = Open();
+  std::vector<int> seen;
+  window->ProgressBar().OnChangePosition = [&](TObject*) { seen.push_back(window->ProgressBar().Position()); };
+  ClickOn(window->rbRunInstall());
+  EXPECT_EQ(Text(kDefaultDestinationFolder + std::string("\\PLAYER.CHM")), help);
+  EXPECT_EQ(seen, (std::vector<int>{4096, 8192, 12288, 16384}));
+  EXPECT_EQ(window->ProgressBar().Max(), static_cast<int>(Packed(help).size()));
+  EXPECT_FALSE(window->ProgressBar().Visible());  // hidden again
+  EXPECT_GE(backend.KeepAliveCount(), 1);
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].Text, GetMessageText(104));
+  EXPECT_EQ(backend.MessageBoxes()[0].Caption, GetMessageText(5));
+  EXPECT_EQ(backend.MessageBoxes()[0].Flags, mbOk | mbIconInformation);
+  EXPECT_FALSE(window->Visible());
+  EXPECT_TRUE(backend.QuitRequested());
+}
+
+TEST_F(RunInstallWindowTest, AFailedInstallReportsAndTheWindowStaysForAnotherTry) {
+  Put(std::string(kPackage) + "PLAYER.EXE", "player");
+  nvxpack::WriteIndexFile(std::string(kPackage) + kPackageIndexName,
+                          {test::IndexRecord("PLAYER.EXE", 0, fkDestination, "\\PLAYER.EXE"),
+                           test::IndexRecord("missing.txt", 0, fkDestination, "\\missing.txt")});
+  auto window = Open();
+  ClickOn(window->rbRunInstall());
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].Text, GetMessageText(105));
+  EXPECT_EQ(backend.MessageBoxes()[0].Caption, GetMessageText(4));
+  EXPECT_EQ(backend.MessageBoxes()[0].Flags, mbOk | mbIconError);
+  EXPECT_TRUE(window->Visible());
+  EXPECT_FALSE(backend.QuitRequested());
+  EXPECT_EQ(links.created, 0);
+  // A second click starts a fresh run over the same files.
+  Put(std::string(kPackage) + "missing.txt", "now here");
+  ClickOn(window->rbRunInstall());
+  EXPECT_EQ(backend.MessageBoxes().size(), 2u);
+  EXPECT_EQ(backend.MessageBoxes()[1].Text, GetMessageText(104));
+}
+
+TEST_F(RunInstallWindowTest, AnErrorInsideTheRunIsReportedAndTheBarStaysVisible) {
+  Put(std::string(kPackage) + "broken.nvx", "this is no zlib stream at all");
+  nvxpack::WriteIndexFile(std::string(kPackage) + kPackageIndexName,
+                          {test::IndexRecord("broken.nvx", 1, fkDestination, "\\broken.txt")});
+  auto window = Open();
+  ClickOn(window->rbRunInstall());
+  EXPECT_TRUE(window->ProgressBar().Visible());
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].Text, "error.");  // the full stop is the report's
+  EXPECT_EQ(backend.MessageBoxes()[0].Caption, Application().Title());
+  EXPECT_TRUE(window->Visible());
+}
+
+}  // namespace
+}  // namespace nuvex
+#endif
