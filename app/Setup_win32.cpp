@@ -1,42 +1,34 @@
-// Start-up of the installer.  Until the installer window exists this shows a
-// plain window with the installer's caption that closes with Escape.
+// Start-up of the installer: the language first, then the application
+// object with COM on this thread, the installer window as the main window,
+// and the message loop until that window closes.
 #include <windows.h>
 
+#include <exception>
+
 #include "installer/Messages.h"
+#include "installer/RunInstallWindow.h"
+#include "toolkit/ui/Application.h"
 
-namespace {
-
-LRESULT CALLBACK PlaceholderProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_KEYUP:
-      if (wparam == VK_ESCAPE) DestroyWindow(window);
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wparam, lparam);
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  using namespace nuvex;
+  InitializeLanguage();
+  TApplication& application = Application();
+  application.Initialize();
+  int exitCode = 0;
+  try {
+    TRunInstallForm& window = TComponent::Create<TRunInstallForm>(application);
+    application.SetMainForm(&window);
+    window.Show();
+    application.Run();
+  } catch (const std::exception& error) {
+    // The window could not be made: say why, as any other error is reported.
+    application.HandleException(error);
+    exitCode = 1;
   }
-}
-
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  nuvex::InitializeLanguage();
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = PlaceholderProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = "TRunInstallForm";
-  RegisterClassA(&wc);
-  HWND window = CreateWindowExA(0, wc.lpszClassName, nuvex::GetMessageText(100).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 374, 297, nullptr, nullptr, instance, nullptr);
-  ShowWindow(window, show);
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+  // The window goes before COM does: it may hold what COM made.
+  while (application.ComponentCount() > 0) {
+    application.RemoveComponent(application.Components(application.ComponentCount() - 1));
   }
-  return 0;
+  application.Finalize();
+  return exitCode;
 }
