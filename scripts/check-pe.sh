@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Checks a Windows program: its machine, a GUI subsystem, and that it
-# imports nothing but DLLs that every Windows system has.
-#   check-pe.sh PROGRAM i386|x86-64
+# imports nothing but DLLs that every Windows system has; with --manifest
+# also that it carries a manifest asking for administrator rights and the
+# system's common controls.
+#   check-pe.sh PROGRAM i386|x86-64 [--manifest]
 set -euo pipefail
-exe=$1 machine=$2
+exe=$1 machine=$2 manifest=${3:-}
 case "$machine" in
   i386) dump=i686-w64-mingw32-objdump; format=pei-i386 ;;
   x86-64) dump=x86_64-w64-mingw32-objdump; format=pei-x86-64 ;;
@@ -21,4 +23,10 @@ while read -r dll; do
   fi
 done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
 [ "$bad" -eq 0 ] || exit 1
+if [ "$manifest" = --manifest ]; then
+  # The manifest lies in the resources as plain text.
+  for needed in 'level="requireAdministrator"' 'name="Microsoft.Windows.Common-Controls"' 'supportedOS Id='; do
+    grep -aqF "$needed" "$exe" || { echo "check-pe: $exe has no manifest with $needed" >&2; exit 1; }
+  done
+fi
 echo "check-pe: $exe: $format, GUI, imports: $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '\n' ' ')"
