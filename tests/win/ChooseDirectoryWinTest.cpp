@@ -12,6 +12,7 @@
 
 #include "installer/ChooseDirectoryWindow.h"
 #include "installer/Messages.h"
+#include "tests/support/ModalSteps.h"
 #include "toolkit/ui/Application.h"
 
 namespace nuvex {
@@ -29,17 +30,9 @@ struct DialogWindows {
   HWND Cancel = nullptr;
 };
 
-std::string TextOf(HWND window) {
-  char text[512]{};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
+using test::WindowClass;
 
-std::string ClassOf(HWND window) {
-  char name[64]{};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
+std::string TextOf(HWND window) { return test::WindowText(window); }
 
 std::string ListText(HWND list, LRESULT index) {
   char text[512]{};
@@ -54,20 +47,13 @@ std::string SelectedListText(HWND list) { return ListText(list, SendMessageA(lis
 // The dialog of this thread that is showing now, with its controls.
 DialogWindows FindDialog() {
   DialogWindows found;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        auto& dialog = *reinterpret_cast<DialogWindows*>(param);
-        if (IsWindowVisible(window) && TextOf(window) == GetMessageText(108)) dialog.Dialog = window;
-        return dialog.Dialog == nullptr;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  found.Dialog = test::ShowingWindow(GetMessageText(108));
   if (!found.Dialog) return found;
   EnumChildWindows(
       found.Dialog,
       [](HWND child, LPARAM param) -> BOOL {
         auto& dialog = *reinterpret_cast<DialogWindows*>(param);
-        const std::string kind = ClassOf(child);
+        const std::string kind = WindowClass(child);
         if (lstrcmpiA(kind.c_str(), "ComboBox") == 0) dialog.Drives = child;
         if (lstrcmpiA(kind.c_str(), "ListBox") == 0 && GetParent(child) == dialog.Dialog) dialog.List = child;
         if (lstrcmpiA(kind.c_str(), "Edit") == 0 && GetParent(child) == dialog.Dialog) dialog.Edit = child;
@@ -97,44 +83,22 @@ int FindListItem(HWND list, const std::string& text) {
   return -1;
 }
 
-// What the user does while the dialog waits: each step runs on a timer tick
-// inside the modal loop, once the dialog shows.
+// What the user does while the dialog waits, one step a timer tick.
 using Step = std::function<void(const DialogWindows&)>;
 
 class StepRunner {
  public:
-  explicit StepRunner(std::vector<Step> steps) : steps_(std::move(steps)) {
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, 40, &StepRunner::Tick);
-  }
-  ~StepRunner() {
-    KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-  bool Finished() const { return next_ == steps_.size(); }
+  explicit StepRunner(std::vector<Step> steps)
+      : steps_([] { return FindDialog().Dialog; }, Wrap(std::move(steps))) {}
+  bool Finished() const { return steps_.Finished(); }
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    StepRunner* self = current_;
-    if (!self || self->running_) return;
-    const DialogWindows windows = FindDialog();
-    if (!windows.Dialog) return;
-    if (self->Finished()) {
-      // Every step ran and the dialog is still open: end it, the test has failed.
-      if (++self->idleTicks_ > 50) PostMessageA(windows.Dialog, WM_CLOSE, 0, 0);
-      return;
-    }
-    self->running_ = true;
-    self->steps_[self->next_++](windows);
-    self->running_ = false;
+  static std::vector<test::ModalSteps::Step> Wrap(std::vector<Step> steps) {
+    std::vector<test::ModalSteps::Step> wrapped;
+    for (Step& step : steps) wrapped.push_back([step = std::move(step)](HWND) { step(FindDialog()); });
+    return wrapped;
   }
-
-  static inline StepRunner* current_ = nullptr;
-  std::vector<Step> steps_;
-  size_t next_ = 0;
-  int idleTicks_ = 0;
-  bool running_ = false;
-  UINT_PTR timer_ = 0;
+  test::ModalSteps steps_;
 };
 
 class ChooseDirectoryWin : public ::testing::Test {
