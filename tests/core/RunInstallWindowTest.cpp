@@ -244,6 +244,23 @@ TEST_F(RunInstallWindowTest, ASuccessfulInstallReportsAndClosesAndTheBarFollowed
   EXPECT_TRUE(backend.QuitRequested());
 }
 
+TEST_F(RunInstallWindowTest, APackageOfPlainFilesNeverShowsTheBar) {
+  Put(std::string(kPackage) + "PLAYER.EXE", "player");
+  Put(std::string(kPackage) + "README.TXT", "read me");
+  nvxpack::WriteIndexFile(std::string(kPackage) + kPackageIndexName,
+                          {test::IndexRecord("PLAYER.EXE", 0, fkDestination, "\\PLAYER.EXE"),
+                           test::IndexRecord("README.TXT", 0, fkDestination, "\\README.TXT")});
+  auto window = Open();
+  backend.ProcessMessages();
+  test::WindowOf(*window).ClearRecords();
+  ClickOn(window->rbRunInstall());
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].Text, GetMessageText(104));
+  // Shown even for a moment, the bar would have asked for its place to be painted.
+  const TRect bar = window->ProgressBar().BoundsRect();
+  for (const TRect& r : test::WindowOf(*window).Invalidations()) EXPECT_TRUE(Intersect(r, bar).IsEmpty());
+}
+
 TEST_F(RunInstallWindowTest, AFailedInstallReportsAndTheWindowStaysForAnotherTry) {
   Put(std::string(kPackage) + "PLAYER.EXE", "player");
   nvxpack::WriteIndexFile(std::string(kPackage) + kPackageIndexName,
