@@ -60,15 +60,16 @@ function(nuvex_data_resources out)
   set(${out} ${output} PARENT_SCOPE)
 endfunction()
 
-# The form descriptions (resources/forms/*.nfd) and JPEG pictures
-# (resources/pictures/*.jpg) that forms are read from, named after their
-# files.  They go with the formats layer, which looks them up, so that every
-# program that can read a form has them; on Windows as an object library for
-# the same reason as the skin's resources above.
+# The form descriptions (resources/forms/*.nfd) and the JPEG and bitmap
+# pictures (resources/pictures/*.jpg, *.bmp) that forms are read from, named
+# after their files.  They go with the formats layer, which looks them up, so
+# that every program that can read a form has them; on Windows as an object
+# library for the same reason as the skin's resources above.
 file(GLOB NUVEX_PROGRAM_DATA CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/resources/forms/*.nfd
   ${CMAKE_SOURCE_DIR}/resources/pictures/*.jpg
-  ${CMAKE_SOURCE_DIR}/resources/pictures/*.jpeg)
+  ${CMAKE_SOURCE_DIR}/resources/pictures/*.jpeg
+  ${CMAKE_SOURCE_DIR}/resources/pictures/*.bmp)
 nuvex_data_resources(_nuvex_program_data FORMAT table NAME ProgramData FILES ${NUVEX_PROGRAM_DATA})
 if(NOT WIN32)
   target_sources(nuvex_formats PRIVATE ${_nuvex_program_data})

@@ -1,6 +1,7 @@
 // Form descriptions and pictures as the program's data resources: the
 // program's own descriptions as written, forms read from a resource with a
-// JPEG picture, the source named in errors, and the picture lookup's order.
+// JPEG picture, bitmap files as data, the source named in errors, and the
+// picture lookup's order.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -73,7 +74,7 @@ TEST(FormResources, AJpegResourceIsAPicture) {
   ExpectTestPicture(LoadPictureResource("TESTPICTURE"));
 }
 
-TEST(FormResources, BitmapsComeBeforeDataAndOnlyJpegDataIsAPicture) {
+TEST(FormResources, BitmapsComeBeforeDataAndOnlyPictureDataIsAPicture) {
   static const std::vector<uint8_t> bitmap = EncodeBitmapFile(TBitmap(2, 3));
   RegisterBitmapResource("TestPicture", bitmap);
   const TBitmap found = LoadPictureResource("TestPicture");
@@ -88,6 +89,49 @@ TEST(FormResources, BitmapsComeBeforeDataAndOnlyJpegDataIsAPicture) {
   EXPECT_THROW(LoadPictureResource("testcutjpeg"), JpegError);
   UnregisterDataResource("TestCutJpeg");
   EXPECT_THROW(LoadPictureResource("TestCutJpeg"), ResourceNotFoundError);
+}
+
+TEST(FormResources, BitmapFileDataIsAPicture) {
+  TBitmap picture(3, 2);
+  const TColor colours[2][3] = {{clRed, clLime, clBlue}, {clWhite, clBlack, MakeColor(18, 52, 86)}};
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x) picture.ScanLine(y)[x] = ColorToPixel(colours[y][x]);
+  static const std::vector<uint8_t> file = EncodeBitmapFile(picture);
+  RegisterDataResource("TestBitmapData", file);
+  const TBitmap found = LoadPictureResource("TESTBITMAPDATA");
+  ASSERT_EQ(found.Width(), 3);
+  ASSERT_EQ(found.Height(), 2);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(PixelToColor(found.ScanLine(y)[x]), colours[y][x]) << x << "," << y;
+
+  // A bitmap resource of the same name still comes first.
+  static const std::vector<uint8_t> other = EncodeBitmapFile(TBitmap(5, 1));
+  RegisterBitmapResource("TestBitmapData", other);
+  EXPECT_EQ(LoadPictureResource("TestBitmapData").Width(), 5);
+  UnregisterBitmapResource("TestBitmapData");
+  UnregisterDataResource("TestBitmapData");
+}
+
+TEST(FormResources, BrokenBitmapDataIsRefusedSayingWhy) {
+  // Its last row cut short: the signature says bitmap, the decoder refuses it.
+  static const std::vector<uint8_t> cut = [] {
+    std::vector<uint8_t> bytes = EncodeBitmapFile(TBitmap(4, 4));
+    bytes.resize(bytes.size() - 5);
+    return bytes;
+  }();
+  RegisterDataResource("TestCutBitmap", cut);
+  EXPECT_EQ(test::MessageOf<BitmapFormatError>([] { LoadPictureResource("TestCutBitmap"); }),
+            "Bitmap image is not valid: the pixel data is cut short (48 bytes needed)");
+  static const uint8_t kSignatureOnly[] = {'B', 'M'};
+  RegisterDataResource("TestCutBitmap", kSignatureOnly);
+  EXPECT_EQ(test::MessageOf<BitmapFormatError>([] { LoadPictureResource("TestCutBitmap"); }),
+            "Bitmap image is not valid: the file is too short for its header");
+  // One byte of a signature is no signature.
+  static const uint8_t kB[] = {'B'};
+  RegisterDataResource("TestCutBitmap", kB);
+  EXPECT_EQ(test::MessageOf<Error>([] { LoadPictureResource("TestCutBitmap"); }),
+            "Resource TestCutBitmap is not a picture");
+  UnregisterDataResource("TestCutBitmap");
 }
 
 class FormFromResource : public ::testing::Test {

@@ -1,10 +1,11 @@
-// Form descriptions and JPEG pictures as RCDATA resources of the program:
-// the program's own (through the formats layer) and the test program's are
-// in the module, and a form read from one makes a real window.
+// Form descriptions and JPEG and bitmap pictures as RCDATA resources of the
+// program: the program's own (through the formats layer) and the test
+// program's are in the module, and a form read from one makes a real window.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -13,6 +14,7 @@
 #include "base/Ascii.h"
 #include "tests/support/Services.h"
 #include "tests/support/TestSupport.h"
+#include "toolkit/formats/BitmapFile.h"
 #include "toolkit/ui/Form.h"
 #include "toolkit/ui/FormReader.h"
 #include "toolkit/ui/Image.h"
@@ -46,6 +48,19 @@ TEST(FormResourcesWin, DescriptionsAndPicturesAreRcdataOfTheProgram) {
     // The resource holds the file exactly, with no padding after it.
     EXPECT_EQ(LoadFormResource(name), std::string(file.begin(), file.end())) << name;
   }
+}
+
+TEST(FormResourcesWin, ABitmapPictureIsRcdataAndDecodesFromIt) {
+  // resources/pictures/*.bmp are data like the JPEGs, not RT_BITMAP resources.
+  EXPECT_TRUE(RcdataNames().count("RUNINSTALLBUTTON"));
+  EXPECT_EQ(FindResourceA(GetModuleHandleA(nullptr), "RunInstallButton", MAKEINTRESOURCEA(2) /* RT_BITMAP */),
+            nullptr);
+  const TBitmap picture = LoadPictureResource("RunInstallButton");
+  const TBitmap file = DecodeBitmapFile(test::ReadAll(test::SourcePath("resources/pictures/RunInstallButton.bmp")));
+  ASSERT_EQ(picture.Width(), 226);
+  ASSERT_EQ(picture.Height(), 117);
+  ASSERT_EQ(file.Height(), 117);
+  EXPECT_TRUE(std::equal(picture.Bits(), picture.Bits() + 226 * 117, file.Bits()));
 }
 
 TEST(FormResourcesWin, AFormFromAResourceMakesItsWindowWithTheJpegPicture) {

@@ -1,8 +1,8 @@
 #pragma once
-// Raw data embedded in the program (form descriptions, JPEG pictures), found
-// by name without regard to ASCII case.  On Windows they are the program's
-// RCDATA resources; elsewhere a table generated from the same files
-// (resources/EmbedData.cmake).  Registered data, searched after the
+// Raw data embedded in the program (form descriptions, JPEG and bitmap
+// pictures), found by name without regard to ASCII case.  On Windows they
+// are the program's RCDATA resources; elsewhere a table generated from the
+// same files (resources/EmbedData.cmake).  Registered data, searched after the
 // program's own, lets a test program add its own.
 #include <cstdint>
 #include <optional>

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "toolkit/formats/BitmapFile.h"
 #include "toolkit/formats/DataResources.h"
 #include "toolkit/formats/JpegFile.h"
 
@@ -20,6 +21,9 @@ TBitmap LoadPictureResource(const std::string& name) {
   // Decided by the bytes: forms and pictures share one kind of resource.
   const std::span<const uint8_t> bytes = *data;
   if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) return DecodeJpeg(bytes);
+  // A whole bitmap file (resources/pictures/*.bmp): kept as data like the
+  // JPEGs, so that a new picture needs no line in a resource script.
+  if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return DecodeBitmapFile(bytes);
   throw Error("Resource " + name + " is not a picture");
 }
 
