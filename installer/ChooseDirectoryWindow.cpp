@@ -24,12 +24,6 @@ const TClassRegistry& DialogClasses() {
   return classes;
 }
 
-template <typename T>
-T* Component(TComponent& form, const char* name) {
-  T* found = dynamic_cast<T*>(form.FindComponent(name));
-  if (!found) throw Error(std::string("ChooseDirForm: the description lacks ") + name);
-  return found;
-}
 
 }  // namespace
 
@@ -40,11 +34,11 @@ TChooseDirForm::TChooseDirForm(TComponent* owner) : TForm(owner) {
   handlers.Add<TNotifyEvent>("btOkClick", {this, &TChooseDirForm::btOkClick});
   handlers.Add<TNotifyEvent>("btCancelClick", {this, &TChooseDirForm::btCancelClick});
   ReadFormResource(*this, "ChooseDirForm", DialogClasses(), handlers);
-  driveComboBox_ = Component<TDriveComboBox>(*this, "DriveComboBox");
-  directoryListBox_ = Component<TDirectoryListBox>(*this, "DirectoryListBox");
-  edDir_ = Component<TEdit>(*this, "edDir");
-  btCancel_ = Component<TButton>(*this, "btCancel");
-  btOk_ = Component<TButton>(*this, "btOk");
+  driveComboBox_ = &DescribedComponent<TDriveComboBox>(*this, "DriveComboBox");
+  directoryListBox_ = &DescribedComponent<TDirectoryListBox>(*this, "DirectoryListBox");
+  edDir_ = &DescribedComponent<TEdit>(*this, "edDir");
+  btCancel_ = &DescribedComponent<TButton>(*this, "btCancel");
+  btOk_ = &DescribedComponent<TButton>(*this, "btOk");
   DoCreate();
 }
 

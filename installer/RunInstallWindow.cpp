@@ -43,12 +43,6 @@ const TClassRegistry& WindowClasses() {
   return classes;
 }
 
-template <typename T>
-T* Component(TComponent& form, const char* name) {
-  T* found = dynamic_cast<T*>(form.FindComponent(name));
-  if (!found) throw Error(std::string("RunInstallForm: the description lacks ") + name);
-  return found;
-}
 
 void SetHintShown(TControl& control, const std::string& hint) {
   control.SetHint(hint);
@@ -67,17 +61,17 @@ TRunInstallForm::TRunInstallForm(TComponent* owner, std::string programFolder)
   handlers.Add<TNotifyEvent>("laFolderBackgndClick", {this, &TRunInstallForm::laFolderBackgndClick});
   handlers.Add<TKeyEventHandler>("FormKeyUp", {this, &TRunInstallForm::FormKeyUp});
   ReadFormResource(*this, "RunInstallForm", WindowClasses(), handlers);
-  image_ = Component<TImage>(*this, "Image");
-  laAppNameBackground_ = Component<TLabel>(*this, "laAppNameBackground");
-  laDirectory_ = Component<TLabel>(*this, "laDirectory");
-  laFolder_ = Component<TLabel>(*this, "laFolder");
-  laFolderBackgnd_ = Component<TLabel>(*this, "laFolderBackgnd");
-  progressBar_ = Component<TMyProgressBar>(*this, "ProgressBar");
-  laAppName_ = Component<TLabel>(*this, "laAppName");
-  laDirectory1_ = Component<TLabel>(*this, "laDirectory1");
-  rbRunInstall_ = Component<TRegionedButton>(*this, "rbRunInstall");
-  rbInstallDirectXWin98_ = Component<TRegionedButton>(*this, "rbInstallDirectXWin98");
-  rbInstallDirectX_Win2000_ = Component<TRegionedButton>(*this, "rbInstallDirectX_Win2000");
+  image_ = &DescribedComponent<TImage>(*this, "Image");
+  laAppNameBackground_ = &DescribedComponent<TLabel>(*this, "laAppNameBackground");
+  laDirectory_ = &DescribedComponent<TLabel>(*this, "laDirectory");
+  laFolder_ = &DescribedComponent<TLabel>(*this, "laFolder");
+  laFolderBackgnd_ = &DescribedComponent<TLabel>(*this, "laFolderBackgnd");
+  progressBar_ = &DescribedComponent<TMyProgressBar>(*this, "ProgressBar");
+  laAppName_ = &DescribedComponent<TLabel>(*this, "laAppName");
+  laDirectory1_ = &DescribedComponent<TLabel>(*this, "laDirectory1");
+  rbRunInstall_ = &DescribedComponent<TRegionedButton>(*this, "rbRunInstall");
+  rbInstallDirectXWin98_ = &DescribedComponent<TRegionedButton>(*this, "rbInstallDirectXWin98");
+  rbInstallDirectX_Win2000_ = &DescribedComponent<TRegionedButton>(*this, "rbInstallDirectX_Win2000");
 
   progressBar_->SetVisible(false);
   SetClientSize(ClientWidth(), image_->Height());

@@ -126,6 +126,16 @@ std::unique_ptr<F> CreateFormFromResource(TComponent* owner, const std::string& 
   return CreateForm<F>(owner, ParseFormText(LoadFormResource(name), source), classes, handlers, source);
 }
 
+// The component of a form read from its description that the form's code
+// relies on: by name, of class T.  Error("<form>: the description lacks
+// <name>") when there is none of that class.
+template <typename T>
+T& DescribedComponent(TComponent& form, const char* name) {
+  T* found = dynamic_cast<T*>(form.FindComponent(name));
+  if (!found) throw Error(form.Name() + ": the description lacks " + name);
+  return *found;
+}
+
 // ---- setters for the common kinds of property ----
 
 namespace property {
