@@ -1,6 +1,7 @@
 # The program's resources.  The skin layer relies on the built-in skin's
 # pictures (resources/skin/*.bmp, drawn by resources/skin/draw_base_skin.py)
-# and the skin engine's string table; the formats layer on the data resources
+# and the skin engine's string table, the installer window on its own
+# string table (linked with the skin layer's, below it); the formats layer on the data resources
 # (form descriptions and JPEG pictures) at the end.
 #
 # Windows: resource scripts compiled into an object library whose objects go
@@ -11,12 +12,15 @@ file(GLOB NUVEX_SKIN_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/sk
 if(WIN32)
   add_library(nuvex_resources OBJECT
     ${CMAKE_SOURCE_DIR}/resources/SkinPictures.rc
-    ${CMAKE_SOURCE_DIR}/resources/SkinStrings.rc)
+    ${CMAKE_SOURCE_DIR}/resources/SkinStrings.rc
+    ${CMAKE_SOURCE_DIR}/resources/InstallerStrings.rc)
   target_include_directories(nuvex_resources PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
   set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/SkinPictures.rc PROPERTIES
     OBJECT_DEPENDS "${NUVEX_SKIN_PICTURES}")
   set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/SkinStrings.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/skin/SkinStringIds.h")
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/InstallerStrings.rc PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/installer/InstallerStringIds.h")
   target_link_libraries(nuvex_skin INTERFACE $<TARGET_OBJECTS:nuvex_resources>)
 else()
   set(_nuvex_skin_pictures_cpp ${CMAKE_BINARY_DIR}/generated/BuiltInSkinPictures.cpp)
