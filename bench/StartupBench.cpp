@@ -5,8 +5,11 @@
 // (nothing lies beside it), the bench waits for its visible top-level window
 // and then for a known pixel of its picture on the screen, posts WM_CLOSE
 // and waits for the process to end.  The first start of each is reported
-// apart (cold), the others as the warm median and minimum.  Windows only:
-//   scripts/wine-run.sh build/win64/bench/StartupBench.exe [starts]
+// apart (cold), the others as the warm median and minimum.  A third program,
+// PlainWindow with the system DLLs Setup.exe imports loaded first, shows
+// what those DLLs cost.  A second argument names another Setup.exe to time
+// (a stripped one, say).  Windows only:
+//   scripts/wine-run.sh build/win64/bench/StartupBench.exe [starts [Setup.exe]]
 #include <windows.h>
 
 #include <algorithm>
@@ -44,6 +47,7 @@ struct Program {
   POINT probe;            // a point of the window, in window coordinates
   COLORREF colour;        // what the first paint puts there
   std::string copy;       // the copy in the temporary folder
+  const char* arguments = "";
 };
 
 struct Start {
@@ -91,7 +95,7 @@ Start StartOnce(const Program& program, const std::string& folder) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  std::string commandLine = "\"" + program.copy + "\"";
+  std::string commandLine = "\"" + program.copy + "\" " + program.arguments;
   const double begin = Now();
   if (!CreateProcessA(program.copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                       &startup, &process)) {
@@ -167,9 +171,12 @@ double Median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
   const int starts = argc > 1 ? std::max(2, std::atoi(argv[1])) : 11;
-  Program setup{"Setup.exe", WindowsPath(NUVEX_SETUP_EXE), "NuvexWindow", {}, 0, {}};
+  Program setup{"Setup.exe", WindowsPath(argc > 2 ? argv[2] : NUVEX_SETUP_EXE), "NuvexWindow", {}, 0, {}};
   Program plain{"PlainWindow.exe", WindowsPath(NUVEX_PLAIN_WINDOW_EXE), "BenchPlainWindow", {187, 148},
                 RGB(40, 120, 200), {}};
+  Program plainDlls = plain;
+  plainDlls.label = "PlainWindow+DLLs";
+  plainDlls.arguments = "dlls";
   ChooseProbe(setup);
 
   char temp[MAX_PATH];
@@ -183,19 +190,21 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  plainDlls.copy = plain.copy;
+  Program* const programs[] = {&setup, &plain, &plainDlls};
   std::printf("start to first paint, %d starts each, alternating; Setup.exe probe (%ld, %ld) = #%06lx\n", starts,
               setup.probe.x, setup.probe.y, static_cast<unsigned long>(setup.colour));
 
-  std::vector<Start> runs[2];
+  std::vector<Start> runs[3];
   bool failed = false;
   for (int i = 0; i < starts; ++i)
-    for (int k = 0; k < 2; ++k) {
-      runs[k].push_back(StartOnce(k == 0 ? setup : plain, folder));
+    for (int k = 0; k < 3; ++k) {
+      runs[k].push_back(StartOnce(*programs[k], folder));
       failed |= !runs[k].back().ok;
     }
 
-  double warmPaint[2] = {};
-  for (int k = 0; k < 2; ++k) {
+  double warmPaint[3] = {};
+  for (int k = 0; k < 3; ++k) {
     std::vector<double> window, paint, close;
     for (size_t i = 1; i < runs[k].size(); ++i) {
       window.push_back(runs[k][i].window);
@@ -205,11 +214,13 @@ int main(int argc, char** argv) {
     warmPaint[k] = Median(paint);
     std::printf("%-16s cold: window %6.1f ms, first paint %6.1f ms | warm (median of %zu): window %6.1f ms, "
                 "first paint %6.1f ms (min %6.1f) | close to exit %6.1f ms\n",
-                (k == 0 ? setup : plain).label, runs[k][0].window, runs[k][0].paint, paint.size(), Median(window),
+                programs[k]->label, runs[k][0].window, runs[k][0].paint, paint.size(), Median(window),
                 warmPaint[k], *std::min_element(paint.begin(), paint.end()), Median(close));
   }
   std::printf("ratio Setup.exe / PlainWindow.exe, warm first paint: %.2f (cold %.2f); Setup.exe's own cost %.1f ms\n",
               warmPaint[0] / warmPaint[1], runs[0][0].paint / runs[1][0].paint, warmPaint[0] - warmPaint[1]);
+  std::printf("of that, the system DLLs Setup.exe imports (PlainWindow+DLLs - PlainWindow, warm): %.1f ms\n",
+              warmPaint[2] - warmPaint[1]);
   if (failed) std::printf("some starts did not show the probe pixel or did not end: figures incomplete\n");
 
   for (Program* p : {&setup, &plain}) DeleteFileA(p->copy.c_str());
