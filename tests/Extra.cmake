@@ -55,3 +55,9 @@ if(WIN32)
                    ${CMAKE_BINARY_DIR}/pictures)
   set_tests_properties(${NUVEX_TEST_TAG}.win_dialog_pictures PROPERTIES TIMEOUT 300)
 endif()
+
+# The built Setup.exe driven end to end (tests/e2e); the win32 build is
+# release-only and never reaches this folder.
+if(WIN32 AND TARGET Setup)
+  add_subdirectory(${CMAKE_CURRENT_SOURCE_DIR}/e2e ${CMAKE_CURRENT_BINARY_DIR}/e2e)
+endif()

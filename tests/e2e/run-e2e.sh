@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs setup_e2e_tests and turns the window pictures it wrote into PNG files.
+#   run-e2e.sh WINE_RUN TESTS_EXE PICTURE_FOLDER [gtest arguments]
+set -euo pipefail
+wine_run=$1
+tests_exe=$2
+out=$3
+shift 3
+mkdir -p "$out"
+rm -f "$out"/setup-en.bmp "$out"/setup-pl.bmp
+export NUVEX_E2E_PICTURES="Z:$out"
+start=$(date +%s.%N)
+status=0
+# Wine takes the system locale from LC_ALL when this program starts, and
+# Setup.exe inherits it: the Polish case has a run of its own.
+LC_ALL=en_US.UTF-8 "$wine_run" "$tests_exe" --gtest_filter=-*Polish* "$@" || status=$?
+log=$(mktemp)
+LC_ALL=pl_PL.UTF-8 "$wine_run" "$tests_exe" --gtest_filter=*Polish* "$@" 2>&1 | tee "$log" || status=1
+# A skipped Polish case means the locale did not reach the program.
+grep -aq "\[  PASSED  \] 1 test" "$log" && ! grep -aq "SKIPPED \]" "$log" || status=1
+rm -f "$log"
+echo "setup_e2e_tests: $(echo "$(date +%s.%N) - $start" | bc) s"
+for language in en pl; do
+  if [ -f "$out/setup-$language.bmp" ]; then
+    convert "$out/setup-$language.bmp" "$out/setup-$language.png"
+    rm -f "$out/setup-$language.bmp"
+    echo "setup_e2e_tests: $out/setup-$language.png"
+  fi
+done
+exit "$status"
