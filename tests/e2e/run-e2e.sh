@@ -9,7 +9,7 @@ shift 3
 mkdir -p "$out"
 rm -f "$out"/setup-en.bmp "$out"/setup-pl.bmp
 export NUVEX_E2E_PICTURES="Z:$out"
-start=$(date +%s.%N)
+start=$(date +%s%N)
 status=0
 # Wine takes the system locale from LC_ALL when this program starts, and
 # Setup.exe inherits it: the Polish case has a run of its own.
@@ -19,7 +19,7 @@ LC_ALL=pl_PL.UTF-8 "$wine_run" "$tests_exe" --gtest_filter=*Polish* "$@" 2>&1 | 
 # A skipped Polish case means the locale did not reach the program.
 grep -aq "\[  PASSED  \] 1 test" "$log" && ! grep -aq "SKIPPED \]" "$log" || status=1
 rm -f "$log"
-echo "setup_e2e_tests: $(echo "$(date +%s.%N) - $start" | bc) s"
+echo "setup_e2e_tests: $(( ($(date +%s%N) - start) / 1000000 )) ms"
 for language in en pl; do
   if [ -f "$out/setup-$language.bmp" ]; then
     convert "$out/setup-$language.bmp" "$out/setup-$language.png"
