@@ -7,8 +7,10 @@
 #            build/native/tools/nvxpack/nvxpack
 # OUTDIR     the package folder to fill (created if missing): "Setup.dat" and
 #            the files it lists; other files in it are left alone
-# Stages demo/demo.nvm with its payload in a temporary folder, runs
-# "nvxpack build" and then "nvxpack verify" on the result.
+# Stages demo/demo.nvm with its payload and a freshly written sample film in a
+# temporary folder, runs "nvxpack build" and then "nvxpack verify" on the
+# result.  The film is made here, not kept in the repository: tens of
+# megabytes, the same on every run (demo/make-sample-film.py).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ $# -ne 3 ]; then
@@ -29,6 +31,7 @@ for program in NuvexPlayer.exe Uninstall.exe NuvexFilter.ax; do
   fi
   cp "$build_dir/demo/$program" "$stage/"
 done
+python3 "$root/demo/make-sample-film.py" "$stage/SampleFilm.bin"
 
 "$nvxpack" build "$stage/demo.nvm" "$outdir"
 "$nvxpack" verify "$outdir"
