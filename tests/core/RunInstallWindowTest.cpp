@@ -275,6 +275,7 @@ TEST_F(RunInstallWindowTest, AFailedInstallReportsAndTheWindowStaysForAnotherTry
   EXPECT_TRUE(window->Visible());
   EXPECT_FALSE(backend.QuitRequested());
   EXPECT_EQ(links.created, 0);
+  EXPECT_EQ(Text(kDefaultDestinationFolder + std::string("\\PLAYER.EXE")), "player");  // the first record stays
   // A second click starts a fresh run over the same files.
   Put(std::string(kPackage) + "missing.txt", "now here");
   ClickOn(window->rbRunInstall());
