@@ -163,14 +163,7 @@ void TRegionedCustomControl::UpdateRegion() {
   // A shape that cannot be made is no error: the control keeps its old
   // shape and stays usable.
   std::optional<TRegion> region = GetNewRegion(&renderedImage_);
-  if (!region) {
-    Trace(kRegionedControlRegionError);
-    return;
-  }
-  // States of one strip mostly share their shape: handing the window the
-  // shape it has would cost more than the whole rest of a hover.
-  if (HandleAllocated() && WindowRegion() == region) return;
-  if (!SetWindowRegion(*region, true)) Trace(kRegionedControlRegionError);
+  if (!region || !SetWindowRegion(*region, true)) Trace(kRegionedControlRegionError);
 }
 
 void TRegionedCustomControl::UpdateButtons() {
