@@ -1,7 +1,7 @@
 #pragma once
 // Where the demo filter records its registration: RegSvr32 calls its
 // DllRegisterServer, which puts its own path here, and DllUnregisterServer
-// takes it away.  The demo's inspection program reads it back.
+// takes it away.  The demo's read-back program reads it back.
 namespace demo {
 
 inline constexpr const char* kComponentsKey = "Software\\Nuvex Player\\Components";  // under HKEY_LOCAL_MACHINE

@@ -1,5 +1,5 @@
 // Tests of the demo's own programs under wine: the filter's registration and
-// the inspection program's readers, which scripts/demo.sh trusts to say
+// the read-back program's readers, which scripts/demo.sh trusts to say
 // whether the installation did its work.
 #include <windows.h>
 #include <shlobj.h>
@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "DemoInspect.h"
+#include "DemoReadBack.h"
 
 namespace {
 
@@ -154,7 +154,7 @@ TEST(StartMenuGroupTest, IsTheGroupInTheUsersProgramsFolder) {
 }
 
 TEST(DialogTextTest, ReadsTheTextAndButtonOfAMessageBoxShownByAnotherThread) {
-  const char* caption = "Demo inspection test";
+  const char* caption = "Demo read-back test";
   std::thread box([caption] { MessageBoxA(nullptr, "Installation successful", caption, MB_OK | MB_ICONINFORMATION); });
   std::vector<demo::ChildText> texts;
   bool found = false;

@@ -114,7 +114,7 @@ bar_pixels() {
   convert "$1" -crop 221x1+82+197 +repage -format %c histogram:info:- |
     awk '/#FF0000/ { red = $1 } /#000080/ { navy = $1 } END { printf "%d %d\n", red, navy }'
 }
-inspect() { "$wine" "$root/build/win64/demo/DemoInspect.exe" "$@" | tr -d '\r'; }
+read_back() { "$wine" "$root/build/win64/demo/DemoReadBack.exe" "$@" | tr -d '\r'; }
 
 "$wine" "$package/Setup.exe" >/dev/null 2>&1 &
 setup=$!
@@ -156,7 +156,7 @@ for _ in $(seq 1200); do
   [ -n "$box$failed" ] && break
   kill -0 "$setup" 2>/dev/null || break
 done
-if [ -n "$failed" ]; then inspect dialog-text "$failed_caption" >&2 || true; fail "the installation failed"; fi
+if [ -n "$failed" ]; then read_back dialog-text "$failed_caption" >&2 || true; fail "the installation failed"; fi
 [ -n "$box" ] || fail "no \"$done_caption\" message box after the installation"
 elapsed=$((($(date +%s%N) - install_started) / 100000000))
 echo "demo: files placed in $((elapsed / 10)).$((elapsed % 10)) s"
@@ -185,7 +185,7 @@ done
 xdotool windowraise "$window" windowraise "$box"
 sleep 0.5
 photograph_windows "$demo/setup-success.png" "$window" "$box" $group_window
-text=$(inspect dialog-text "$done_caption") || fail "cannot read the message box"
+text=$(read_back dialog-text "$done_caption") || fail "cannot read the message box"
 echo "$text" | sed 's/^/demo: message box: /'
 grep -qx "Static: $done_text" <<<"$text" || fail "the message box does not say \"$done_text\""
 # A click on the box (not on its button) makes it the active window; Return
@@ -229,7 +229,7 @@ rm -f "$film"
 echo "  every file of the package is in place and equals its original"
 
 echo "Start-menu group \"Nuvex Player\""
-shortcuts=$(inspect shortcuts "Nuvex Player") || { echo "$shortcuts"; fail "shortcuts missing or broken"; }
+shortcuts=$(read_back shortcuts "Nuvex Player") || { echo "$shortcuts"; fail "shortcuts missing or broken"; }
 echo "$shortcuts" | sed 's/^/  /'
 for name in "Nuvex Player 2.6" "Help - version 2.6" "Uninstall - version 2.6"; do
   grep -q "^  $name\.lnk -> " <<<"$shortcuts" || fail "no shortcut \"$name\""
@@ -237,8 +237,8 @@ done
 
 echo "Registration"
 # RegSvr32 runs on its own; give it a moment.
-for _ in $(seq 50); do inspect registration >/dev/null && break; sleep 0.2; done
-registration=$(inspect registration) || { echo "  $registration"; fail "the filter was not registered"; }
+for _ in $(seq 50); do read_back registration >/dev/null && break; sleep 0.2; done
+registration=$(read_back registration) || { echo "  $registration"; fail "the filter was not registered"; }
 echo "  $registration"
 
 echo "== demo done in $((SECONDS - started)) s; pictures in build/demo:"

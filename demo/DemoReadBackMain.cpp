@@ -1,7 +1,7 @@
-// The demo's inspection program, run under wine by scripts/demo.sh:
-//   DemoInspect shortcuts GROUP     the shortcuts of the Start-menu group GROUP
-//   DemoInspect registration        where the demo filter is registered
-//   DemoInspect dialog-text CAPTION the texts of the dialog box CAPTION
+// The demo's read-back program, run under wine by scripts/demo.sh:
+//   DemoReadBack shortcuts GROUP     the shortcuts of the Start-menu group GROUP
+//   DemoReadBack registration        where the demo filter is registered
+//   DemoReadBack dialog-text CAPTION the texts of the dialog box CAPTION
 // Exit code 0 when what was asked for is there (a shortcut's target too),
 // 1 when it is not, 2 for a wrong command line.
 #include <windows.h>
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "DemoInspect.h"
+#include "DemoReadBack.h"
 
 namespace {
 
@@ -69,6 +69,6 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "shortcuts") == 0) return Shortcuts(argv[2]);
   if (argc == 2 && std::strcmp(argv[1], "registration") == 0) return Registration();
   if (argc == 3 && std::strcmp(argv[1], "dialog-text") == 0) return DialogText(argv[2]);
-  std::fprintf(stderr, "usage: DemoInspect shortcuts GROUP | registration | dialog-text CAPTION\n");
+  std::fprintf(stderr, "usage: DemoReadBack shortcuts GROUP | registration | dialog-text CAPTION\n");
   return 2;
 }

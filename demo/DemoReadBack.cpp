@@ -1,4 +1,4 @@
-#include "DemoInspect.h"
+#include "DemoReadBack.h"
 
 #include <windows.h>
 #include <shlobj.h>
