@@ -10,7 +10,7 @@
 namespace nuvex {
 namespace {
 
-struct BmpSpec {
+struct BmpLayout {
   int32_t width = 1;
   int32_t height = 1;
   uint16_t bits = 24;
@@ -28,7 +28,7 @@ void Put(std::vector<uint8_t>& out, uint32_t v, int bytes) {
   for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(v >> (8 * i)));
 }
 
-std::vector<uint8_t> Build(const BmpSpec& s) {
+std::vector<uint8_t> Build(const BmpLayout& s) {
   std::vector<uint8_t> h;  // from the info header on
   Put(h, s.headerSize, 4);
   Put(h, uint32_t(s.width), 4);
@@ -59,7 +59,7 @@ std::string ErrorOf(const std::vector<uint8_t>& file) {
 }
 
 TEST(GraphicsBitmapFile, ReadsPalettedPicturesBottomUp) {
-  BmpSpec one;
+  BmpLayout one;
   one.width = 3;
   one.height = 2;
   one.bits = 1;
@@ -71,7 +71,7 @@ TEST(GraphicsBitmapFile, ReadsPalettedPicturesBottomUp) {
   EXPECT_EQ(test::PixelsOf(b), (std::vector<TColor>{clBlack, clWhite, clBlack, clWhite, clBlack, clWhite}));
   EXPECT_EQ(b.Palette(), (std::vector<TColor>{clBlack, clWhite}));
 
-  BmpSpec four;
+  BmpLayout four;
   four.width = 3;
   four.bits = 4;
   four.colorsUsed = 3;
@@ -82,7 +82,7 @@ TEST(GraphicsBitmapFile, ReadsPalettedPicturesBottomUp) {
 }
 
 TEST(GraphicsBitmapFile, ReadsTopDownEightBitAndTwentyFourBitRows) {
-  BmpSpec eight;
+  BmpLayout eight;
   eight.width = 2;
   eight.height = -2;
   eight.bits = 8;
@@ -92,7 +92,7 @@ TEST(GraphicsBitmapFile, ReadsTopDownEightBitAndTwentyFourBitRows) {
   TBitmap b = DecodeBitmapFile(Build(eight));
   EXPECT_EQ(test::PixelsOf(b), (std::vector<TColor>{PixelToColor(0x123456), PixelToColor(0xABCDEF),
                                                    PixelToColor(0xABCDEF), PixelToColor(0xABCDEF)}));
-  BmpSpec rgb;
+  BmpLayout rgb;
   rgb.width = 1;
   rgb.height = 2;
   rgb.pixels = {0x00, 0x00, 0xFF, 0, 0xFF, 0x00, 0x00};  // bottom red (padded), top blue (unpadded)
@@ -101,7 +101,7 @@ TEST(GraphicsBitmapFile, ReadsTopDownEightBitAndTwentyFourBitRows) {
 }
 
 TEST(GraphicsBitmapFile, ReadsSixteenBitFieldsWithRepeatedBits) {
-  BmpSpec plain;
+  BmpLayout plain;
   plain.width = 2;
   plain.bits = 16;
   plain.pixels = {0x00, 0x7C, 0x10, 0x00};  // 5-5-5: red 31; blue 16
@@ -109,7 +109,7 @@ TEST(GraphicsBitmapFile, ReadsSixteenBitFieldsWithRepeatedBits) {
   EXPECT_EQ(b.Canvas().Pixel(0, 0), clRed);
   EXPECT_EQ(b.Canvas().Pixel(1, 0), MakeColor(0, 0, 132));  // 10000 -> 10000100
 
-  BmpSpec fields = plain;
+  BmpLayout fields = plain;
   fields.compression = 3;
   fields.masks = {0xF800, 0x07E0, 0x001F};  // 5-6-5
   fields.pixels = {0xE0, 0x07, 0x00, 0xF8};
@@ -119,7 +119,7 @@ TEST(GraphicsBitmapFile, ReadsSixteenBitFieldsWithRepeatedBits) {
 }
 
 TEST(GraphicsBitmapFile, ReadsThirtyTwoBitFieldsFromALongHeader) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 2;
   s.bits = 32;
   s.compression = 3;
@@ -130,7 +130,7 @@ TEST(GraphicsBitmapFile, ReadsThirtyTwoBitFieldsFromALongHeader) {
   EXPECT_EQ(b.Canvas().Pixel(0, 0), MakeColor(0x11, 0x22, 0x33));
   EXPECT_EQ(b.Canvas().Pixel(1, 0), clWhite);
   // A plain 32-bit file ignores the top byte.
-  BmpSpec plain;
+  BmpLayout plain;
   plain.bits = 32;
   plain.pixels = {0x01, 0x02, 0x03, 0x80};
   EXPECT_EQ(DecodeBitmapFile(Build(plain)).Canvas().Pixel(0, 0), MakeColor(3, 2, 1));
@@ -193,7 +193,7 @@ TEST(GraphicsBitmapFile, FilesGoThroughTheFileLayer) {
 }
 
 TEST(GraphicsBitmapFile, RefusesWhatItCannotReadWithTheReason) {
-  BmpSpec good;
+  BmpLayout good;
   good.width = 2;
   good.height = 2;
   good.pixels.assign(16, 0);
@@ -210,35 +210,35 @@ TEST(GraphicsBitmapFile, RefusesWhatItCannotReadWithTheReason) {
   EXPECT_NE(ErrorOf(cut).find("cut short"), std::string::npos);
 
   auto with = [&](auto change) {
-    BmpSpec s = good;
+    BmpLayout s = good;
     change(s);
     return ErrorOf(Build(s));
   };
-  EXPECT_NE(with([](BmpSpec& s) { s.headerSize = 12; }).find("OS/2"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.headerSize = 44; }).find("header size 44"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.planes = 3; }).find("planes"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.bits = 2; }).find("2 bits per pixel"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.compression = 1; }).find("RLE8"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.compression = 4; }).find("JPEG"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.compression = 3; }).find("bit fields with 24"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) {
+  EXPECT_NE(with([](BmpLayout& s) { s.headerSize = 12; }).find("OS/2"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.headerSize = 44; }).find("header size 44"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.planes = 3; }).find("planes"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.bits = 2; }).find("2 bits per pixel"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.compression = 1; }).find("RLE8"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.compression = 4; }).find("JPEG"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.compression = 3; }).find("bit fields with 24"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) {
               s.bits = 16;
               s.compression = 3;
               s.masks = {0xF0F0, 0x0F00, 0x000F};
             }).find("scattered"),
             std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.width = 0; }).find("not a picture"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.height = 0; }).find("not a picture"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.width = -4; }).find("not a picture"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.height = INT32_MIN; }).find("not a picture"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.width = 0; }).find("not a picture"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.height = 0; }).find("not a picture"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.width = -4; }).find("not a picture"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.height = INT32_MIN; }).find("not a picture"), std::string::npos);
   // Huge sizes are refused before anything is allocated.
-  EXPECT_NE(with([](BmpSpec& s) { s.width = s.height = 30000; }).find("too large"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.width = 1000000; }).find("too large"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.width = s.height = 30000; }).find("too large"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.width = 1000000; }).find("too large"), std::string::npos);
   // A size the file's bytes cannot hold.
-  EXPECT_NE(with([](BmpSpec& s) { s.width = s.height = 3000; }).find("cut short"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.offset = 4000; }).find("outside the file"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) { s.offset = 20; }).find("overlaps the header"), std::string::npos);
-  EXPECT_NE(with([](BmpSpec& s) {
+  EXPECT_NE(with([](BmpLayout& s) { s.width = s.height = 3000; }).find("cut short"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.offset = 4000; }).find("outside the file"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) { s.offset = 20; }).find("overlaps the header"), std::string::npos);
+  EXPECT_NE(with([](BmpLayout& s) {
               s.bits = 8;
               s.colorsUsed = 200;
               s.table.assign(3, 0);
@@ -247,7 +247,7 @@ TEST(GraphicsBitmapFile, RefusesWhatItCannotReadWithTheReason) {
 }
 
 TEST(GraphicsBitmapFile, PackedDibsAreBitmapsWithoutTheFileHeader) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 1;
   s.height = 1;
   s.bits = 8;
@@ -270,7 +270,7 @@ TEST(GraphicsBitmapFile, MutatedFilesAreReadOrRefusedCleanly) {
     picture.SetPixelFormat(f);
     seeds.push_back(EncodeBitmapFile(picture));
   }
-  BmpSpec fields;
+  BmpLayout fields;
   fields.width = 3;
   fields.height = -2;
   fields.bits = 32;
