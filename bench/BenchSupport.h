@@ -43,6 +43,11 @@ void PackFile(const std::string& path, uint64_t size, Fill&& fill) {
   deflateEnd(&z);
 }
 
+// A steady clock's reading in milliseconds, for timings that span calls.
+inline double NowMs() {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 // Wall-clock seconds that f takes.
 template <typename F>
 double Seconds(F&& f) {

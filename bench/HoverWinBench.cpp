@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "installer/RunInstallWindow.h"
 #include "skin/SkinTools.h"
 #include "toolkit/backends/win32/Win32Backend.h"
@@ -27,25 +28,14 @@ using namespace nuvex;
 
 namespace {
 
-double NowUs() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return 1e6 * static_cast<double>(t.QuadPart) / frequency;
-}
-
 // Microseconds per call of f, the median of a few rounds of `count` calls.
 template <typename F>
 double UsPer(int count, F&& f) {
   std::vector<double> rounds;
   for (int round = 0; round < 5; ++round) {
-    const double start = NowUs();
+    const double start = bench::NowMs();
     for (int i = 0; i < count; ++i) f(i);
-    rounds.push_back((NowUs() - start) / count);
+    rounds.push_back((bench::NowMs() - start) * 1000.0 / count);  // us
   }
   std::sort(rounds.begin(), rounds.end());
   return rounds[rounds.size() / 2];

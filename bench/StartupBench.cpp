@@ -18,20 +18,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "toolkit/formats/FormResources.h"
 
 namespace {
 
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / frequency;  // ms
-}
+using nuvex::bench::NowMs;
 
 // A build path as Windows sees it: under wine a Unix path lies on drive Z:.
 std::string WindowsPath(std::string path) {
@@ -96,38 +88,38 @@ Start StartOnce(const Program& program, const std::string& folder) {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   std::string commandLine = "\"" + program.copy + "\" " + program.arguments;
-  const double begin = Now();
+  const double begin = NowMs();
   if (!CreateProcessA(program.copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                       &startup, &process)) {
     std::fprintf(stderr, "cannot start %s (error %lu)\n", program.copy.c_str(), GetLastError());
     return result;
   }
   HWND hwnd = nullptr;
-  while (!(hwnd = VisibleWindowOf(process.dwProcessId, program.windowClass)) && Now() - begin < kTimeout) Sleep(1);
-  result.window = Now() - begin;
+  while (!(hwnd = VisibleWindowOf(process.dwProcessId, program.windowClass)) && NowMs() - begin < kTimeout) Sleep(1);
+  result.window = NowMs() - begin;
   if (hwnd) {
     RECT place{};
-    while (Now() - begin < kTimeout) {
+    while (NowMs() - begin < kTimeout) {
       GetWindowRect(hwnd, &place);
       if (ScreenPixel(place.left + program.probe.x, place.top + program.probe.y) == program.colour) {
-        result.paint = Now() - begin;
+        result.paint = NowMs() - begin;
         result.ok = true;
         break;
       }
       Sleep(1);
     }
-    const double closing = Now();
+    const double closing = NowMs();
     PostMessageA(hwnd, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0) {
       TerminateProcess(process.hProcess, 1);
       WaitForSingleObject(process.hProcess, INFINITE);
       result.ok = false;
     }
-    result.close = Now() - closing;
+    result.close = NowMs() - closing;
     // The next start must paint its own pixel, not find this one's left on the screen.
-    const double gone = Now();
+    const double gone = NowMs();
     while (ScreenPixel(place.left + program.probe.x, place.top + program.probe.y) == program.colour &&
-           Now() - gone < 5000)
+           NowMs() - gone < 5000)
       Sleep(5);
   } else {
     TerminateProcess(process.hProcess, 1);

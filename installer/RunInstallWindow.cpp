@@ -43,7 +43,6 @@ const TClassRegistry& WindowClasses() {
   return classes;
 }
 
-
 void SetHintShown(TControl& control, const std::string& hint) {
   control.SetHint(hint);
   control.SetShowHint(!hint.empty());

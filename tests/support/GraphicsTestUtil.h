@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Canvas.h"
 
 namespace nuvex::test {
 
@@ -18,6 +19,16 @@ inline TBitmap CoordPicture(int width, int height, int tag = 7) {
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) b.Canvas().SetPixel(x, y, CoordColor(x, y, tag));
   return b;
+}
+
+// A font by its face, size in points, style bits and colour.
+inline TFont FontOf(const std::string& name, int size, uint8_t style = 0, TColor color = clBlack) {
+  TFont font;
+  font.Name = name;
+  font.Size = size;
+  font.Style = style;
+  font.Color = color;
+  return font;
 }
 
 // A picture from rows of characters, each character one pixel by the legend:

@@ -19,14 +19,7 @@
 namespace nuvex {
 namespace {
 
-TFont FontOf(const std::string& name, int size, uint8_t style = 0, TColor color = clBlack) {
-  TFont font;
-  font.Name = name;
-  font.Size = size;
-  font.Style = style;
-  font.Color = color;
-  return font;
-}
+using test::FontOf;
 
 LOGFONTA Described(HFONT font) {
   LOGFONTA log{};

@@ -168,7 +168,9 @@ TEST(ProgressBarWin, MulDivAgreesWithTheSystem) {
   for (int32_t a : edges)
     for (int32_t b : edges)
       for (int32_t c : edges)
-        if (!WineNegatesMinimum(a, c)) ASSERT_EQ(nuvex::MulDiv(a, b, c), ::MulDiv(a, b, c)) << a << " " << b << " " << c;
+        if (!WineNegatesMinimum(a, c)) {
+          ASSERT_EQ(nuvex::MulDiv(a, b, c), ::MulDiv(a, b, c)) << a << " " << b << " " << c;
+        }
   for (int i = 0; i < 200000; ++i) {
     const auto a = static_cast<int32_t>(random());
     const auto b = static_cast<int32_t>(i % 3 == 0 ? random() % 20000 : random());

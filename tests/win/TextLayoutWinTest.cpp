@@ -26,14 +26,7 @@
 namespace nuvex {
 namespace {
 
-TFont FontOf(const char* name, int size, uint8_t style = 0) {
-  TFont font;
-  font.Name = name;
-  font.Size = size;
-  font.Style = style;
-  font.Color = clBlack;
-  return font;
-}
+using test::FontOf;
 
 // MS Sans Serif 8 is height -11.
 const TFont kFonts[] = {
@@ -278,7 +271,9 @@ TEST_F(LabelWinTest, WordWrapHeightIsDrawTextsAndUnwrappedSizeToo) {
       TLabel& unwrapped = NewLabel(font, false, taLeftJustify, 10, caption);
       const RECT calc = CalcRect(font, caption, 10, 0);
       EXPECT_EQ(unwrapped.Height(), calc.bottom) << font.Name << " " << font.Size << ": " << Visible(caption);
-      if (!caption.empty()) EXPECT_EQ(unwrapped.Width(), calc.right) << font.Name << ": " << Visible(caption);
+      if (!caption.empty()) {
+        EXPECT_EQ(unwrapped.Width(), calc.right) << font.Name << ": " << Visible(caption);
+      }
       form->RemoveComponent(&unwrapped);
     }
   }

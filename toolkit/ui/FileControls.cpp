@@ -4,17 +4,15 @@
 
 #include "base/Ascii.h"
 #include "platform/Drives.h"
+#include "toolkit/ui/NativeStyles.h"
 
 namespace nuvex {
+
+using namespace native_style;
+
 namespace {
 
-// Window style bits of the native lists, in the window system's numbers.
-constexpr uint32_t kListNotify = 0x0001;           // LBS_NOTIFY
-constexpr uint32_t kListNoIntegralHeight = 0x0100; // LBS_NOINTEGRALHEIGHT
-constexpr uint32_t kComboDropDownList = 0x0003;    // CBS_DROPDOWNLIST
-constexpr uint32_t kVerticalScroll = 0x00200000;   // WS_VSCROLL
-constexpr uint32_t kBorder = 0x00800000;           // WS_BORDER
-constexpr int kDroppedItems = 8;                   // a dropped drive list shows this many lines
+constexpr int kDroppedItems = 8;  // a dropped drive list shows this many lines
 
 }  // namespace
 

@@ -1,14 +1,10 @@
 #include "toolkit/ui/StdControls.h"
 
+#include "toolkit/ui/NativeStyles.h"
+
 namespace nuvex {
-namespace {
 
-// Window style bits of the native controls, in the window system's numbers.
-constexpr uint32_t kPushButton = 0x0000;     // BS_PUSHBUTTON
-constexpr uint32_t kEditAutoScroll = 0x0080; // ES_AUTOHSCROLL
-constexpr uint32_t kBorder = 0x00800000;     // WS_BORDER
-
-}  // namespace
+using namespace native_style;
 
 TButton::TButton(TComponent* owner) : TWinControl(owner) {
   // The native button tracks its own presses; its click arrives as a notification.

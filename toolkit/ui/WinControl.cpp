@@ -208,6 +208,12 @@ void TWinControl::AnchorControls(int dx, int dy) {
   }
 }
 
+void TWinControl::SizeChanged(TSize old) {
+  AlignControls();
+  AnchorControls(Width() - old.cx, Height() - old.cy);
+  if (!Hint().empty()) UpdateOwnHint();
+}
+
 TSize TWinControl::FrameSize() const {
   // Known before the window exists, so that a form read from its
   // description can take its client size without making its window.
@@ -352,11 +358,7 @@ void TWinControl::TextChanged() {
 }
 
 void TWinControl::BoundsChanged(const TRect& oldBounds) {
-  if (oldBounds.Width() != Width() || oldBounds.Height() != Height()) {
-    AlignControls();
-    AnchorControls(Width() - oldBounds.Width(), Height() - oldBounds.Height());
-    if (!Hint().empty()) UpdateOwnHint();
-  }
+  if (oldBounds.Width() != Width() || oldBounds.Height() != Height()) SizeChanged({oldBounds.Width(), oldBounds.Height()});
   if (!window_) return;
   ScopedValue applying(applyingBounds_, true);
   window_->SetBounds(WindowBounds());
@@ -524,9 +526,7 @@ void TWinControl::WindowBoundsChanged(const TRect& bounds) {
     height_ = std::max(bounds.Height(), 0);
     if (!resized) return;
     // The user sized the window: the children keep their places as with SetBounds.
-    AlignControls();
-    AnchorControls(Width() - old.cx, Height() - old.cy);
-    if (!Hint().empty()) UpdateOwnHint();
+    SizeChanged(old);
     if (!IsLoading()) Resize();
   });
 }

@@ -146,6 +146,9 @@ class TWinControl : public TControl, private TWindowSink {
   void UpdateOwnHint();
   // The client area grew by (dx, dy): anchored children follow.
   void AnchorControls(int dx, int dy);
+  // The size changed from `old`, by the program or by the user: the children
+  // are aligned and anchored anew, and the own hint covers the new area.
+  void SizeChanged(TSize old);
   bool CanTakeFocus() const;
 
   // TWindowSink

@@ -259,7 +259,6 @@ class Win32Window final : public TNativeWindow {
     info.lpszText = const_cast<LPSTR>(text.c_str());  // the tooltip keeps a copy
     SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
   }
-  HWND Tooltip() const { return tooltip_; }
 
   // The one window procedure's work for this window.  Once `live` says the
   // window is gone, nothing of it may be read.
@@ -330,10 +329,13 @@ void Win32Window::Mouse(TMouseAction action, TMouseButton button, bool doubleCli
                         const TDestroyWatch& live) {
   // With the mouse captured, moves arrive from anywhere on the screen: only
   // a point of the client area is the pointer entering.
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-  if (action == TMouseAction::Move && !tracking_ && PtInRect(&client, at)) {
+  const auto insideClient = [this, lparam] {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    return PtInRect(&client, at) != FALSE;
+  };
+  if (action == TMouseAction::Move && !tracking_ && insideClient()) {
     TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd_, 0};
     tracking_ = TrackMouseEvent(&track) != FALSE;
     sink_.WindowMouseEnter();
