@@ -8,6 +8,7 @@ packages=(
   zlib1g-dev libjpeg62-turbo-dev googletest libgtest-dev libgmock-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 libz-mingw-w64-dev binutils-mingw-w64-x86-64
   wine64 xvfb xauth xdotool imagemagick file python3
+  clang-16 libclang-rt-16-dev llvm-16 libpng-dev
 )
 
 missing=()
