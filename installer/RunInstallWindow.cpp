@@ -71,6 +71,7 @@ TRunInstallForm::TRunInstallForm(TComponent* owner, std::string programFolder)
   rbRunInstall_ = &DescribedComponent<TRegionedButton>(*this, "rbRunInstall");
   rbInstallDirectXWin98_ = &DescribedComponent<TRegionedButton>(*this, "rbInstallDirectXWin98");
   rbInstallDirectX_Win2000_ = &DescribedComponent<TRegionedButton>(*this, "rbInstallDirectX_Win2000");
+  skinManager1_ = &DescribedComponent<TSkinManager>(*this, "SkinManager1");
 
   progressBar_->SetVisible(false);
   SetClientSize(ClientWidth(), image_->Height());

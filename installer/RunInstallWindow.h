@@ -10,6 +10,7 @@
 #include "controls/MyProgressBar.h"
 #include "platform/Files.h"
 #include "skin/RegionedButton.h"
+#include "skin/SkinManager.h"
 #include "toolkit/ui/Form.h"
 #include "toolkit/ui/Image.h"
 #include "toolkit/ui/Label.h"
@@ -40,6 +41,7 @@ class TRunInstallForm : public TForm {
   TRegionedButton& rbRunInstall() const { return *rbRunInstall_; }
   TRegionedButton& rbInstallDirectXWin98() const { return *rbInstallDirectXWin98_; }
   TRegionedButton& rbInstallDirectX_Win2000() const { return *rbInstallDirectX_Win2000_; }
+  TSkinManager& SkinManager1() const { return *skinManager1_; }
 
  protected:
   // The whole surface but the folder text answers as the title bar would.
@@ -71,6 +73,7 @@ class TRunInstallForm : public TForm {
   TRegionedButton* rbRunInstall_ = nullptr;
   TRegionedButton* rbInstallDirectXWin98_ = nullptr;
   TRegionedButton* rbInstallDirectX_Win2000_ = nullptr;
+  TSkinManager* skinManager1_ = nullptr;
   std::string programFolder_;
   uint32_t lastAliveTick_ = 0;
 };

@@ -11,16 +11,10 @@ TRegionedCustomControl::TRegionedCustomControl(TComponent* owner)
       buttons_(std::make_unique<TBitmap>()),
       savedLeft_(Left()),
       savedTop_(Top()),
-      buttonHeight_(Height()),
-      buttonWidth_(Width()),
       skinVisible_(TControl::Visible()),
-      safeVisible_(TControl::Visible()) {}
-
-TRegionedCustomControl::~TRegionedCustomControl() {
-  if (skinManager_) {
-    skinManager_->UnregisterControl(this);
-    RemoveFreeNotification(skinManager_);
-  }
+      safeVisible_(TControl::Visible()) {
+  image_.ButtonHeight = Height();
+  image_.ButtonWidth = Width();
 }
 
 void TRegionedCustomControl::SetButtons(const TBitmap* value) {
@@ -31,8 +25,8 @@ void TRegionedCustomControl::SetButtons(const TBitmap* value) {
 }
 
 void TRegionedCustomControl::SetButtonIndex(int32_t value) {
-  if (value == buttonIndex_ || value < 0 || value >= buttonCount_) return;
-  buttonIndex_ = value;
+  if (value == image_.ButtonIndex || value < 0 || value >= image_.ButtonCount) return;
+  image_.ButtonIndex = value;
   RenderImage();
   UpdateRegion();
   Invalidate();
@@ -45,15 +39,15 @@ void TRegionedCustomControl::SetButtonIndex(int32_t value) {
     field = value;                                 \
     UpdateButtons();                               \
   }
-NUVEX_LAYOUT_SETTER(SetButtonCount, int32_t, buttonCount_)
-NUVEX_LAYOUT_SETTER(SetButtonWidth, int32_t, buttonWidth_)
-NUVEX_LAYOUT_SETTER(SetButtonHeight, int32_t, buttonHeight_)
-NUVEX_LAYOUT_SETTER(SetLeftMargin, int32_t, leftMargin_)
-NUVEX_LAYOUT_SETTER(SetTopMargin, int32_t, topMargin_)
-NUVEX_LAYOUT_SETTER(SetRightMargin, int32_t, rightMargin_)
-NUVEX_LAYOUT_SETTER(SetBottomMargin, int32_t, bottomMargin_)
-NUVEX_LAYOUT_SETTER(SetSplitMode, TSplitMode, splitMode_)
-NUVEX_LAYOUT_SETTER(SetInteriorArea, TInteriorArea, interiorArea_)
+NUVEX_LAYOUT_SETTER(SetButtonCount, int32_t, image_.ButtonCount)
+NUVEX_LAYOUT_SETTER(SetButtonWidth, int32_t, image_.ButtonWidth)
+NUVEX_LAYOUT_SETTER(SetButtonHeight, int32_t, image_.ButtonHeight)
+NUVEX_LAYOUT_SETTER(SetLeftMargin, int32_t, image_.LeftMargin)
+NUVEX_LAYOUT_SETTER(SetTopMargin, int32_t, image_.TopMargin)
+NUVEX_LAYOUT_SETTER(SetRightMargin, int32_t, image_.RightMargin)
+NUVEX_LAYOUT_SETTER(SetBottomMargin, int32_t, image_.BottomMargin)
+NUVEX_LAYOUT_SETTER(SetSplitMode, TSplitMode, image_.SplitMode)
+NUVEX_LAYOUT_SETTER(SetInteriorArea, TInteriorArea, image_.InteriorArea)
 #undef NUVEX_LAYOUT_SETTER
 
 void TRegionedCustomControl::SetTransparent(bool value) {
@@ -76,21 +70,14 @@ void TRegionedCustomControl::SetVisible(bool value) {
 }
 
 void TRegionedCustomControl::SetSkinManager(TSkinManagerLink* value) {
-  if (value == skinManager_) return;
-  // Withdraw from the manager left behind, so it never re-skins a control
-  // that no longer names it, nor reaches it once it is gone.
-  if (skinManager_) {
-    skinManager_->UnregisterControl(this);
-    RemoveFreeNotification(skinManager_);
-  }
-  skinManager_ = value;
-  if (skinManager_) {
-    if (!buttons_) buttons_ = std::make_unique<TBitmap>();
-    skinManager_->FreeNotification(this);
-    skinManager_->RegisterControl(this);
-  } else {
-    buttonIndex_ = -1;
-    buttonCount_ = 0;
+  if (value == registration_.Manager()) return;
+  // The manager left behind is withdrawn from, so it never re-skins a
+  // control that no longer names it, nor reaches it once it is gone.
+  if (value && !buttons_) buttons_ = std::make_unique<TBitmap>();
+  registration_.Link(value);
+  if (!value) {
+    image_.ButtonIndex = -1;
+    image_.ButtonCount = 0;
     buttons_.reset();
   }
   RenderImage();
@@ -105,20 +92,12 @@ void TRegionedCustomControl::ApplySkin(const TButtonProperty& property) {
   if (!buttons_) buttons_ = std::make_unique<TBitmap>();
   // A definition always brings its picture; without one the strip stays.
   if (property.Bitmap) CopyBitmap(*property.Bitmap, *buttons_);
-  buttonCount_ = property.ButtonCount;
-  leftMargin_ = property.LeftMargin;
-  topMargin_ = property.TopMargin;
-  rightMargin_ = property.RightMargin;
-  bottomMargin_ = property.BottomMargin;
+  image_.TakeOver(property);
   savedLeft_ = property.XCoord;
   savedTop_ = property.YCoord;
-  buttonHeight_ = property.Height;
-  buttonWidth_ = property.Width;
-  splitMode_ = property.SplitMode;
-  interiorArea_ = property.InteriorArea;
   skinVisible_ = property.Visible;
-  if (buttonIndex_ < 0 || buttonIndex_ > buttonCount_) buttonIndex_ = 0;
-  DoBeforeLoadButtons(buttonIndex_);
+  if (image_.ButtonIndex < 0 || image_.ButtonIndex > image_.ButtonCount) image_.ButtonIndex = 0;
+  DoBeforeLoadButtons(image_.ButtonIndex);
   RenderImage();
   PlaceAndShape();
   DoAfterLoadButtons();
@@ -129,7 +108,7 @@ void TRegionedCustomControl::PlaceAndShape() {
     // The shape is built once, below, for the new picture (a move alone
     // needs it too, or the new picture would keep the old one's shape).
     ScopedValue layingOut(layingOut_, true);
-    SetBounds(savedLeft_, savedTop_, buttonWidth_, buttonHeight_);
+    SetBounds(savedLeft_, savedTop_, image_.ButtonWidth, image_.ButtonHeight);
   }
   UpdateRegion();
   Invalidate();
@@ -143,32 +122,17 @@ void TRegionedCustomControl::DoAfterLoadButtons() {
   if (OnAfterLoadButtons) OnAfterLoadButtons(this);
 }
 
-void TRegionedCustomControl::RenderImage() {
-  renderedImage_.SetSize(buttonWidth_, buttonHeight_);
-  if (buttonCount_ > 0 && buttons_ && buttonIndex_ >= 0 && buttonIndex_ <= buttonCount_ - 1) {
-    PaintBitmap(*buttons_, renderedImage_, leftMargin_, topMargin_, rightMargin_, bottomMargin_,
-                renderedImage_.Height(), renderedImage_.Width(), splitMode_, buttonIndex_ + 1, buttonCount_,
-                interiorArea_);
-  } else {
-    TCanvas& canvas = renderedImage_.Canvas();
-    canvas.Brush.Color = fillColor_;
-    canvas.Brush.Style = bsSolid;
-    canvas.FillRect(renderedImage_.ClientRect());
-  }
-}
+void TRegionedCustomControl::RenderImage() { RenderStateImage(image_, buttons_.get(), fillColor_, renderedImage_); }
 
 void TRegionedCustomControl::UpdateRegion() {
   if (IsLoading() || IsReading() || IsDesigning()) return;
-  if (!transparent_ || buttonIndex_ == -1 || buttonCount_ == 0 || !buttons_) return;
-  // A shape that cannot be made is no error: the control keeps its old
-  // shape and stays usable.
-  std::optional<TRegion> region = GetNewRegion(&renderedImage_);
-  if (!region || !SetWindowRegion(*region, true)) Trace(kRegionedControlRegionError);
+  if (!transparent_ || image_.ButtonIndex == -1 || image_.ButtonCount == 0 || !buttons_) return;
+  ShapeLikePicture(*this, renderedImage_, kRegionedControlRegionError);
 }
 
 void TRegionedCustomControl::UpdateButtons() {
   if (!buttons_ || buttons_->Width() == 0 || buttons_->Height() == 0) return;
-  if (buttonWidth_ == 0 || buttonHeight_ == 0 || IsLoading()) return;
+  if (image_.ButtonWidth == 0 || image_.ButtonHeight == 0 || IsLoading()) return;
   if (IsDesigning()) {
     RenderImage();
     Repaint();
@@ -177,8 +141,8 @@ void TRegionedCustomControl::UpdateButtons() {
   RenderImage();
   {
     ScopedValue layingOut(layingOut_, true);
-    SetWidth(buttonWidth_);
-    SetHeight(buttonHeight_);
+    SetWidth(image_.ButtonWidth);
+    SetHeight(image_.ButtonHeight);
   }
   PlaceAndShape();
 }
@@ -187,8 +151,8 @@ void TRegionedCustomControl::Loaded() {
   TCustomControl::Loaded();
   savedLeft_ = Left();
   savedTop_ = Top();
-  if (buttonIndex_ < 0 || buttonIndex_ > buttonCount_) buttonIndex_ = 0;
-  DoBeforeLoadButtons(buttonIndex_);
+  if (image_.ButtonIndex < 0 || image_.ButtonIndex > image_.ButtonCount) image_.ButtonIndex = 0;
+  DoBeforeLoadButtons(image_.ButtonIndex);
   UpdateButtons();
 }
 
@@ -196,8 +160,8 @@ void TRegionedCustomControl::SetBounds(int left, int top, int width, int height)
   if (IsDesigning()) {
     savedLeft_ = left;
     savedTop_ = top;
-    if (buttonWidth_ > 0) width = buttonWidth_;
-    if (buttonHeight_ > 0) height = buttonHeight_;
+    if (image_.ButtonWidth > 0) width = image_.ButtonWidth;
+    if (image_.ButtonHeight > 0) height = image_.ButtonHeight;
   }
   TCustomControl::SetBounds(left, top, width, height);
 }
@@ -214,10 +178,7 @@ void TRegionedCustomControl::EraseBackground(TBitmap& /*surface*/) {
 
 void TRegionedCustomControl::Notification(TComponent* component, TOperation operation) {
   TCustomControl::Notification(component, operation);
-  if (operation == TOperation::opRemove && component != nullptr &&
-      component == static_cast<TComponent*>(skinManager_)) {
-    skinManager_ = nullptr;  // the manager is gone; nothing to tell it
-  }
+  if (operation == TOperation::opRemove) registration_.Forget(component);
 }
 
 }  // namespace nuvex

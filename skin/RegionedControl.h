@@ -21,8 +21,10 @@
 
 #include "base/Event.h"
 #include "skin/ButtonProperty.h"
+#include "skin/SkinClient.h"
 #include "skin/SkinManagerLink.h"
 #include "skin/SkinTypes.h"
+#include "skin/StateImage.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/ui/WinControl.h"
 
@@ -34,37 +36,37 @@ using TBeforeLoadButtonsEvent = Event<TObject*, int32_t&>;
 inline constexpr const char* kRegionedControlRegionError =
     "[TRegionedCustomControl.Resize] Error: GetNewRegion returned 0. Button cannot be transparent";
 
-class TRegionedCustomControl : public TCustomControl {
+class TRegionedCustomControl : public TCustomControl, public TSkinClient {
  public:
   explicit TRegionedCustomControl(TComponent* owner);
   // Withdraws from its skin manager.
-  ~TRegionedCustomControl() override;
+  ~TRegionedCustomControl() override = default;
   std::string ClassName() const override { return "TRegionedCustomControl"; }
 
   // The strip; nullptr while it is missing (after the skin manager was unlinked).
   const TBitmap* Buttons() const { return buttons_.get(); }
   // nullptr is ignored; any picture (an equal one too) is copied in and laid out.
   void SetButtons(const TBitmap* value);
-  int32_t ButtonIndex() const { return buttonIndex_; }
+  int32_t ButtonIndex() const { return image_.ButtonIndex; }
   // Accepted only for 0 <= value < ButtonCount.
   void SetButtonIndex(int32_t value);
-  int32_t ButtonCount() const { return buttonCount_; }
+  int32_t ButtonCount() const { return image_.ButtonCount; }
   void SetButtonCount(int32_t value);
-  int32_t ButtonWidth() const { return buttonWidth_; }
+  int32_t ButtonWidth() const { return image_.ButtonWidth; }
   void SetButtonWidth(int32_t value);
-  int32_t ButtonHeight() const { return buttonHeight_; }
+  int32_t ButtonHeight() const { return image_.ButtonHeight; }
   void SetButtonHeight(int32_t value);
-  int32_t LeftMargin() const { return leftMargin_; }
+  int32_t LeftMargin() const { return image_.LeftMargin; }
   void SetLeftMargin(int32_t value);
-  int32_t TopMargin() const { return topMargin_; }
+  int32_t TopMargin() const { return image_.TopMargin; }
   void SetTopMargin(int32_t value);
-  int32_t RightMargin() const { return rightMargin_; }
+  int32_t RightMargin() const { return image_.RightMargin; }
   void SetRightMargin(int32_t value);
-  int32_t BottomMargin() const { return bottomMargin_; }
+  int32_t BottomMargin() const { return image_.BottomMargin; }
   void SetBottomMargin(int32_t value);
-  TSplitMode SplitMode() const { return splitMode_; }
+  TSplitMode SplitMode() const { return image_.SplitMode; }
   void SetSplitMode(TSplitMode value);
-  TInteriorArea InteriorArea() const { return interiorArea_; }
+  TInteriorArea InteriorArea() const { return image_.InteriorArea; }
   void SetInteriorArea(TInteriorArea value);
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool value);
@@ -81,17 +83,22 @@ class TRegionedCustomControl : public TCustomControl {
   // The skin manager clears it when the selected skin has no definition.
   void SetSkinVisible(bool value) { skinVisible_ = value; }
 
-  TSkinManagerLink* SkinManager() const { return skinManager_; }
+  TSkinManagerLink* SkinManager() const { return registration_.Manager(); }
   void SetSkinManager(TSkinManagerLink* value);
   // "<parent name>.<name>", or the name alone without a parent.
-  std::string ControlName() const;
+  std::string ControlName() const override;
 
   const TBitmap& RenderedImage() const { return renderedImage_; }
   int32_t SavedLeft() const { return savedLeft_; }
   int32_t SavedTop() const { return savedTop_; }
 
   // Takes over one skin definition from the skin manager.
-  virtual void ApplySkin(const TButtonProperty& property);
+  void ApplySkin(const TButtonProperty& property) override;
+  // A skin change hides the control plainly and then shows it as its wish
+  // and the skin allow; a skin without its definition keeps it hidden.
+  void HideForSkinChange() override { Hide(); }
+  void ShowAfterSkinChange() override { SetVisible(SafeVisible()); }
+  void SkinDefinitionMissing() override { SetSkinVisible(false); }
 
   // Outside a designer the bounds are set as asked and the saved position
   // stays, so the next layout moves the control back.
@@ -123,24 +130,15 @@ class TRegionedCustomControl : public TCustomControl {
   void PlaceAndShape();
 
   std::unique_ptr<TBitmap> buttons_;
-  int32_t buttonCount_ = 0;
-  int32_t buttonIndex_ = 0;
+  TStateImage image_;
   TBitmap renderedImage_;
-  int32_t leftMargin_ = 0;
-  int32_t topMargin_ = 0;
-  int32_t rightMargin_ = 0;
   int32_t savedLeft_ = 0;
   int32_t savedTop_ = 0;
-  int32_t buttonHeight_ = 0;
-  int32_t buttonWidth_ = 0;
-  int32_t bottomMargin_ = 0;
-  TSplitMode splitMode_ = spNone;
-  TInteriorArea interiorArea_ = iaStretched;
   bool skinVisible_ = true;
   bool transparent_ = true;
   TColor fillColor_ = clWhite;
   bool safeVisible_ = true;
-  TSkinManagerLink* skinManager_ = nullptr;
+  TSkinRegistration registration_{*this};
   bool layingOut_ = false;  // a layout is sizing the control: its shape comes once, at the end
 };
 

@@ -4,7 +4,9 @@
 
 namespace nuvex {
 
-// Adds TRegionedCustomControl and TRegionedButton with their published properties.
+// Adds the skin engine's classes with their published properties: the
+// regioned control and button, the regioned forms and their skin data, the
+// skin manager and the skin label.
 void AddSkinClasses(TClassRegistry& classes);
 
 }  // namespace nuvex

@@ -79,7 +79,8 @@ void TLabel::AdjustBounds() {
   if (wordWrap_) width = Width();
   int left = Left();
   if (alignment_ == taRightJustify && !wordWrap_) left += Width() - width;
-  TGraphicControl::SetBounds(left, Top(), width, height);
+  // Through the virtual SetBounds, so a subclass's limits bound the text's size too.
+  SetBounds(left, Top(), width, height);
 }
 
 void TLabel::Loaded() {

@@ -1,0 +1,148 @@
+#include "skin/SkinManager.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "base/DestroyWatch.h"
+#include "skin/SkinDescription.h"
+#include "skin/SkinFolderScan.h"
+#include "skin/SkinIniFile.h"
+#include "skin/SkinResources.h"
+#include "skin/SkinStrings.h"
+#include "trace/TraceUnit.h"
+
+namespace nuvex {
+
+TSkinManager::TSkinManager(TComponent* owner, std::string programFolder)
+    : TSkinManagerLink(owner), programFolder_(std::move(programFolder)) {
+  LoadSkinList();
+}
+
+TSkinManager::~TSkinManager() {
+  ClearSkinList();
+  ClearControls();
+}
+
+void TSkinManager::LoadSkinList() {
+  ClearSkinList();
+  ScanSkinsFolder(skins_, programFolder_);
+}
+
+bool TSkinManager::Listed(const TComponent* control) const {
+  return std::any_of(controls_.begin(), controls_.end(), [control](const Entry& e) { return e.Component == control; });
+}
+
+bool TSkinManager::RegisterControl(TComponent* control) {
+  if (control && !Listed(control)) controls_.push_back({control, dynamic_cast<TSkinClient*>(control)});
+  return true;
+}
+
+void TSkinManager::UnregisterControl(TComponent* control) {
+  std::erase_if(controls_, [control](const Entry& e) { return e.Component == control; });
+}
+
+void TSkinManager::SetSkinIndex(int32_t value) {
+  if (value == skinIndex_ || value < -1 || value >= SkinCount()) return;
+  skinIndex_ = value;
+  LoadSkinInfo();
+  if (controls_.empty()) return;
+
+  // A definition may run a component's handlers, and a handler may free
+  // components, or the form that holds this manager: every pass walks a
+  // copy of the list, skips what has withdrawn since, and stops when the
+  // manager itself is gone.
+  const TDestroyWatch alive(Life());
+  auto pass = [&](const std::function<void(const Entry&)>& step) {
+    const std::vector<Entry> snapshot = controls_;
+    for (const Entry& entry : snapshot) {
+      if (alive.Destroyed()) return false;
+      if (Listed(entry.Component)) step(entry);
+    }
+    return !alive.Destroyed();
+  };
+  auto isForm = [](const Entry& e) { return e.Client && e.Client->SkinnedAsForm(); };
+  auto isControl = [](const Entry& e) { return e.Client && !e.Client->SkinnedAsForm(); };
+
+  if (!pass([&](const Entry& e) { if (isForm(e)) e.Client->HideForSkinChange(); })) return;
+  if (!pass([&](const Entry& e) { if (isControl(e)) e.Client->HideForSkinChange(); })) return;
+  if (!pass([&](const Entry& e) { UpdateControl(e.Component); })) return;
+  if (!pass([&](const Entry& e) { if (isControl(e)) e.Client->ShowAfterSkinChange(); })) return;
+  pass([&](const Entry& e) { if (isForm(e)) e.Client->ShowAfterSkinChange(); });
+}
+
+bool TSkinManager::UpdateControl(TComponent* control) {
+  if (!control) return false;
+  TSkinClient* client = dynamic_cast<TSkinClient*>(control);
+  const std::string name = client ? client->ControlName() : std::string();
+  if (name.empty()) {
+    Trace(std::string(kSkinManagerUnknownControlTrace) + " (" + control->ClassName() + ")");
+    return false;
+  }
+
+  const std::string fileName = SkinFileName();
+  if (!fileName.empty()) {
+    TSkinIniFile skin(fileName, programFolder_);
+    if (skin.Invalid()) return false;  // unusable since the scan: the control stays as it is
+    if (!skin.LoadButton(name)) {
+      client->SkinDefinitionMissing();
+      return false;
+    }
+    client->ApplySkin(skin.ButtonProperty());
+    return true;
+  }
+
+  Trace(kSkinManagerBaseSkinTrace);
+  TSkinResources base;
+  if (base.Invalid() || !base.LoadButton(name)) return false;  // the control keeps its look
+  client->ApplySkin(base.ButtonProperty());
+  return true;
+}
+
+bool TSkinManager::LoadSkinInfo() {
+  auto copy = [this](const TSkinDescription& skin) {
+    authorName_ = skin.AuthorName();
+    authorEmail_ = skin.AuthorEmail();
+    authorNotes_ = skin.AuthorNotes();
+    generator_ = skin.Generator();
+    authorURL_ = skin.AuthorWWW();
+    skinEditor_ = skin.SkinEditor();
+    nfpVer_ = skin.SkinVersion();
+  };
+  const std::string fileName = SkinFileName();
+  if (!fileName.empty()) {
+    const TSkinIniFile skin(fileName, programFolder_);
+    if (skin.Invalid()) return false;
+    copy(skin);
+    return true;
+  }
+  Trace(kSkinManagerBaseSkinTrace);
+  const TSkinResources base;
+  copy(base);
+  return true;
+}
+
+std::string TSkinManager::SkinName() const {
+  if (const TSkinNameItem* item = skins_.Items(skinIndex_)) return item->Name;
+  if (skinIndex_ == -1) return SkinString(IDS_BASE_SKIN_DESCRIPTION);
+  return std::string();
+}
+
+void TSkinManager::SetSkinName(const std::string& value) {
+  if (value == SkinString(IDS_BASE_SKIN_SELECTOR)) {
+    SelectBaseSkin();
+    return;
+  }
+  const int index = value.empty() ? -1 : skins_.IndexOf(value);
+  if (index >= 0) {
+    SetSkinIndex(index);
+  } else {
+    SelectBaseSkin();
+  }
+}
+
+std::string TSkinManager::SkinFileName() const {
+  const TSkinNameItem* item = skins_.Items(skinIndex_);
+  return item ? item->FileName : std::string();
+}
+
+}  // namespace nuvex
