@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # Configures and builds one of the project's configurations.
-#   build.sh native|asan|win64|win32 [BUILD_DIR]
+#   build.sh native|asan|fuzz|win64|win32 [BUILD_DIR]
 #   native  the portable core, tools and tests with GCC
 #   asan    the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   fuzz    the libFuzzer targets (fuzz/) with clang-16 under ASan and UBSan
 #   win64   everything for Windows x86_64 (tests run under wine64)
 #   win32   the release Setup.exe for Windows i686
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-config=${1:?usage: build.sh native|asan|win64|win32 [BUILD_DIR]}
+config=${1:?usage: build.sh native|asan|fuzz|win64|win32 [BUILD_DIR]}
 dir=${2:-$root/build/$config}
 args=(-G Ninja -DNUVEX_TEST_TAG="$config")
 case "$config" in
   native) args+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
   asan)   args+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUVEX_SANITIZE=ON -DNUVEX_BENCHMARKS=OFF) ;;
+  fuzz)   args+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-16 -DCMAKE_CXX_COMPILER=clang++-16
+                 -DNUVEX_FUZZ=ON -DNUVEX_BENCHMARKS=OFF) ;;
   win64)  args+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake") ;;
   win32)  args+=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DNUVEX_RELEASE_ONLY=ON) ;;
   *) echo "build.sh: unknown configuration '$config'" >&2; exit 2 ;;

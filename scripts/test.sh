@@ -9,7 +9,7 @@ cd "$root"
 
 scripts/install-deps.sh
 mkdir -p build
-for config in native asan win64 win32; do
+for config in native asan fuzz win64 win32; do
   echo "== build $config"
   scripts/build.sh "$config" >"build/$config.build.log" 2>&1 || { tail -50 "build/$config.build.log"; exit 1; }
 done
@@ -39,7 +39,7 @@ echo "== wine prefix"
 /usr/lib/wine/wine64 cmd.exe /c exit 0 </dev/null >/dev/null 2>&1 || { echo "test.sh: the Wine prefix cannot run programs" >&2; exit 1; }
 
 cat > build/CTestTestfile.cmake <<'CT'
-subdirs("native" "asan" "win64" "win32")
+subdirs("native" "asan" "fuzz" "win64" "win32")
 CT
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}

@@ -1,0 +1,69 @@
+// The form-description reader: the bytes parsed by ParseFormText, and a
+// description of one of the program's forms (TForm, TRunInstallForm,
+// TChooseDirForm) read by ReadForm into a form with the headless backend,
+// with the skin and control classes and the two windows' handler names; the
+// form's windows are then made and the form freed.  Error (with the place and
+// the reason) is the reader's clear refusal.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "base/Error.h"
+#include "controls/ControlClasses.h"
+#include "fuzz/FuzzSupport.h"
+#include "skin/SkinClasses.h"
+#include "toolkit/formats/FormText.h"
+#include "toolkit/ui/Form.h"
+#include "toolkit/ui/FormReader.h"
+
+namespace {
+
+class TFuzzForm : public nuvex::TForm {
+ public:
+  TFuzzForm(nuvex::TComponent* owner, std::string className) : TForm(owner), className_(std::move(className)) {}
+  std::string ClassName() const override { return className_; }
+
+ private:
+  std::string className_;
+};
+
+struct Setting {
+  Setting() {
+    nuvex::AddSkinClasses(classes);
+    nuvex::AddControlClasses(classes);
+    classes.Add({"TRunInstallForm", "TForm", nullptr, {}});
+    classes.Add({"TChooseDirForm", "TForm", nullptr, {}});
+    for (const char* name : {"btRunInstallClick", "bbInstallDirectXWin98Click", "bbInstallDirectX_Win2000Click",
+                             "laFolderBackgndClick", "FormCreate", "DirectoryListBoxChange", "btOkClick",
+                             "btCancelClick"})
+      handlers.Add<nuvex::TNotifyEvent>(name, nuvex::TNotifyEvent([](nuvex::TObject*) {}));
+    handlers.Add<nuvex::TKeyEventHandler>("FormKeyUp",
+                                          nuvex::TKeyEventHandler([](nuvex::TObject*, uint16_t&, nuvex::TShiftState) {}));
+  }
+  nuvex::TClassRegistry classes;
+  nuvex::THandlerTable handlers;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const Setting setting;
+  nuvex::TFormObject description;
+  try {
+    description = nuvex::ParseFormText(nuvex::fuzz::AsText(data, size), "fuzz.nfd");
+  } catch (const nuvex::Error&) {
+    return 0;
+  }
+  const std::string& root = description.ClassName;
+  if (!nuvex::SameTextAscii(root, "TForm") && !nuvex::SameTextAscii(root, "TRunInstallForm") &&
+      !nuvex::SameTextAscii(root, "TChooseDirForm"))
+    return 0;
+  try {
+    auto form = std::make_unique<TFuzzForm>(nullptr, root);
+    nuvex::ReadForm(*form, description, setting.classes, setting.handlers, "fuzz.nfd");
+    form->HandleNeeded();
+  } catch (const nuvex::Error&) {
+  }
+  return 0;
+}
