@@ -65,8 +65,12 @@ void TSkinLabel::ApplySkin(const TButtonProperty& definition) {
   }
   SetTop(definition.YCoord);
 
+  // The skin's word and the wish both become the definition's, and the label
+  // shows or hides at once: the wish alone could not hide it once the skin
+  // forbids it.
   skinVisible_ = definition.Visible;
-  SetVisible(definition.Visible);
+  safeVisible_ = definition.Visible;
+  ChangeVisible(definition.Visible);
   SetBounds(Left(), Top(), std::max(Width(), maxWidth_), std::max(Height(), maxHeight_));
 }
 

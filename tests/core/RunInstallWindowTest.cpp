@@ -132,6 +132,13 @@ TEST_F(RunInstallWindowTest, CreationBuildsTheWindowFromItsDescription) {
     EXPECT_EQ(b->WindowRegion(), TRegion(TRect{0, 0, 226, 39})) << b->Name();
   }
   EXPECT_EQ(window->rbInstallDirectX_Win2000().BoundsRect(), (TRect{79, 151, 305, 190}));
+  // The three buttons registered with the window's manager, which selects
+  // no skin: they keep their stored pictures.
+  const TSkinManager& manager = window->SkinManager1();
+  EXPECT_EQ(manager.ControlCount(), 3);
+  EXPECT_EQ(manager.Controls(0), &window->rbRunInstall());
+  EXPECT_EQ(manager.SkinIndex(), -2);
+  EXPECT_EQ(window->rbRunInstall().SkinManager(), &manager);
   // English texts.
   EXPECT_EQ(window->Caption(), GetMessageText(100));
   EXPECT_EQ(Application().Title(), GetMessageText(101));

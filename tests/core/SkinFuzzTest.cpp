@@ -10,9 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "base/Error.h"
 #include "platform/Files.h"
+#include "skin/RegionedButton.h"
+#include "skin/RegionedForm.h"
 #include "skin/SkinFolderScan.h"
 #include "skin/SkinIniFile.h"
+#include "skin/SkinLabel.h"
+#include "skin/SkinManager.h"
+#include "tests/support/Services.h"
 #include "tests/support/TestSupport.h"
 #include "trace/TraceCapture.h"
 
@@ -239,6 +245,65 @@ TEST_F(SkinFuzz, BrokenPictures) {
   }
   EXPECT_GT(traced, 100);
   EXPECT_GT(loaded, 5);
+}
+
+// A player window whose manager switches among a sound skin and broken ones
+// while its components come and go: every switch ends in a skin applied or
+// in a clear error, and nothing reaches a freed component (the sanitizers
+// watch this run).
+TEST_F(SkinFuzz, TheManagerSwitchesBrokenSkinsWhileComponentsComeAndGo) {
+  THeadlessBackend backend;
+  test::ScopedHeadless scope{backend};
+  TraceCapture quiet;
+  ForceDirectories(tmp_ / "Skins/Fuzz2");
+  test::WriteAll(tmp_ / "Skins/Fuzz/Skin.nvs", moss_);  // listed at the scan, spoilt later
+  test::WriteAll(tmp_ / "Skins/Fuzz2/Skin.nvs", moss_);
+  TRegionedForm form(nullptr);
+  form.SetName("PlayerControl");
+  form.SetBorderStyle(bsNone);
+  form.HandleNeeded();
+  TSkinManager& manager = TComponent::Create<TSkinManager>(form, tmp_.Path());
+  ASSERT_EQ(manager.SkinCount(), 2);  // Moss's folder holds its pictures only
+  form.SetSkinManager(&manager);
+  const char* const names[] = {"rbPlay", "rbPause", "rbStop", "rbLoadSkin", "slTime", "slState"};
+  std::vector<TControl*> controls;
+  auto add = [&](const char* name) {
+    TControl* made;
+    if (name[0] == 's') {
+      auto& label = TComponent::Create<TSkinLabel>(form);
+      label.SetLinkSkinManager(&manager);
+      label.SetCaption("00:00");
+      made = &label;
+    } else {
+      auto& button = TComponent::Create<TRegionedButton>(form);
+      button.SetSkinManager(&manager);
+      made = &button;
+    }
+    made->SetName(name);
+    made->SetParent(&form);
+    controls.push_back(made);
+  };
+  for (const char* name : names) add(name);
+
+  int applied = 0, errors = 0;
+  for (int round = 0; round < 120; ++round) {
+    test::WriteAll(tmp_ / (round % 2 ? "Skins/Fuzz/Skin.nvs" : "Skins/Fuzz2/Skin.nvs"), Mutated(round));
+    if (Below(3) == 0 && !controls.empty()) {  // one goes
+      const size_t at = Below(controls.size());
+      form.RemoveComponent(controls[at]).reset();
+      controls.erase(controls.begin() + static_cast<long>(at));
+    }
+    if (controls.size() < 4) add(names[Below(std::size(names))]);
+    const int target = static_cast<int>(Below(3)) - 1;  // the base skin or one of the two
+    try {
+      manager.SetSkinIndex(target == manager.SkinIndex() ? -1 : target);
+      ++applied;
+    } catch (const Error&) {
+      ++errors;  // a picture that cannot be painted ends the switch with its message
+    }
+    EXPECT_EQ(manager.ControlCount(), static_cast<int>(controls.size()) + 1) << round;
+  }
+  EXPECT_GT(applied, 60);
 }
 
 }  // namespace

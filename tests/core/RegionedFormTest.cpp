@@ -1,0 +1,202 @@
+// The regioned form: creation in two steps with its skin data, the index
+// rule, layouts that keep the position, the shape and the skin data's
+// refusal of a plain form.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "base/Error.h"
+#include "skin/RegionedForm.h"
+#include "skin/SkinClasses.h"
+#include "skin/SkinManager.h"
+#include "tests/support/GraphicsTestUtil.h"
+#include "tests/support/Services.h"
+#include "tests/support/TestSupport.h"
+#include "toolkit/formats/FormText.h"
+#include "trace/TraceCapture.h"
+
+namespace nuvex {
+namespace {
+
+// A strip of `count` images of 40 x 20 stacked top to bottom; image i is
+// filled with colour 0x10 * (i + 1) and has key-coloured corners 2 x 2.
+TBitmap Strip(int count) {
+  TBitmap strip(40, 20 * count, pf24bit);
+  TCanvas& c = strip.Canvas();
+  for (int i = 0; i < count; ++i) {
+    c.Brush.Color = static_cast<TColor>(0x10 * (i + 1));
+    c.FillRect(TRect{0, 20 * i, 40, 20 * i + 20});
+    c.Brush.Color = KeyColour;
+    c.FillRect(TRect{0, 20 * i, 2, 20 * i + 2});
+    c.FillRect(TRect{38, 20 * i + 18, 40, 20 * i + 20});
+  }
+  return strip;
+}
+
+// The shape of a 40 x 20 image: all but its two key-coloured corners.
+TRegion ImageShape() {
+  TRegion shape(TRect{2, 0, 40, 2});
+  shape.Union(TRect{0, 2, 40, 18});
+  shape.Union(TRect{0, 18, 38, 20});
+  return shape;
+}
+
+class RegionedFormTest : public ::testing::Test {
+ protected:
+  // A form at (100, 50) of 300 x 200 with skin data that has an index of 2
+  // in a strip of 3, created in its two steps.
+  std::unique_ptr<TRegionedForm> MakeForm(int dataComponents = 1) {
+    auto form = std::make_unique<TRegionedForm>(nullptr);
+    form->SetName("PlayerControl");
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(100, 50, 300, 200);
+    form->HandleNeeded();
+    for (int i = 0; i < dataComponents; ++i) {
+      auto& data = TComponent::Create<TRegionedFormSkinData>(*form);
+      const TBitmap strip = Strip(3 + i);
+      data.SetButtons(&strip);
+      data.Image.ButtonCount = 3 + i;
+      data.Image.ButtonIndex = 2;
+      data.Image.ButtonWidth = 40 + 10 * i;
+      data.Image.ButtonHeight = 20;
+      data.Image.SplitMode = spHorizontal;
+    }
+    form->AfterConstruction();
+    return form;
+  }
+
+  THeadlessBackend backend;
+  test::ScopedHeadless scope{backend};
+};
+
+TEST_F(RegionedFormTest, SkinDataStartsAtImageZeroAndOnlyTheFirstCounts) {
+  auto form = MakeForm(2);
+  EXPECT_EQ(form->ButtonIndex(), 0);  // the index is refused while the count is still 0
+  EXPECT_EQ(form->ButtonCount(), 3);
+  EXPECT_EQ(form->ButtonWidth(), 40);  // the second skin data (50 wide) is ignored
+  // Resized where it stands.
+  EXPECT_EQ(form->Left(), 100);
+  EXPECT_EQ(form->Top(), 50);
+  EXPECT_EQ(form->Width(), 40);
+  EXPECT_EQ(form->Height(), 20);
+  EXPECT_EQ(test::PixelAt(form->RenderedImage(), 10, 10), 0x10);
+  ASSERT_TRUE(test::WindowOf(*form).Region());
+  EXPECT_EQ(*test::WindowOf(*form).Region(), ImageShape());
+
+  // An index equal to the count shows the plain colour: a full rectangle
+  // unless the colour is the key colour.
+  form->SetButtonIndex(3);
+  EXPECT_EQ(form->ButtonIndex(), 3);
+  EXPECT_TRUE(test::AllPixels(form->RenderedImage(), clWhite));
+  EXPECT_EQ(*test::WindowOf(*form).Region(), TRegion(TRect{0, 0, 40, 20}));
+  form->SetButtonIndex(4);
+  EXPECT_EQ(form->ButtonIndex(), 3);
+  form->SetButtonIndex(1);
+  EXPECT_EQ(test::PixelAt(form->RenderedImage(), 10, 10), 0x20);
+}
+
+TEST_F(RegionedFormTest, TransparentColourRebuildsTheSameShape) {
+  auto form = MakeForm();
+  THeadlessWindow& w = test::WindowOf(*form);
+  const int sets = w.RegionSetCount();
+  form->SetTransparentColor(clRed);
+  EXPECT_EQ(w.RegionSetCount(), sets + 1);
+  EXPECT_EQ(*w.Region(), ImageShape());  // holes are always the key colour
+  form->SetTransparentColor(clRed);
+  EXPECT_EQ(w.RegionSetCount(), sets + 1);
+}
+
+TEST_F(RegionedFormTest, ApplySkinKeepsThePositionAndTakesTheSize) {
+  auto form = MakeForm();
+  form->SetButtonIndex(2);
+  TButtonProperty skin;
+  const TBitmap strip = Strip(2);
+  skin.Bitmap = const_cast<TBitmap*>(&strip);
+  skin.ButtonCount = 2;
+  skin.Width = 80;
+  skin.Height = 30;
+  skin.SplitMode = spHorizontal;
+  skin.XCoord = 5;  // a form never moves for a skin
+  skin.YCoord = 5;
+  skin.Visible = false;
+  form->ApplySkin(skin);
+  EXPECT_EQ(form->ButtonIndex(), 2);  // kept: 2 is not above the new count
+  EXPECT_TRUE(test::AllPixels(form->RenderedImage(), clWhite));
+  EXPECT_EQ(form->Left(), 100);
+  EXPECT_EQ(form->Top(), 50);
+  EXPECT_EQ(form->Width(), 80);
+  EXPECT_EQ(form->Height(), 30);
+  EXPECT_EQ(form->SavedLeft(), 100);
+  skin.ButtonCount = 1;
+  form->ApplySkin(skin);
+  EXPECT_EQ(form->ButtonIndex(), 0);  // now above the count
+  EXPECT_EQ(test::PixelAt(form->RenderedImage(), 40, 5), 0x10);  // one image: the whole strip, stretched
+}
+
+TEST_F(RegionedFormTest, UnlinkingTheManagerDropsTheStrip) {
+  auto form = MakeForm();
+  test::TempFolder tmp;
+  TSkinManager manager(nullptr, tmp.Path());
+  form->SetSkinManager(&manager);
+  EXPECT_EQ(manager.ControlCount(), 1);
+  EXPECT_NE(form->Buttons(), nullptr);
+  const std::optional<TRegion> shape = test::WindowOf(*form).Region();
+  form->SetSkinManager(nullptr);
+  EXPECT_EQ(manager.ControlCount(), 0);
+  EXPECT_EQ(form->Buttons(), nullptr);
+  EXPECT_EQ(form->ButtonIndex(), -1);
+  EXPECT_EQ(form->ButtonCount(), 0);
+  EXPECT_TRUE(test::AllPixels(form->RenderedImage(), clWhite));
+  EXPECT_EQ(test::WindowOf(*form).Region(), shape);  // the last shape stays
+  form->SetButtonIndex(0);
+  EXPECT_EQ(form->ButtonIndex(), 0);
+  form.reset();  // a form registered again and then destroyed withdraws
+}
+
+TEST_F(RegionedFormTest, DescriptionValuesDoNotSurviveCreation) {
+  TClassRegistry classes;
+  AddSkinClasses(classes);
+  const std::string text =
+      "TRegionedForm PlayerControl {\n"
+      "  Left = 10  Top = 20  Width = 120  Height = 90\n"
+      "  BorderStyle = bsNone\n"
+      "  Transparent = false  Color = clRed  LeftMargin = 3  ButtonWidth = 7\n"
+      "  SkinManager = SkinManager1\n"
+      "  TSkinManager SkinManager1 {\n  }\n"
+      "}\n";
+  auto form = CreateForm<TRegionedForm>(nullptr, ParseFormText(text, "test.nfd"), classes, THandlerTable(), "test.nfd");
+  form->AfterConstruction();
+  EXPECT_EQ(form->ButtonCount(), 0);
+  EXPECT_EQ(form->ButtonIndex(), 0);
+  EXPECT_TRUE(form->Transparent());
+  EXPECT_EQ(form->Color(), clWhite);
+  EXPECT_EQ(form->LeftMargin(), 0);
+  EXPECT_EQ(form->ButtonWidth(), 120);
+  EXPECT_EQ(form->ButtonHeight(), 90);
+  EXPECT_EQ(form->SkinManager(), nullptr);
+  // ...but the manager the description named still serves the form.
+  auto& manager = DescribedComponent<TSkinManager>(*form, "SkinManager1");
+  EXPECT_EQ(manager.ControlCount(), 1);
+  manager.SelectBaseSkin();
+  EXPECT_EQ(form->Width(), 240);  // the base skin's window
+  EXPECT_EQ(form->Height(), 179);
+  EXPECT_EQ(form->Left(), 10);
+}
+
+TEST_F(RegionedFormTest, SkinDataRefusesAPlainForm) {
+  TForm plain(nullptr);
+  EXPECT_EQ(test::MessageOf<Error>([&] { TComponent::Create<TRegionedFormSkinData>(plain); }),
+            "TRegionedFormSkinData do not accept \"TForm\" ClassName");
+  EXPECT_EQ(plain.ComponentCount(), 0);
+  TClassRegistry classes;
+  AddSkinClasses(classes);
+  const std::string text = "TForm Plain {\n  TRegionedFormSkinData Data {\n  }\n}\n";
+  EXPECT_EQ(test::MessageOf<Error>([&] {
+              CreateForm<TForm>(nullptr, ParseFormText(text, "plain.nfd"), classes, THandlerTable(), "plain.nfd");
+            }),
+            "TRegionedFormSkinData do not accept \"TForm\" ClassName");
+}
+
+}  // namespace
+}  // namespace nuvex
