@@ -4,9 +4,11 @@
 // events when an extraction starts and how far it has got.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/Event.h"
+#include "installer/ContentsChecksum.h"
 
 namespace nuvex {
 
@@ -21,6 +23,9 @@ class TCompressor {
 
   TStartEvent OnStart;
   TProgressEvent OnProgress;
+  // When set, the unpacked contents must have this checksum: otherwise the
+  // result is false and an earlier target stays as it was.
+  std::optional<TContentsChecksum> ExpectedContents;
 
   // Unpacks SourceFile into TargetFile, whose folder must exist.
   //  - A missing source gives false and creates nothing.
@@ -29,11 +34,15 @@ class TCompressor {
   //  - True when the stream was complete and the unpacked data, counted in
   //    4096-byte pieces (a partial piece counting as one), is not much smaller
   //    than the packed file: requests made >= packed size div 4096 + 1.
-  // The data goes to a temporary file beside the target, which replaces the
-  // target only on success; on false or on an error an earlier target stays
-  // as it was.  Errors: "Cannot open file %s" (source), "Cannot create file
-  // %s" (target), "error" (corrupt data, bad header or trailer), "Stream
-  // write error" (disk full).
+  // An existing target that could not be replaced (read-only, a folder, held
+  // open by another program without sharing) raises "Cannot create file %s"
+  // before OnStart.  The data goes, in 64 KiB writes, to a temporary file
+  // beside the target ("~nvx<n>.tmp", shorter near MAX_PATH), which replaces
+  // the target only on success; on false or on an error an earlier target
+  // stays as it was and the temporary file is removed, as are those an
+  // interrupted earlier run left in the folder.  Errors: "Cannot open file
+  // %s" (source), "Cannot create file %s" (target), "error" (corrupt data,
+  // bad header or trailer), "Stream write error" (disk full).
   bool Decompress(const std::string& SourceFile, const std::string& TargetFile);
 
  private:

@@ -8,8 +8,10 @@
 //
 // Bytes after the last record are ignored.
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "installer/ContentsChecksum.h"
 #include "installer/FileConfiguration.h"
 
 namespace nuvex {
@@ -38,5 +40,24 @@ inline constexpr int32_t kPackageIndexCountLimit = 2000;
 // source name is dropped.  An index that exists but cannot be opened raises
 // FileOpenError ("Cannot open file %s").
 bool ReadPackageIndex(const std::string& packageFolder, TFileConfigurationList& files);
+
+// The checksum of a record's target, an extension of the format that our
+// package builder writes into the record's Reserved field:
+//
+//   Reserved offset 0   8 bytes  signature "NVX-CRC" and 0x01
+//                   8   uint32   CRC-32 of the target's contents, LE
+//                   12  uint64   size of the target's contents, LE
+//                   20  uint32   CRC-32 of the 20 bytes before it (the seal), LE
+//                   24  ...      zero bytes, not read
+//
+// A record carries a checksum only when both the signature and the seal
+// match, which no other packager's bytes do by chance; every other record is
+// installed as before, without a check.
+inline constexpr char kRecordChecksumSignature[8] = {'N', 'V', 'X', '-', 'C', 'R', 'C', 0x01};
+inline constexpr size_t kRecordChecksumSize = 24;
+
+std::optional<TContentsChecksum> RecordChecksum(const TFileConfiguration& record);
+// Writes the signature, the checksum and the seal, and zeroes the rest of Reserved.
+void SetRecordChecksum(TFileConfiguration& record, const TContentsChecksum& checksum);
 
 }  // namespace nuvex

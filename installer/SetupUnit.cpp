@@ -73,13 +73,21 @@ bool TRunInstall::InstallRecord(const TFileConfiguration& record) {
   // A folder that cannot be made shows up as the unpack or copy failing.
   if (!folder.empty() && !DirectoryExists(folder)) ForceDirectories(folder);
 
+  // A record of our package builder carries the checksum of its target's
+  // contents; a target that does not match it is a failure.
+  const std::optional<TContentsChecksum> checksum = RecordChecksum(record);
   if (record.Packed != 0) {
     TCompressor compressor;
     compressor.OnStart = OnStart;
     compressor.OnProgress = OnProgress;
+    compressor.ExpectedContents = checksum;
     if (!compressor.Decompress(source, target)) return false;
-  } else if (!CopyFileOver(source, target)) {
-    return false;
+  } else {
+    if (!CopyFileOver(source, target)) return false;
+    // A file copied from a CD keeps its read-only attribute, which would make
+    // the next installation over it fail.
+    ClearReadOnly(target);
+    if (checksum && ChecksumOfFile(target) != *checksum) return false;
   }
 
   switch (record.Action) {

@@ -5,6 +5,7 @@
 // unchanged; elsewhere they are mapped into the native tree (see NativePath.h).
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -14,8 +15,14 @@ bool FileExists(const std::string& path);       // an existing file, not a folde
 bool DirectoryExists(const std::string& path);  // an existing folder
 // Creates the folder and every missing parent; true when the folder exists afterwards.
 bool ForceDirectories(const std::string& path);
-// Copies a file; an existing target is overwritten.  False on any failure.
+// Copies a file; an existing target is overwritten.  False on any failure,
+// among them a read-only target and a target that is the source itself.  The
+// copy keeps the source's read-only attribute, as CopyFileA does (natively:
+// a source without its owner's write permission gives a copy without it).
 bool CopyFileOver(const std::string& from, const std::string& to);
+// Clears the read-only attribute of an existing file and changes nothing else
+// (natively: gives its owner write permission).  False when it cannot.
+bool ClearReadOnly(const std::string& path);
 // Moves a file over another one (an existing target is replaced).
 bool MoveFileOver(const std::string& from, const std::string& to);
 bool DeleteFileAt(const std::string& path);
@@ -55,6 +62,29 @@ class FileStream {
   FileStream(std::intptr_t handle, std::string path) : handle_(handle), path_(std::move(path)) {}
   std::intptr_t handle_ = -1;  // a file descriptor or a HANDLE, by platform
   std::string path_;
+};
+
+// Gathers small writes to a stream into blocks, so that a file written in
+// pieces of a few KiB costs one system call per block.  Memory: one block.
+// Flush stores what is gathered; a block that cannot be stored in full raises
+// StreamWriteError, from Write or from Flush.  What is not flushed when the
+// writer ends is dropped (a destructor may not raise).
+class BufferedFileWriter {
+ public:
+  static constexpr size_t kDefaultBlockSize = 65536;
+
+  explicit BufferedFileWriter(FileStream& stream, size_t blockSize = kDefaultBlockSize);
+  BufferedFileWriter(const BufferedFileWriter&) = delete;
+  BufferedFileWriter& operator=(const BufferedFileWriter&) = delete;
+
+  void Write(const void* buffer, size_t count);
+  void Flush();
+
+ private:
+  FileStream& stream_;
+  std::unique_ptr<uint8_t[]> block_;
+  size_t blockSize_;
+  size_t used_ = 0;
 };
 
 }  // namespace nuvex

@@ -39,6 +39,10 @@ bool ForceDirectories(const std::string& path) {
   return ::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+// Natively a file without its owner's write permission stands for a
+// read-only file; the bit is looked at directly because root may write anything.
+static bool ReadOnly(const struct stat& st) { return S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR); }
+
 bool CopyFileOver(const std::string& from, const std::string& to) {
   int in = ::open(NativePath(from).c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return false;
@@ -47,7 +51,16 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
     ::close(in);
     return false;
   }
-  int out = ::open(NativePath(to).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  // As on Windows, a read-only target is refused, and so is the source itself
+  // (which opening it for writing would truncate).
+  const std::string target = NativePath(to);
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0 &&
+      (ReadOnly(existing) || (existing.st_dev == st.st_dev && existing.st_ino == st.st_ino))) {
+    ::close(in);
+    return false;
+  }
+  int out = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (out < 0) {
     ::close(in);
     return false;
@@ -72,9 +85,19 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
     }
     if (!ok) break;
   }
+  struct stat copy {};
+  if (ok && ReadOnly(st) && ::fstat(out, &copy) == 0 && S_ISREG(copy.st_mode))
+    ::fchmod(out, copy.st_mode & 07555);  // the copy is read-only like its source
   ::close(in);
   if (::close(out) != 0) ok = false;
   return ok;
+}
+
+bool ClearReadOnly(const std::string& path) {
+  const std::string native = NativePath(path);
+  struct stat st {};
+  if (::stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  return ReadOnly(st) ? ::chmod(native.c_str(), (st.st_mode & 07777) | S_IWUSR) == 0 : true;
 }
 
 bool MoveFileOver(const std::string& from, const std::string& to) {

@@ -43,6 +43,15 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
   return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
 }
 
+bool ClearReadOnly(const std::string& path) {
+  DWORD a = Attributes(path);
+  if (a == INVALID_FILE_ATTRIBUTES || (a & FILE_ATTRIBUTE_DIRECTORY)) return false;
+  if (!(a & FILE_ATTRIBUTE_READONLY)) return true;
+  // FILE_ATTRIBUTE_NORMAL is only valid alone; no other attribute left means normal.
+  DWORD rest = a & ~DWORD{FILE_ATTRIBUTE_READONLY};
+  return SetFileAttributesA(path.c_str(), rest ? rest : FILE_ATTRIBUTE_NORMAL) != 0;
+}
+
 bool MoveFileOver(const std::string& from, const std::string& to) {
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != 0;
 }

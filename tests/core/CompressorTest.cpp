@@ -307,7 +307,9 @@ TEST_F(CompressorTest, TargetThatCannotBeCreatedRaisesWithItsPath) {
   std::string noFolder = tmp / "no/such/folder/t.bin";
   EXPECT_EQ(ErrorOf(source, noFolder), "Cannot create file " + noFolder);
   std::filesystem::create_directory(tmp / "adir");
+  events.Attach(compressor);
   EXPECT_EQ(ErrorOf(source, tmp / "adir"), "Cannot create file " + (tmp / "adir"));
+  EXPECT_TRUE(events.starts.empty());  // found before any work
   EXPECT_TRUE(DirectoryExists(tmp / "adir"));
   EXPECT_TRUE(std::filesystem::is_empty(tmp / "adir"));
   std::filesystem::remove(tmp / "adir");
@@ -315,10 +317,13 @@ TEST_F(CompressorTest, TargetThatCannotBeCreatedRaisesWithItsPath) {
 }
 
 #ifndef _WIN32
-TEST_F(CompressorTest, ReadOnlyTargetIsNotReplaced) {
-  Prepare(Pack(Pattern(1000)));
+TEST_F(CompressorTest, ReadOnlyTargetIsRefusedBeforeAnyWork) {
+  Prepare(Pack(Pattern(100000)));
   ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+  events.Attach(compressor);
   EXPECT_EQ(ErrorOf(source, target), "Cannot create file " + target);
+  EXPECT_TRUE(events.starts.empty());
+  EXPECT_TRUE(events.positions.empty());
   ::chmod(target.c_str(), 0644);
   ExpectEarlierTargetKept();
 }
@@ -341,6 +346,39 @@ TEST_F(CompressorTest, FullDiskRaisesStreamWriteErrorAndKeepsTheEarlierTarget) {
   ExpectEarlierTargetKept();
 }
 #endif
+
+TEST_F(CompressorTest, TemporaryFilesOfAnInterruptedRunAreRemoved) {
+  Bytes data = Pattern(5000);
+  Prepare(Pack(data));
+  for (const char* left : {"~nvx0.tmp", "~nvx17.tmp", "~NVX3.TMP"}) test::WriteAll(tmp / left, "left over");
+  for (const char* other : {"~nvx.tmp", "~nvx1a.tmp", "nvx0.tmp"}) test::WriteAll(tmp / other, "someone's");
+  EXPECT_TRUE(compressor.Decompress(source, target));
+  EXPECT_EQ(test::ReadAll(target), data);
+  EXPECT_EQ(Entries(tmp.Path()),
+            (std::vector<std::string>{"nvx0.tmp", "packed.nvx", "target.bin", "~nvx.tmp", "~nvx1a.tmp"}));
+}
+
+TEST_F(CompressorTest, ChecksumOfTheContentsDecidesTheResult) {
+  Bytes data = Pattern(30000);
+  Prepare(Pack(data));
+  TContentsSummer sum;
+  sum.Add(data.data(), data.size());
+  compressor.ExpectedContents = sum.Result();
+  EXPECT_TRUE(compressor.Decompress(source, target));
+  EXPECT_EQ(test::ReadAll(target), data);
+
+  // A valid stream of other contents, and of the right contents but another size.
+  test::WriteAll(target, earlier);
+  Bytes other = data;
+  other[12345] ^= 0x01;
+  Prepare(Pack(other));
+  EXPECT_FALSE(compressor.Decompress(source, target));
+  ExpectEarlierTargetKept();
+  compressor.ExpectedContents = TContentsChecksum{sum.Result().Crc32, sum.Result().Size + 1};
+  Prepare(Pack(data));
+  EXPECT_FALSE(compressor.Decompress(source, target));
+  ExpectEarlierTargetKept();
+}
 
 TEST_F(CompressorTest, NewTargetAppearsOnlyOnSuccess) {
   std::string fresh = tmp / "fresh.bin";

@@ -2,9 +2,18 @@
 // errors they raise.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "base/Error.h"
 #include "platform/Files.h"
 #include "tests/support/TestSupport.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/NativePath.h"
+#endif
 
 namespace nuvex {
 namespace {
@@ -42,6 +51,113 @@ TEST(Files, CopyOverwritesAndFailsOnMissingSource) {
   EXPECT_FALSE(CopyFileOver(tmp / "missing", tmp / "dst2"));
   EXPECT_FALSE(FileExists(tmp / "dst2"));
   EXPECT_FALSE(CopyFileOver(tmp / "src", tmp / "no/such/folder/dst"));
+}
+
+// Read-only the portable way: the Windows runtime maps the write bits to the
+// read-only attribute.
+void SetReadOnly(const std::string& path, bool readOnly) {
+  namespace fs = std::filesystem;
+  fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  readOnly ? fs::perm_options::remove : fs::perm_options::add);
+}
+
+bool IsReadOnly(const std::string& path) {
+  namespace fs = std::filesystem;
+  return (fs::status(path).permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+TEST(Files, CopyOntoItselfIsRefusedAndTheFileStays) {
+  TempFolder tmp;
+  test::WriteAll(tmp / "a.txt", "contents");
+  EXPECT_FALSE(CopyFileOver(tmp / "a.txt", tmp / "a.txt"));
+  EXPECT_EQ(test::ReadAll(tmp / "a.txt"), (std::vector<uint8_t>{'c', 'o', 'n', 't', 'e', 'n', 't', 's'}));
+}
+
+TEST(Files, CopyKeepsTheReadOnlyAttributeAndRefusesAReadOnlyTarget) {
+  TempFolder tmp;
+  test::WriteAll(tmp / "cd.txt", "from the CD");
+  SetReadOnly(tmp / "cd.txt", true);
+  ASSERT_TRUE(CopyFileOver(tmp / "cd.txt", tmp / "copy.txt"));
+  EXPECT_TRUE(IsReadOnly(tmp / "copy.txt"));
+  EXPECT_FALSE(CopyFileOver(tmp / "cd.txt", tmp / "copy.txt"));  // a second copy over it fails
+  EXPECT_TRUE(ClearReadOnly(tmp / "copy.txt"));
+  EXPECT_FALSE(IsReadOnly(tmp / "copy.txt"));
+  EXPECT_TRUE(ClearReadOnly(tmp / "copy.txt"));  // nothing to clear
+  EXPECT_TRUE(CopyFileOver(tmp / "cd.txt", tmp / "copy.txt"));
+  EXPECT_FALSE(ClearReadOnly(tmp / "missing.txt"));
+  SetReadOnly(tmp / "cd.txt", false);
+  SetReadOnly(tmp / "copy.txt", false);
+}
+
+#ifndef _WIN32
+TEST(Files, ClearReadOnlyChangesNothingButTheOwnersWriteBit) {
+  TempFolder tmp;
+  test::WriteAll(tmp / "f", "x");
+  ASSERT_EQ(::chmod((tmp / "f").c_str(), 0551), 0);
+  EXPECT_TRUE(ClearReadOnly(tmp / "f"));
+  struct stat st {};
+  ASSERT_EQ(::stat((tmp / "f").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0751u);
+}
+
+// Drive paths of the sandbox find names whatever their case, as Windows does.
+TEST(Files, SandboxNamesAreFoundWhateverTheirCase) {
+  TempFolder drives;
+  const std::string saved = DriveRoot();
+  SetDriveRoot(drives.Path());
+  ASSERT_TRUE(ForceDirectories("D:\\Nuvex Player\\Docs"));
+  test::WriteAll(NativePath("D:\\Nuvex Player\\Player.exe"), "exe");
+  EXPECT_TRUE(FileExists("D:\\NUVEX PLAYER\\PLAYER.EXE"));
+  EXPECT_TRUE(DirectoryExists("d:\\nuvex player\\docs\\"));
+  EXPECT_EQ(NativePath("D:\\NUVEX PLAYER\\PLAYER.EXE"), drives.Path() + "/D/Nuvex Player/Player.exe");
+  // A new name is created as written, inside the folder that exists.
+  EXPECT_EQ(NativePath("D:\\NUVEX PLAYER\\New\\File.TXT"), drives.Path() + "/D/Nuvex Player/New/File.TXT");
+  EXPECT_TRUE(CopyFileOver("D:\\NUVEX PLAYER\\PLAYER.EXE", "D:\\nuvex player\\copy.exe"));
+  EXPECT_TRUE(FileExists(drives.Path() + "/D/Nuvex Player/copy.exe"));
+  // The same file under another case is still the file itself.
+  EXPECT_FALSE(CopyFileOver("D:\\Nuvex Player\\Player.exe", "D:\\NUVEX PLAYER\\PLAYER.EXE"));
+  EXPECT_EQ(test::ReadAll(NativePath("D:\\Nuvex Player\\Player.exe")), (std::vector<uint8_t>{'e', 'x', 'e'}));
+  SetDriveRoot(saved);
+  // Native paths keep the native tree's case-sensitive names.
+  EXPECT_FALSE(FileExists(drives.Path() + "/D/NUVEX PLAYER/PLAYER.EXE"));
+}
+
+// A disk that is full: /dev/full in the sandbox takes no byte.
+TEST(Files, FullDiskRaisesStreamWriteErrorAndFailsTheCopy) {
+  TempFolder drives;
+  const std::string saved = DriveRoot();
+  SetDriveRoot(drives.Path());
+  ASSERT_TRUE(ForceDirectories("F:\\"));
+  ASSERT_EQ(::symlink("/dev/full", NativePath("F:\\full").c_str()), 0);
+  FileStream full = FileStream::Create("F:\\FULL");
+  EXPECT_EQ(test::MessageOf<StreamWriteError>([&] { full.WriteBuffer("x", 1); }), "Stream write error");
+  BufferedFileWriter writer(full, 16);
+  writer.Write("0123456789", 10);  // gathered, not yet written
+  EXPECT_THROW(writer.Write("0123456789", 10), StreamWriteError);
+  full.Close();
+  test::WriteAll(drives / "src", "data");
+  EXPECT_FALSE(CopyFileOver(drives / "src", "F:\\full"));
+  SetDriveRoot(saved);
+}
+#endif
+
+TEST(Files, BufferedWriterGathersPiecesIntoBlocks) {
+  TempFolder tmp;
+  std::vector<uint8_t> expected;
+  {
+    FileStream out = FileStream::Create(tmp / "b.bin");
+    BufferedFileWriter writer(out, 8);
+    for (uint8_t piece = 0; piece < 5; ++piece) {
+      std::vector<uint8_t> bytes(piece * 3u, piece);
+      writer.Write(bytes.data(), bytes.size());
+      expected.insert(expected.end(), bytes.begin(), bytes.end());
+      EXPECT_EQ(out.Size(), static_cast<int64_t>(expected.size() / 8 * 8));  // whole blocks only
+    }
+    writer.Flush();
+    EXPECT_EQ(out.Size(), static_cast<int64_t>(expected.size()));
+    writer.Write("dropped", 7);  // never flushed
+  }
+  EXPECT_EQ(test::ReadAll(tmp / "b.bin"), expected);
 }
 
 TEST(Files, MoveReplacesTarget) {

@@ -4,6 +4,7 @@
 
 #include <zlib.h>
 
+#include <cstdio>
 #include <random>
 #include <sstream>
 
@@ -35,6 +36,13 @@ Bytes Inflate(const Bytes& packed) {
   EXPECT_EQ(uncompress(out.data(), &size, packed.data(), static_cast<uLong>(packed.size())), Z_OK);
   out.resize(size);
   return out;
+}
+
+std::string Crc32Text(const std::string& text) {
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "%08X",
+                static_cast<unsigned>(crc32(0, reinterpret_cast<const Bytef*>(text.data()), static_cast<uInt>(text.size()))));
+  return hex;
 }
 
 TEST(NvxpackManifest, ReadsFieldsQuotesKeywordsAndComments) {
@@ -305,6 +313,41 @@ TEST(NvxpackBuild, VerifyCatchesTruncatedAndMissingFiles) {
   Diagnostics cut;
   EXPECT_FALSE(VerifyPackage(w.out, report, cut));
   EXPECT_EQ(Joined(cut.errors), "the index counts 2 records and needs 1581 bytes, but has 1580\n");
+}
+
+TEST(NvxpackBuild, EveryRecordCarriesItsChecksumAndVerifyChecksIt) {
+  Workspace w;
+  w.File("a.bin", std::string(20000, 'a'));
+  w.File("b.txt", "bravo");
+  w.File("demo.nvm", "a.bin packed destination \\a.bin\nb.txt plain destination \\b.txt\nb.txt plain temp b.txt\n");
+  Diagnostics d;
+  ASSERT_TRUE(w.Build(d)) << Joined(d.errors);
+  std::string problem;
+  auto index = ReadIndexFile(w.out + "/Setup.dat", problem);
+  ASSERT_TRUE(index) << problem;
+  ASSERT_EQ(index->records.size(), 3u);
+  EXPECT_EQ(nuvex::RecordChecksum(index->records[0]), nuvex::ChecksumOfFile(w.tmp / "src/a.bin"));
+  EXPECT_EQ(nuvex::RecordChecksum(index->records[1]), nuvex::ChecksumOfFile(w.tmp / "src/b.txt"));
+  EXPECT_EQ(nuvex::RecordChecksum(index->records[2]), nuvex::ChecksumOfFile(w.tmp / "src/b.txt"));
+  std::ostringstream report;
+  Diagnostics vd;
+  EXPECT_TRUE(VerifyPackage(w.out, report, vd)) << Joined(vd.errors);
+  EXPECT_NE(report.str().find("ok  a.bin (packed, "), std::string::npos) << report.str();
+  EXPECT_NE(report.str().find(" bytes, checksum)"), std::string::npos) << report.str();
+  EXPECT_NE(report.str().find("ok  b.txt (plain, checksum)"), std::string::npos) << report.str();
+
+  // A damaged plain file, and a packed file whose stream is valid but holds other contents.
+  nuvex::test::WriteAll(w.out + "/b.txt", "brave");
+  PackFile(w.tmp / "src/b.txt", w.out + "/a.bin");
+  Diagnostics bad;
+  EXPECT_FALSE(VerifyPackage(w.out, report, bad));
+  EXPECT_EQ(Joined(bad.errors),
+            "#1 a.bin: the contents (5 bytes, CRC-32 " + Crc32Text("bravo") +
+                ") differ from the index's checksum (20000 bytes, CRC-32 " + Crc32Text(std::string(20000, 'a')) +
+                "); the installer would fail on this file\n"
+                "#2 b.txt: the contents (5 bytes, CRC-32 " + Crc32Text("brave") +
+                ") differ from the index's checksum (5 bytes, CRC-32 " + Crc32Text("bravo") +
+                "); the installer would fail on this file\n");
 }
 
 TEST(NvxpackBuild, BadInputWritesNothing) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstddef>
 #include <cstring>
 #include <exception>
 #include <random>
@@ -53,6 +54,29 @@ bool ReadIndex(const Bytes& bytes, TFileConfigurationList& list) {
   test::WriteAll(tmp / kPackageIndexName, bytes);
   list.Add(Record("left-over"));
   return ReadPackageIndex(tmp.Path(), list);
+}
+
+TEST(PackageIndexRecord, ChecksumLiesInReservedBehindItsSignatureAndSeal) {
+  TFileConfiguration r = Record("a.bin");
+  std::memset(r.Reserved, 0x5A, sizeof r.Reserved);
+  const TFileConfiguration before = r;
+  EXPECT_FALSE(RecordChecksum(r));
+  SetRecordChecksum(r, {0x12345678u, 0x0102030405ull});
+  EXPECT_EQ(std::memcmp(&r, &before, offsetof(TFileConfiguration, Reserved)), 0);  // nothing else changes
+  const auto* p = reinterpret_cast<const uint8_t*>(r.Reserved);
+  EXPECT_EQ(Bytes(p, p + 20), (Bytes{'N', 'V', 'X', '-', 'C', 'R', 'C', 1, 0x78, 0x56, 0x34, 0x12, 5, 4, 3, 2, 1, 0,
+                                      0, 0}));
+  EXPECT_EQ(Bytes(p + 24, p + sizeof r.Reserved), Bytes(sizeof r.Reserved - 24, 0));
+  ASSERT_TRUE(RecordChecksum(r));
+  EXPECT_EQ(*RecordChecksum(r), (TContentsChecksum{0x12345678u, 0x0102030405ull}));
+  // The signature alone is not enough: a changed byte breaks the seal.
+  TFileConfiguration damaged = r;
+  damaged.Reserved[9] ^= 0x01;
+  EXPECT_FALSE(RecordChecksum(damaged));
+  damaged = r;
+  damaged.Reserved[22] ^= 0x01;
+  EXPECT_FALSE(RecordChecksum(damaged));
+  EXPECT_FALSE(RecordChecksum(Record("zeros")));
 }
 
 TEST(PackageIndexRecord, FieldsLieAtTheirFileOffsets) {

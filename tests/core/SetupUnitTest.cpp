@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <filesystem>
 
@@ -252,6 +254,58 @@ TEST_F(InstallTest, ShellRefusalIsAFailureAfterTheFileIsPlaced) {
   EXPECT_TRUE(FileExists("D:\\Dest\\b.dll"));
 }
 
+TEST_F(InstallTest, ASecondRunOverReadOnlySourcesSucceeds) {
+  // Files on a CD are read-only; their copies must not stay so.
+  Put("C:\\Package\\a.txt", "from the CD");
+  Put("C:\\Package\\b.nvx", Pack("packed on the CD"));
+  for (const char* name : {"C:\\Package\\a.txt", "C:\\Package\\b.nvx"})
+    ASSERT_EQ(::chmod(NativePath(name).c_str(), 0444), 0);
+  WriteIndex({IndexRecord("a.txt", 0, fkDestination, "\\a.txt"), IndexRecord("b.nvx", 1, fkDestination, "\\b.txt")});
+  ASSERT_TRUE(engine.RunInstall());
+  EXPECT_TRUE(engine.RunInstall());
+  struct stat st {};
+  ASSERT_EQ(::stat(NativePath("D:\\Dest\\a.txt").c_str(), &st), 0);
+  EXPECT_TRUE(st.st_mode & S_IWUSR);
+  EXPECT_FALSE(st.st_mode & (S_IWGRP | S_IWOTH));  // only the owner's write bit is given back
+  EXPECT_EQ(Text("D:\\Dest\\a.txt"), "from the CD");
+  EXPECT_EQ(Text("D:\\Dest\\b.txt"), "packed on the CD");
+}
+
+TEST_F(InstallTest, ChecksumsCatchADamagedPlainFileAndOtherContentsInAValidStream) {
+  auto Signed = [](TFileConfiguration record, const std::string& contents) {
+    TContentsSummer sum;
+    sum.Add(contents.data(), contents.size());
+    SetRecordChecksum(record, sum.Result());
+    return record;
+  };
+  const std::vector<TFileConfiguration> records = {
+      Signed(IndexRecord("a.txt", 0, fkDestination, "\\a.txt"), "alpha"),
+      Signed(IndexRecord("b.nvx", 1, fkDestination, "\\b.txt"), "bravo"),
+      Signed(IndexRecord("c.txt", 0, fkDestination, "\\c.txt"), "charlie")};
+  WriteIndex(records);
+  Put("C:\\Package\\a.txt", "alpha");
+  Put("C:\\Package\\b.nvx", Pack("bravo"));
+  Put("C:\\Package\\c.txt", "charlie");
+  EXPECT_TRUE(engine.RunInstall());
+
+  Put("C:\\Package\\a.txt", "alphA");  // damaged on the medium, same size
+  EXPECT_FALSE(engine.RunInstall());
+  EXPECT_EQ(Text("D:\\Dest\\a.txt"), "alphA");
+
+  Put("C:\\Package\\a.txt", "alpha");
+  Put("C:\\Package\\b.nvx", Pack("brave"));  // a valid stream of other contents
+  EXPECT_FALSE(engine.RunInstall());
+  EXPECT_EQ(Text("D:\\Dest\\b.txt"), "bravo");  // the earlier file stays
+  EXPECT_EQ(Text("D:\\Dest\\c.txt"), "charlie");
+
+  // Without the signature the same records install as before, unchecked.
+  std::vector<TFileConfiguration> unsigned_ = records;
+  for (auto& r : unsigned_) r.Reserved[0] = 'n';
+  WriteIndex(unsigned_);
+  EXPECT_TRUE(engine.RunInstall());
+  EXPECT_EQ(Text("D:\\Dest\\b.txt"), "brave");
+}
+
 // --- The shortcut step ---
 
 class ShortcutTest : public InstallTest {
@@ -267,7 +321,7 @@ class ShortcutTest : public InstallTest {
 };
 
 TEST_F(ShortcutTest, ThreeLinksInTheGroupThenTheGroupIsOpened) {
-  Put("D:\\NUVEX\\PLAYER.EXE", "exe");
+  Put("D:\\Nuvex\\Player.exe", "exe");  // found under its upper-case path, as on Windows
   Records({IndexRecord("readme", 0, fkDestination, "\\readme.txt"), IndexRecord("player", 0, fkDestination, "\\player.exe")});
   engine.CreateShortcuts();
   EXPECT_EQ(registry.reads, (std::vector<std::string>{
@@ -382,7 +436,7 @@ TEST_F(ShortcutTest, UninstallerPathWhenTheProgramHasNoFolder) {
 TEST_F(ShortcutTest, NativeLinkFilesAfterARealRun) {
   // The whole road natively: install, then the stand-in link writer.
   Put("C:\\Package\\player.nvx", Pack("the player"));
-  WriteIndex({IndexRecord("player.nvx", 1, fkDestination, "\\PLAYER.EXE")});
+  WriteIndex({IndexRecord("player.nvx", 1, fkDestination, "\\NuvexPlayer.exe")});
   ScopedService<ShellLinkFactory> realLinks(Service<ShellLinkFactory>::Platform());
   TRunInstall real(kPackage);
   real.DestinationFolder = "D:\\NUVEX";
@@ -391,9 +445,9 @@ TEST_F(ShortcutTest, NativeLinkFilesAfterARealRun) {
   real.CreateShortcuts();
   const std::string group = "C:\\Menu\\Programs\\Nuvex Player\\";
   EXPECT_EQ(Text(group + "Nuvex Player 2.6.lnk"),
-            "[Shortcut]\nTarget=D:\\NUVEX\\PLAYER.EXE\nWorkingDirectory=D:\\NUVEX\\\nArguments=\n");
+            "[Shortcut]\nTarget=D:\\NUVEX\\NUVEXPLAYER.EXE\nWorkingDirectory=D:\\NUVEX\\\nArguments=\n");
   EXPECT_EQ(Text(group + "Help - version 2.6.lnk"),
-            "[Shortcut]\nTarget=D:\\NUVEX\\PLAYER.chm\nWorkingDirectory=D:\\NUVEX\\\nArguments=\n");
+            "[Shortcut]\nTarget=D:\\NUVEX\\NUVEXPLAYER.chm\nWorkingDirectory=D:\\NUVEX\\\nArguments=\n");
   EXPECT_EQ(Text(group + "Uninstall - version 2.6.lnk"),
             "[Shortcut]\nTarget=D:\\NUVEX\\Uninstall.exe\nWorkingDirectory=D:\\NUVEX\\\nArguments=\n");
 }

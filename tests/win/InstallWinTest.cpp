@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -253,10 +254,26 @@ TEST(InstallWin, ExtractionRespectsReadOnlyTargetsAndLockedSources) {
   test::WriteAll(target, "earlier");
   ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
   TCompressor compressor;
+  int starts = 0;
+  compressor.OnStart = [&](void*, int32_t, int32_t) { ++starts; };
   EXPECT_EQ(test::MessageOf<Error>([&] { compressor.Decompress(tmp / "data.nvx", target); }),
             "Cannot create file " + target);
   SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(Text(target), "earlier");
+
+  // A target another program holds open without sharing, and a folder: both
+  // are found before any work.
+  HANDLE held = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(test::MessageOf<Error>([&] { compressor.Decompress(tmp / "data.nvx", target); }),
+            "Cannot create file " + target);
+  CloseHandle(held);
+  EXPECT_EQ(Text(target), "earlier");
+  ASSERT_TRUE(CreateDirectoryA((tmp / "folder").c_str(), nullptr));
+  EXPECT_EQ(test::MessageOf<Error>([&] { compressor.Decompress(tmp / "data.nvx", tmp / "folder"); }),
+            "Cannot create file " + (tmp / "folder"));
+  RemoveDirectoryA((tmp / "folder").c_str());
+  EXPECT_EQ(starts, 0);
 
   // A source that another program holds without sharing cannot be opened.
   HANDLE lock = CreateFileA((tmp / "data.nvx").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -265,12 +282,114 @@ TEST(InstallWin, ExtractionRespectsReadOnlyTargetsAndLockedSources) {
             "Cannot open file " + (tmp / "data.nvx"));
   CloseHandle(lock);
   EXPECT_EQ(Text(target), "earlier");
+  test::WriteAll(tmp / "~nvx0.tmp", "left by an interrupted run");
   EXPECT_TRUE(compressor.Decompress(tmp / "data.nvx", target));
   EXPECT_EQ(Text(target), std::string(10000, 'd'));
   std::vector<std::string> names;
   for (const auto& e : std::filesystem::directory_iterator(tmp.Path())) names.push_back(e.path().filename().string());
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"data.nvx", "data.txt", "target.txt"}));
+}
+
+TEST(InstallWin, TargetsNearMaxPathAreExtracted) {
+  // The longest folder CreateDirectoryA makes (247 characters) and a target
+  // of 259, the longest path the ANSI calls take: the temporary file beside
+  // it must fit too.
+  TempFolder tmp;
+  std::string folder = tmp.Path();  // ends with "\\"
+  while (folder.size() + 101 < 247) folder += std::string(100, 'f') + "\\";
+  folder += std::string(247 - folder.size(), 'g');
+  ASSERT_EQ(folder.size(), 247u);
+  ASSERT_TRUE(ForceDirectories(folder));
+  test::WriteAll(tmp / "data.txt", std::string(5000, 'm'));
+  nvxpack::PackFile(tmp / "data.txt", tmp / "data.nvx");
+  for (size_t length : {259u, 250u}) {
+    const std::string target = folder + "\\" + std::string(length - folder.size() - 1, 't');
+    SCOPED_TRACE(target.size());
+    TCompressor compressor;
+    ASSERT_TRUE(compressor.Decompress(tmp / "data.nvx", target));
+    EXPECT_EQ(Text(target), std::string(5000, 'm'));
+  }
+  size_t entries = 0;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) entries += e.is_regular_file();
+  EXPECT_EQ(entries, 2u);  // the two targets, no temporary file
+}
+
+TEST(InstallWin, ASecondInstallationOverReadOnlySourcesSucceeds) {
+  // A plain file copied from a CD keeps its read-only attribute.
+  TempFolder package, dest;
+  test::WriteAll(package / "a.txt", "from the CD");
+  test::WriteAll(package / "b.txt", "data");
+  nvxpack::PackFile(package / "b.txt", package / "b.nvx");
+  nvxpack::WriteIndexFile(package / kPackageIndexName,
+                          {IndexRecord("a.txt", 0, fkDestination, "\\Docs\\ReadMe.txt"),
+                           IndexRecord("b.nvx", 1, fkDestination, "\\b.txt")});
+  for (const char* name : {"a.txt", "b.nvx", "Setup.dat"})
+    ASSERT_TRUE(SetFileAttributesA((package / name).c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
+  for (int run = 1; run <= 2; ++run) {
+    SCOPED_TRACE(run);
+    TRunInstall engine(package.Path());
+    engine.DestinationFolder = dest.Path() + "Nuvex";
+    EXPECT_TRUE(engine.RunInstall());
+    const DWORD attributes = GetFileAttributesA((dest.Path() + "Nuvex\\Docs\\ReadMe.txt").c_str());
+    EXPECT_EQ(attributes & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_NE(attributes & FILE_ATTRIBUTE_ARCHIVE, 0u);  // nothing else changes
+    EXPECT_EQ(Text(dest.Path() + "Nuvex\\Docs\\ReadMe.txt"), "from the CD");
+  }
+  for (const char* name : {"a.txt", "b.nvx", "Setup.dat"})
+    SetFileAttributesA((package / name).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(InstallWin, ARecordTheShellRefusesEndsTheRunThere) {
+  // The real shell: no program is associated with the ".nvxnone" extension,
+  // and a component whose registration program cannot be found.
+  TempFolder package, dest;
+  test::WriteAll(package / "a.txt", "a");
+  test::WriteAll(package / "b.nvxnone", "b");
+  test::WriteAll(package / "c.txt", "c");
+  nvxpack::WriteIndexFile(package / kPackageIndexName,
+                          {IndexRecord("a.txt", 0, fkDestination, "\\a.txt"),
+                           IndexRecord("b.nvxnone", 0, fkDestination, "\\b.nvxnone", faOpen),
+                           IndexRecord("c.txt", 0, fkDestination, "\\c.txt")});
+  test::RecordingShell shell;
+  shell.forward = &Service<Shell>::Platform();
+  ScopedService<Shell> useShell(shell);
+  TRunInstall engine(package.Path());
+  engine.DestinationFolder = dest.Path() + "Nuvex";
+  EXPECT_FALSE(engine.RunInstall());
+  ASSERT_EQ(shell.results.size(), 1u);
+  EXPECT_LE(shell.results[0].ShellValue(), 32);
+  EXPECT_TRUE(FileExists(dest.Path() + "Nuvex\\b.nvxnone"));
+  EXPECT_FALSE(FileExists(dest.Path() + "Nuvex\\c.txt"));
+}
+
+// A drive of 1 MiB that the test command maps (tests/win/full-drive.sh), named
+// by NUVEX_FULL_DRIVE ("Q:"): a full disk under wine.
+TEST(InstallWin, AFullDiskRaisesStreamWriteErrorAndLosesNothing) {
+  const char* drive = std::getenv("NUVEX_FULL_DRIVE");
+  if (!drive || !*drive || !DirectoryExists(std::string(drive) + "\\"))
+    GTEST_SKIP() << "no size-limited drive: NUVEX_FULL_DRIVE is not set or names no drive (tests/win/full-drive.sh "
+                    "maps one when it may mount a tmpfs)";
+  const std::string root = std::string(drive) + "\\";
+  TempFolder tmp;
+  // 3 MiB that do not compress, for a drive of 1 MiB.
+  std::string noise(3 << 20, '\0');
+  uint32_t x = 12345;
+  for (char& c : noise) c = static_cast<char>((x = x * 1103515245u + 12345u) >> 24);
+  test::WriteAll(tmp / "big.bin", noise);
+  nvxpack::PackFile(tmp / "big.bin", tmp / "big.nvx");
+  const std::string target = root + "film.bin";
+  test::WriteAll(target, "earlier");
+  TCompressor compressor;
+  EXPECT_EQ(test::MessageOf<Error>([&] { compressor.Decompress(tmp / "big.nvx", target); }), "Stream write error");
+  EXPECT_EQ(Text(target), "earlier");
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(root)) names.push_back(e.path().filename().string());
+  EXPECT_EQ(names, (std::vector<std::string>{"film.bin"}));
+  // A plain copy that does not fit fails the record.
+  EXPECT_FALSE(CopyFileOver(tmp / "big.bin", root + "copy.bin"));
+  DeleteFileA((root + "copy.bin").c_str());
+  DeleteFileA(target.c_str());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tools/nvxpack/Package.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <iomanip>
 #include <map>
@@ -49,6 +50,18 @@ std::optional<std::string> ReadText(const std::string& path) {
   std::string text(static_cast<size_t>(std::max<int64_t>(in.Size(), 0)), '\0');
   text.resize(in.Read(text.data(), text.size()));
   return text;
+}
+
+std::string Hex32(uint32_t value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%08X", value);
+  return text;
+}
+
+std::string ChecksumProblem(const nuvex::TContentsChecksum& expected, const nuvex::TContentsChecksum& actual) {
+  return "the contents (" + std::to_string(actual.Size) + " bytes, CRC-32 " + Hex32(actual.Crc32) +
+         ") differ from the index's checksum (" + std::to_string(expected.Size) + " bytes, CRC-32 " +
+         Hex32(expected.Crc32) + "); the installer would fail on this file";
 }
 
 std::string Place(const std::string& manifest, int line) { return manifest + ":" + std::to_string(line) + ": "; }
@@ -119,6 +132,7 @@ bool BuildPackage(const std::string& manifestPath, const std::string& outputFold
     diagnostics.Error(indexPath + ": cannot replace the existing index");
     return false;
   }
+  std::map<std::string, nuvex::TContentsChecksum> checksums;  // by source name
   try {
     for (const ManifestRecord* record : files) {
       const std::string from = PathIn(sourceFolder, record->source);
@@ -143,17 +157,25 @@ bool BuildPackage(const std::string& manifestPath, const std::string& outputFold
           nuvex::DeleteFileAt(to);
           return false;
         }
+        checksums[record->source] = sizes.contents;
         log << "packed " << record->source << ": " << sizes.unpacked << " -> " << sizes.packed << " bytes\n";
       } else {
         if (!nuvex::CopyFileOver(from, to)) {
           diagnostics.Error(at + "cannot copy " + from + " to " + to);
           return false;
         }
+        // A read-only source gives a read-only copy, which the next build
+        // could not write over.
+        nuvex::ClearReadOnly(to);
+        checksums[record->source] = nuvex::ChecksumOfFile(to);
         log << "copied " << record->source << "\n";
       }
     }
     std::vector<nuvex::TFileConfiguration> index;
-    for (const auto& record : records) index.push_back(ToFileConfiguration(record));
+    for (const auto& record : records) {
+      index.push_back(ToFileConfiguration(record));
+      nuvex::SetRecordChecksum(index.back(), checksums.at(record.source));
+    }
     WriteIndexFile(indexPath, index);
     log << "wrote " << nuvex::kPackageIndexName << ": " << index.size() << " records\n";
   } catch (const nuvex::Error& e) {
@@ -238,18 +260,36 @@ bool VerifyPackage(const std::string& packageFolder, std::ostream& out, Diagnost
     if (nuvex::FieldText(r.TargetName).empty()) diagnostics.Error(at + "the record has no target name");
     const std::string path = PathIn(packageFolder, source);
     ++files;
+    const std::optional<nuvex::TContentsChecksum> expected = nuvex::RecordChecksum(r);
     if (r.Packed) {
       PackedCheck check = CheckPackedFile(path);
       if (!check.ok) {
         diagnostics.Error(at + check.problem);
         continue;
       }
-      out << "ok  " << source << " (packed, " << check.sizes.packed << " -> " << check.sizes.unpacked
-          << " bytes)\n";
+      if (expected && check.sizes.contents != *expected) {
+        diagnostics.Error(at + ChecksumProblem(*expected, check.sizes.contents));
+        continue;
+      }
+      out << "ok  " << source << " (packed, " << check.sizes.packed << " -> " << check.sizes.unpacked << " bytes"
+          << (expected ? ", checksum" : "") << ")\n";
     } else if (!nuvex::FileExists(path)) {
       diagnostics.Error(at + "missing");
     } else {
-      out << "ok  " << source << " (plain)\n";
+      if (expected) {
+        nuvex::TContentsChecksum actual;
+        try {
+          actual = nuvex::ChecksumOfFile(path);
+        } catch (const nuvex::Error& e) {
+          diagnostics.Error(at + e.what());
+          continue;
+        }
+        if (actual != *expected) {
+          diagnostics.Error(at + ChecksumProblem(*expected, actual));
+          continue;
+        }
+      }
+      out << "ok  " << source << " (plain" << (expected ? ", checksum" : "") << ")\n";
     }
   }
   const size_t problems = diagnostics.errors.size() - errorsBefore;

@@ -39,10 +39,12 @@ PackedSizes PackFile(const std::string& from, const std::string& to) {
   ZStream z(ZStream::Deflate);
   std::vector<uint8_t> input(kBlock), output(kBlock);
   PackedSizes sizes;
+  nuvex::TContentsSummer contents;
   int flush = Z_NO_FLUSH;
   do {
     size_t got = in.Read(input.data(), input.size());
     sizes.unpacked += got;
+    contents.Add(input.data(), got);
     if (got < input.size()) flush = Z_FINISH;
     z->next_in = input.data();
     z->avail_in = static_cast<uInt>(got);
@@ -58,6 +60,7 @@ PackedSizes PackFile(const std::string& from, const std::string& to) {
     } while (z->avail_out == 0);
   } while (flush != Z_FINISH);
   out.Close();
+  sizes.contents = contents.Result();
   return sizes;
 }
 
@@ -76,6 +79,7 @@ PackedCheck CheckPackedFile(const std::string& path) {
     nuvex::FileStream in = nuvex::FileStream::OpenRead(path);
     ZStream z(ZStream::Inflate);
     std::vector<uint8_t> input(kBlock), output(kBlock);
+    nuvex::TContentsSummer contents;
     int rc = Z_OK;
     bool outputFull = false;  // inflate may hold output back for want of room
     while (rc != Z_STREAM_END) {
@@ -94,6 +98,7 @@ PackedCheck CheckPackedFile(const std::string& path) {
       rc = inflate(z.get(), Z_NO_FLUSH);
       outputFull = z->avail_out == 0;
       check.sizes.unpacked += output.size() - z->avail_out;
+      contents.Add(output.data(), output.size() - z->avail_out);
       if (rc == Z_NEED_DICT) {
         check.problem = "the zlib stream asks for a preset dictionary";
         return check;
@@ -103,6 +108,7 @@ PackedCheck CheckPackedFile(const std::string& path) {
         return check;
       }
     }
+    check.sizes.contents = contents.Result();
     uint64_t trailing = z->avail_in;
     while (size_t got = in.Read(input.data(), input.size())) trailing += got;
     check.sizes.packed += trailing - z->avail_in;

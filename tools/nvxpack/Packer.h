@@ -3,11 +3,14 @@
 #include <cstdint>
 #include <string>
 
+#include "installer/ContentsChecksum.h"
+
 namespace nvxpack {
 
 struct PackedSizes {
   uint64_t unpacked = 0;
   uint64_t packed = 0;
+  nuvex::TContentsChecksum contents;  // of the unpacked data
 };
 
 // Packs from into to at zlib level 9, streaming.  Raises nuvex::Error
