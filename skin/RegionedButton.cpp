@@ -86,6 +86,15 @@ void TRegionedButton::MouseMove(TShiftState shift, int x, int y) {
   SetMouseInside(x >= 0 && y >= 0 && x < Width() && y < Height());
 }
 
+void TRegionedButton::DoStartDrag() {
+  // The drag owns the mouse from now on: no move or release reaches the
+  // button until it ends, so nothing else would clear the press.
+  pressed_ = false;
+  mouseInside_ = false;
+  UpdateState();
+  TRegionedCustomControl::DoStartDrag();
+}
+
 void TRegionedButton::MouseEnter() {
   TRegionedCustomControl::MouseEnter();
   SetMouseInside(true);

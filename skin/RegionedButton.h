@@ -12,6 +12,10 @@
 // its handler still sees the pressed image; OnLeftButtonClick fires on every
 // left release with the pointer inside, so a double click fires OnClick once
 // and OnLeftButtonClick twice.
+//
+// A drag of the button (DragMode, BeginDrag) that starts ends its press: the
+// button shows its normal image while dragged, the drag takes the release
+// (no OnLeftButtonClick), and the pointer's next visit shows mouse-over again.
 #include <cstdint>
 
 #include "skin/RegionedControl.h"
@@ -56,6 +60,7 @@ class TRegionedButton : public TRegionedCustomControl {
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseEnter() override;
   void MouseLeave() override;
+  void DoStartDrag() override;
 
   void SetPressed(bool value);
   void SetMouseInside(bool value);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Error.h"
+#include "toolkit/ui/DragSession.h"
 #include "toolkit/ui/WinControl.h"
 
 namespace nuvex {
@@ -181,6 +182,10 @@ void TControl::DispatchMouse(const TMouseEvent& event) {
         }
       }
       MouseDown(e.Button, e.Shift, e.X, e.Y);
+      if (alive.Destroyed()) return;
+      if (e.Button == mbLeft && !e.DoubleClick() && dragMode_ == dmAutomatic && !Dragging()) {
+        BeginDrag(DragDefaults().Immediate);
+      }
       break;
     case TMouseAction::Up:
       if ((controlStyle_ & csCaptureMouse) && !(e.Shift & kButtonsHeld)) SetMouseCapture(false);
@@ -209,6 +214,21 @@ void TControl::MouseMove(TShiftState shift, int x, int y) { OnMouseMove(this, sh
 void TControl::MouseEnter() { OnMouseEnter(this); }
 void TControl::MouseLeave() { OnMouseLeave(this); }
 void TControl::Resize() { OnResize(this); }
+
+void TControl::BeginDrag(bool immediate, int threshold) { TDragSession::Instance().Begin(*this, immediate, threshold); }
+
+void TControl::EndDrag(bool drop) {
+  if (Dragging()) TDragSession::Instance().End(drop);
+}
+
+bool TControl::Dragging() const { return TDragSession::Instance().IsSource(*this); }
+
+void TControl::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+  OnDragOver(this, source, x, y, state, accept);
+}
+void TControl::DragDrop(TObject* source, int x, int y) { OnDragDrop(this, source, x, y); }
+void TControl::DoStartDrag() { OnStartDrag(this); }
+void TControl::DoEndDrag(TObject* target, int x, int y) { OnEndDrag(this, target, x, y); }
 
 void TControl::VisibleChanged() {
   if (parent_) parent_->InvalidateRect(BoundsRect());

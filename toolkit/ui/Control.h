@@ -17,6 +17,15 @@
 //   DblClick() (OnDblClick) and MouseDown, but marks nothing, so a double
 //   click fires OnClick once.  A control without csDoubleClicks gets it as a
 //   plain press (and so a second OnClick).
+//
+// Dragging controls onto controls (toolkit/ui/DragSession.h does the work):
+// BeginDrag starts a drag at once or once the pointer has moved more than a
+// threshold; until then the control keeps its ordinary mouse handling, so a
+// press and release without moving is still a click.  Once started, the
+// source holds the capture: the control under the pointer gets DragOver
+// (enter, move, leave) and, on the left release, DragDrop if it accepted;
+// then the source gets DoEndDrag.  Escape or a lost capture cancels.  With
+// dmAutomatic a left press begins the drag by itself, after MouseDown.
 #include <cstdint>
 #include <string>
 
@@ -48,6 +57,9 @@ enum TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
 // The parent's edges a control keeps its distance to when the parent's
 // client area changes size.  Anchored to both sides of a direction it
 // stretches; to neither, it keeps its place.
+// dmAutomatic: a left press on the control begins dragging it.
+enum TDragMode : uint8_t { dmManual, dmAutomatic };
+
 enum TAnchorKind : uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 using TAnchors = uint8_t;
 
@@ -128,6 +140,18 @@ class TControl : public TComponent {
   TAnchors Anchors() const { return anchors_; }
   void SetAnchors(TAnchors value) { anchors_ = value; }
 
+  TDragMode DragMode() const { return dragMode_; }
+  void SetDragMode(TDragMode value) { dragMode_ = value; }
+  // Begins dragging this control: at once, or when the pointer has moved
+  // more than threshold pixels from where it is now (negative: the
+  // default, DragDefaults()).  A drag of another control is cancelled.
+  void BeginDrag(bool immediate, int threshold = -1);
+  // Ends this control's drag: with drop, on the control under the pointer
+  // if it accepted; else cancelled.
+  void EndDrag(bool drop);
+  // This control's drag has begun (it may still wait for its threshold).
+  bool Dragging() const;
+
   TControlStyle ControlStyle() const { return controlStyle_; }
   void SetControlStyle(TControlStyle value) { controlStyle_ = value; }
 
@@ -162,6 +186,11 @@ class TControl : public TComponent {
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
   TNotifyEvent OnResize;
+  // Fired on the control under a dragged one; accept starts as "this event is set".
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TNotifyEvent OnStartDrag;  // on the source, when its drag really starts
+  TEndDragEvent OnEndDrag;   // on the source, after any drop
 
  protected:
   virtual void Paint() {}
@@ -174,6 +203,12 @@ class TControl : public TComponent {
   virtual void MouseLeave();
   // After a change of size (not while loading).  The base fires OnResize.
   virtual void Resize();
+  // The drag events; the bases fire OnDragOver, OnDragDrop, OnStartDrag
+  // and OnEndDrag.  A handler may free the sender or the source.
+  virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+  virtual void DragDrop(TObject* source, int x, int y);
+  virtual void DoStartDrag();
+  virtual void DoEndDrag(TObject* target, int x, int y);
 
   // Hooks for the windowed kind: the real visibility, enabled state, text
   // and bounds changed; the base repaints the place in the parent.
@@ -194,6 +229,7 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
+  friend class TDragSession;
 
   TWinControl* parent_ = nullptr;
   int left_ = 0;
@@ -214,6 +250,7 @@ class TControl : public TComponent {
   TFont font_;
   TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks;
   TAlign align_ = alNone;
+  TDragMode dragMode_ = dmManual;
   TBitmap* paintSurface_ = nullptr;
   TBitmap scratchSurface_;
 };

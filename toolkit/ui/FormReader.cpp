@@ -152,6 +152,12 @@ TComponentClass ControlClass() {
       {"OnMouseEnter", Handler(&TControl::OnMouseEnter)},
       {"OnMouseLeave", Handler(&TControl::OnMouseLeave)},
       {"OnResize", Handler(&TControl::OnResize)},
+      {"DragMode", Enumeration(&TControl::SetDragMode, std::vector<std::pair<std::string, TDragMode>>{
+                                                           {"dmManual", dmManual}, {"dmAutomatic", dmAutomatic}})},
+      {"OnDragOver", Handler(&TControl::OnDragOver)},
+      {"OnDragDrop", Handler(&TControl::OnDragDrop)},
+      {"OnStartDrag", Handler(&TControl::OnStartDrag)},
+      {"OnEndDrag", Handler(&TControl::OnEndDrag)},
       {"Align", Enumeration(&TControl::SetAlign, std::vector<std::pair<std::string, TAlign>>{
                                                      {"alNone", alNone}, {"alTop", alTop}, {"alBottom", alBottom},
                                                      {"alLeft", alLeft}, {"alRight", alRight}, {"alClient", alClient}})},

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <exception>
+#include <unordered_map>
 
 #include "base/Error.h"
 #include "base/ScopeGuard.h"
 #include "toolkit/ui/Application.h"
+#include "toolkit/ui/DragSession.h"
 
 namespace nuvex {
 
@@ -26,7 +28,25 @@ void Guarded(Body&& body) {
   }
 }
 
+// Which control each window serves: a drag finds its target by window.
+std::unordered_map<const TNativeWindow*, TWinControl*>& WindowOwners() {
+  static std::unordered_map<const TNativeWindow*, TWinControl*> owners;
+  return owners;
+}
+
 }  // namespace
+
+TWinControl* TWinControl::FromWindow(const TNativeWindow* window) {
+  if (!window) return nullptr;
+  const auto found = WindowOwners().find(window);
+  return found == WindowOwners().end() ? nullptr : found->second;
+}
+
+void TWinControl::ReleaseWindow() {
+  if (!window_) return;
+  WindowOwners().erase(window_.get());
+  window_.reset();
+}
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
@@ -41,7 +61,7 @@ TWinControl::~TWinControl() {
   tabList_.clear();
   mouseControl_ = nullptr;
   hoverControl_ = nullptr;
-  window_.reset();
+  ReleaseWindow();
 }
 
 void TWinControl::InsertControl(TControl* control) {
@@ -137,7 +157,7 @@ void TWinControl::DestroyHandle() {
   }
   // The window knows its text (an edit box's contents): keep it.
   TControl::caption_ = window_->Text();
-  window_.reset();
+  ReleaseWindow();
 }
 
 void TWinControl::CreateParams(TWindowParams& params) {
@@ -156,6 +176,7 @@ void TWinControl::CreateWindowNow() {
   CreateParams(params);
   TNativeWindow* parentWindow = Parent() ? Parent()->window_.get() : nullptr;
   window_ = CurrentWindowBackend().NewWindow(*this, parentWindow, params);
+  WindowOwners()[window_.get()] = this;
   window_->SetFont(Font());
   // A shape the window system refuses now leaves the window whole.
   if (region_ && !window_->SetRegion(region_, false)) region_.reset();
@@ -416,6 +437,11 @@ void TWinControl::WindowPaint(TBitmap& surface, const TRect& area) {
 void TWinControl::WindowMouse(const TMouseEvent& event) {
   Guarded([&] {
     TDestroyWatch alive(Life());
+    // A drag under way takes every event; a windowless source's press ends with it.
+    TDragSession& drag = TDragSession::Instance();
+    if (drag.Started() && event.Action == TMouseAction::Up && !(event.Shift & kButtonsHeld)) mouseControl_ = nullptr;
+    const TPoint screen = window_ ? window_->ClientToScreen({event.X, event.Y}) : TPoint{event.X, event.Y};
+    if (drag.Mouse(event, screen) || alive.Destroyed()) return;
     TControl* target = mouseControl_;
     if (!target) {
       TControl* under = GraphicControlAt(event.X, event.Y);
@@ -456,6 +482,9 @@ void TWinControl::WindowMouseLeave() {
 void TWinControl::WindowCaptureLost() {
   if (releasingCapture_) return;
   Guarded([&] {
+    TDestroyWatch alive(Life());
+    TDragSession::Instance().CaptureLost(*this);
+    if (alive.Destroyed()) return;
     if (TControl* pressed = std::exchange(mouseControl_, nullptr)) pressed->DispatchCaptureLost();
     DispatchCaptureLost();
   });
@@ -464,6 +493,10 @@ void TWinControl::WindowCaptureLost() {
 bool TWinControl::WindowKey(const TKeyEvent& event) {
   bool used = false;
   Guarded([&] {
+    if (TDragSession::Instance().Key(event)) {
+      used = true;
+      return;
+    }
     TDestroyWatch alive(Life());
     uint16_t key = event.Key;
     if (TWinControl* previewer = KeyPreviewer()) {

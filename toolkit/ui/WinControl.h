@@ -39,6 +39,9 @@ class TWinControl : public TControl, private TWindowSink {
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* Controls(int index) const { return controls_.at(index); }
 
+  // The control whose window this is, or nullptr.
+  static TWinControl* FromWindow(const TNativeWindow* window);
+
   bool HandleAllocated() const { return window_ != nullptr; }
   // Makes the window when there is none yet (the parent's first).
   void HandleNeeded();
@@ -136,10 +139,13 @@ class TWinControl : public TControl, private TWindowSink {
 
  private:
   friend class TControl;
+  friend class TDragSession;
 
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   void CreateWindowNow();
+  // Forgets the window (in the FromWindow table) and destroys it.
+  void ReleaseWindow();
   TControl* GraphicControlAt(int x, int y) const;
   TWinControl* KeyPreviewer();
   TSize FrameSize() const;

@@ -47,6 +47,8 @@ struct TKeyEvent {
 using TCursor = int16_t;
 inline constexpr TCursor crDefault = 0;
 inline constexpr TCursor crArrow = -2;
+inline constexpr TCursor crDrag = -12;    // a drag over a control that accepts it
+inline constexpr TCursor crNoDrop = -13;  // a drag over a place that refuses it
 inline constexpr TCursor crHandPoint = -21;
 
 // Answers to the window system's hit test: which part of a window a point is.

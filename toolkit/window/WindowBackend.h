@@ -161,6 +161,13 @@ class TWindowBackend {
   // Outer size minus client size of a top-level window of this kind, before
   // any such window exists (TNativeWindow::FrameSize once it does).
   virtual TSize FrameSize(TWindowKind kind) const = 0;
+  // The program's topmost window under a screen point (the deepest child
+  // window that takes input there), or nullptr.  A drag of controls asks
+  // this while its source holds the capture.
+  virtual TNativeWindow* WindowAt(TPoint screen) const = 0;
+  // Shows a pointer shape now.  While a window holds the capture the window
+  // system asks no window for its cursor, so a drag sets it itself.
+  virtual void SetCursorShape(TCursor cursor) = 0;
 };
 
 // The platform's own backend is Win32 on Windows, headless natively; it is

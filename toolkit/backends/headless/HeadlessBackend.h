@@ -165,7 +165,10 @@ class THeadlessBackend final : public TWindowBackend {
   THeadlessWindow* CaptureWindow() const { return capture_; }
   THeadlessWindow* FocusWindow() const { return focus_; }
   // The topmost showing window under a screen point, or nullptr.
-  THeadlessWindow* WindowAt(TPoint screen) const;
+  THeadlessWindow* WindowAt(TPoint screen) const override;
+  // The pointer shape last set with SetCursorShape (crDefault at first).
+  void SetCursorShape(TCursor cursor) override { cursorShape_ = cursor; }
+  TCursor CursorShape() const { return cursorShape_; }
 
   // Message boxes shown so far, and the answers to give (idOk when none is queued).
   const std::vector<THeadlessMessageBox>& MessageBoxes() const { return messageBoxes_; }
@@ -192,6 +195,7 @@ class THeadlessBackend final : public TWindowBackend {
   bool quit_ = false;
   bool refuseRegions_ = false;
   int keepAliveCount_ = 0;
+  TCursor cursorShape_ = crDefault;
 };
 
 }  // namespace nuvex

@@ -90,6 +90,8 @@ bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <
 LPCSTR CursorId(TCursor cursor) {
   switch (cursor) {
     case crHandPoint: return reinterpret_cast<LPCSTR>(IDC_HAND);
+    case crNoDrop: return reinterpret_cast<LPCSTR>(IDC_NO);
+    // The window system has no stock drag pointer; the arrow stands for it.
     default: return reinterpret_cast<LPCSTR>(IDC_ARROW);
   }
 }
@@ -528,6 +530,18 @@ class Win32Backend final : public TWindowBackend {
     AdjustWindowRectEx(&r, style.Style, FALSE, style.ExStyle);
     return {(r.right - r.left) - 100, (r.bottom - r.top) - 100};
   }
+  TNativeWindow* WindowAt(TPoint screen) const override {
+    // The deepest window under the point; a part of a native control that
+    // is not ours (a drop-down list's edit box) stands for its owner.
+    HWND hwnd = WindowFromPoint(POINT{screen.X, screen.Y});
+    DWORD process = 0;
+    if (!hwnd || !GetWindowThreadProcessId(hwnd, &process) || process != GetCurrentProcessId()) return nullptr;
+    for (; hwnd; hwnd = (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) ? GetParent(hwnd) : nullptr) {
+      if (Win32Window* window = BoundWindow(hwnd)) return window;
+    }
+    return nullptr;
+  }
+  void SetCursorShape(TCursor cursor) override { SetCursor(LoadCursorA(nullptr, CursorId(cursor))); }
 };
 
 }  // namespace
