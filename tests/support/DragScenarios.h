@@ -19,22 +19,20 @@ class DragDriver {
   virtual void Release() = 0;
   // Escape pressed and released in window.
   virtual void Escape(TWinControl& window) = 0;
+  // The pointer shape shows the drag refused (crNoDrop) or not.
+  virtual bool ShowsNoDrop() = 0;
 };
 
-// Each scenario makes its own form at (200, 150) of the screen, 320 x 200:
-// a regioned button as the source, a label (windowless) and a windowed
-// control to drop on.  Nothing else may cover that part of the screen.
-void DropsOnALabelAndOnAWindowedControl(DragDriver& driver);
-void RefusedDropAndEscapeDropNothing(DragDriver& driver);
-void BelowTheThresholdAPressStaysAClick(DragDriver& driver);
-void ALabelDraggedOntoTheButton(DragDriver& driver);
+// Each scenario reads its own form from a description, at (200, 150) of the
+// screen, 320 x 200: a regioned button, a label and a windowed control.
+// Nothing else may cover that part of the screen.
+void DropsRefusalsAndEscape(DragDriver& driver);
+void ThresholdAndAWindowlessSource(DragDriver& driver);
 void HandlersThatFreeTheSourceOrTheTarget(DragDriver& driver);
 
 #define NUVEX_DRAG_SCENARIO_TESTS(Fixture)                                                                \
-  TEST_F(Fixture, DropsOnALabelAndOnAWindowedControl) { Run(test::DropsOnALabelAndOnAWindowedControl); }  \
-  TEST_F(Fixture, RefusedDropAndEscapeDropNothing) { Run(test::RefusedDropAndEscapeDropNothing); }        \
-  TEST_F(Fixture, BelowTheThresholdAPressStaysAClick) { Run(test::BelowTheThresholdAPressStaysAClick); }  \
-  TEST_F(Fixture, ALabelDraggedOntoTheButton) { Run(test::ALabelDraggedOntoTheButton); }                  \
+  TEST_F(Fixture, DropsRefusalsAndEscape) { Run(test::DropsRefusalsAndEscape); }                          \
+  TEST_F(Fixture, ThresholdAndAWindowlessSource) { Run(test::ThresholdAndAWindowlessSource); }            \
   TEST_F(Fixture, HandlersThatFreeTheSourceOrTheTarget) { Run(test::HandlersThatFreeTheSourceOrTheTarget); }
 
 }  // namespace nuvex::test
