@@ -29,9 +29,11 @@ void Guarded(Body&& body) {
 }
 
 // Which control each window serves: a drag finds its target by window.
+// Never destroyed: forms owned by longer-lived statics (the application
+// object) give their windows back after the end of main.
 std::unordered_map<const TNativeWindow*, TWinControl*>& WindowOwners() {
-  static std::unordered_map<const TNativeWindow*, TWinControl*> owners;
-  return owners;
+  static auto* const owners = new std::unordered_map<const TNativeWindow*, TWinControl*>();
+  return *owners;
 }
 
 }  // namespace
