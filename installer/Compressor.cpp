@@ -75,7 +75,9 @@ class PendingTarget {
   PendingTarget(const PendingTarget&) = delete;
   PendingTarget& operator=(const PendingTarget&) = delete;
 
-  void Write(const void* data, size_t count) { writer_->Write(data, count); }
+  // Room for the next piece of data inside the write block, then how much came.
+  uint8_t* Room(size_t count) { return writer_->Room(count); }
+  void Commit(size_t count) { writer_->Commit(count); }
 
   void Commit() {
     writer_->Flush();
@@ -112,10 +114,12 @@ bool TCompressor::Decompress(const std::string& SourceFile, const std::string& T
   int64_t requests = 0;
   for (;;) {
     ++requests;
-    size_t got = reader.Read(buffer_.data(), buffer_.size());
+    // Each piece is unpacked straight into the write block: no copy.
+    uint8_t* piece = target.Room(kRequestSize);
+    size_t got = reader.Read(piece, kRequestSize);
     if (got == 0) break;
-    target.Write(buffer_.data(), got);
-    if (ExpectedContents) contents.Add(buffer_.data(), got);
+    target.Commit(got);
+    if (ExpectedContents) contents.Add(piece, got);
   }
 
   // A stream cut short is never a success, however much it produced.

@@ -2,7 +2,6 @@
 // Extraction of one packed file of the installation package: the whole file is
 // one zlib stream of the target's contents.  The owner learns through two
 // events when an extraction starts and how far it has got.
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -43,10 +42,9 @@ class TCompressor {
   // interrupted earlier run left in the folder.  Errors: "Cannot open file
   // %s" (source), "Cannot create file %s" (target), "error" (corrupt data,
   // bad header or trailer), "Stream write error" (disk full).
+  // Memory: the reader's 64 KiB input block and the 64 KiB write block, into
+  // which every 4096-byte request is unpacked directly.
   bool Decompress(const std::string& SourceFile, const std::string& TargetFile);
-
- private:
-  std::array<uint8_t, kRequestSize> buffer_{};
 };
 
 }  // namespace nuvex

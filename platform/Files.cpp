@@ -43,6 +43,11 @@ void BufferedFileWriter::Write(const void* buffer, size_t count) {
   }
 }
 
+uint8_t* BufferedFileWriter::Room(size_t count) {
+  if (blockSize_ - used_ < count) Flush();
+  return block_.get() + used_;
+}
+
 void BufferedFileWriter::Flush() {
   const size_t pending = std::exchange(used_, 0);
   if (pending > 0) stream_.WriteBuffer(block_.get(), pending);

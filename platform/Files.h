@@ -78,6 +78,11 @@ class BufferedFileWriter {
   BufferedFileWriter& operator=(const BufferedFileWriter&) = delete;
 
   void Write(const void* buffer, size_t count);
+  // Room for up to count bytes (at most the block size) behind the gathered
+  // ones, so that a producer can put its data there without a copy; a full
+  // enough block is flushed first.  Commit(n) then takes the first n of them.
+  uint8_t* Room(size_t count);
+  void Commit(size_t count) { used_ += count; }
   void Flush();
 
  private:

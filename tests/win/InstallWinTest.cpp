@@ -292,27 +292,34 @@ TEST(InstallWin, ExtractionRespectsReadOnlyTargetsAndLockedSources) {
 }
 
 TEST(InstallWin, TargetsNearMaxPathAreExtracted) {
-  // The longest folder CreateDirectoryA makes (247 characters) and a target
-  // of 259, the longest path the ANSI calls take: the temporary file beside
-  // it must fit too.
+  // Targets of up to 259 characters, the longest path the ANSI calls take,
+  // in a folder of 247 (the longest CreateDirectoryA makes) and in one of 252
+  // (made with the wide call), where a temporary name of nine characters
+  // beside a short target name would pass the limit.
   TempFolder tmp;
-  std::string folder = tmp.Path();  // ends with "\\"
-  while (folder.size() + 101 < 247) folder += std::string(100, 'f') + "\\";
-  folder += std::string(247 - folder.size(), 'g');
-  ASSERT_EQ(folder.size(), 247u);
-  ASSERT_TRUE(ForceDirectories(folder));
   test::WriteAll(tmp / "data.txt", std::string(5000, 'm'));
   nvxpack::PackFile(tmp / "data.txt", tmp / "data.nvx");
-  for (size_t length : {259u, 250u}) {
-    const std::string target = folder + "\\" + std::string(length - folder.size() - 1, 't');
-    SCOPED_TRACE(target.size());
-    TCompressor compressor;
-    ASSERT_TRUE(compressor.Decompress(tmp / "data.nvx", target));
-    EXPECT_EQ(Text(target), std::string(5000, 'm'));
+  for (size_t folderLength : {247u, 252u}) {
+    std::string folder = tmp.Path() + std::to_string(folderLength) + "\\";
+    while (folder.size() + 101 < folderLength) folder += std::string(100, 'f') + "\\";
+    folder += std::string(folderLength - folder.size(), 'g');
+    ASSERT_EQ(folder.size(), folderLength);
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(L"\\\\?\\" + std::wstring(folder.begin(), folder.end())), ec);
+    ASSERT_TRUE(DirectoryExists(folder)) << ec.message();
+    for (size_t length : {259u, folderLength + 2}) {
+      const std::string target = folder + "\\" + std::string(length - folder.size() - 1, 't');
+      SCOPED_TRACE(target.size());
+      TCompressor compressor;
+      ASSERT_TRUE(compressor.Decompress(tmp / "data.nvx", target));
+      EXPECT_EQ(Text(target), std::string(5000, 'm'));
+    }
+    size_t entries = 0;
+    for (const auto& e : std::filesystem::directory_iterator(
+             std::filesystem::path(L"\\\\?\\" + std::wstring(folder.begin(), folder.end()))))
+      entries += e.is_regular_file();
+    EXPECT_EQ(entries, 2u);  // the two targets, no temporary file
   }
-  size_t entries = 0;
-  for (const auto& e : std::filesystem::directory_iterator(folder)) entries += e.is_regular_file();
-  EXPECT_EQ(entries, 2u);  // the two targets, no temporary file
 }
 
 TEST(InstallWin, ASecondInstallationOverReadOnlySourcesSucceeds) {
