@@ -1,8 +1,9 @@
 // The form-description reader: the bytes parsed by ParseFormText, and a
 // description of one of the program's forms (TForm, TRunInstallForm,
-// TChooseDirForm) read by ReadForm into a form with the headless backend,
-// with the skin and control classes and the two windows' handler names; the
-// form's windows are then made and the form freed.  Error (with the place and
+// TChooseDirForm, TRegionedForm) read by ReadForm into a form with the
+// headless backend, with the skin and control classes and the two installer
+// windows' handler names; a regioned form then completes its creation
+// (AfterConstruction), the form's windows are made and the form is freed.  Error (with the place and
 // the reason) is the reader's clear refusal.
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include "base/Error.h"
 #include "controls/ControlClasses.h"
 #include "fuzz/FuzzSupport.h"
+#include "skin/RegionedForm.h"
 #include "skin/SkinClasses.h"
 #include "toolkit/formats/FormText.h"
 #include "toolkit/ui/Form.h"
@@ -56,13 +58,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   const std::string& root = description.ClassName;
-  if (!nuvex::SameTextAscii(root, "TForm") && !nuvex::SameTextAscii(root, "TRunInstallForm") &&
-      !nuvex::SameTextAscii(root, "TChooseDirForm"))
-    return 0;
   try {
-    auto form = std::make_unique<TFuzzForm>(nullptr, root);
-    nuvex::ReadForm(*form, description, setting.classes, setting.handlers, "fuzz.nfd");
-    form->HandleNeeded();
+    if (nuvex::SameTextAscii(root, "TRegionedForm")) {
+      auto form = std::make_unique<nuvex::TRegionedForm>(nullptr);
+      nuvex::ReadForm(*form, description, setting.classes, setting.handlers, "fuzz.nfd");
+      form->AfterConstruction();
+      form->HandleNeeded();
+    } else if (nuvex::SameTextAscii(root, "TForm") || nuvex::SameTextAscii(root, "TRunInstallForm") ||
+               nuvex::SameTextAscii(root, "TChooseDirForm")) {
+      auto form = std::make_unique<TFuzzForm>(nullptr, root);
+      nuvex::ReadForm(*form, description, setting.classes, setting.handlers, "fuzz.nfd");
+      form->HandleNeeded();
+    }
   } catch (const nuvex::Error&) {
   }
   return 0;

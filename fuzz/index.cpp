@@ -1,5 +1,6 @@
 // The package index reader: the bytes as "Setup.dat" in a package folder, read
-// by ReadPackageIndex; every record read is looked at field by field.
+// by ReadPackageIndex; every record read is looked at field by field, its
+// contents checksum (in the Reserved field) included.
 #include <cstddef>
 #include <cstdint>
 
@@ -23,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!files.Exists(source)) __builtin_trap();
     (void)nuvex::FieldText(record->TargetName);
     (void)nuvex::FieldText(record->Reserved);
+    (void)nuvex::RecordChecksum(*record);
   }
   return 0;
 }

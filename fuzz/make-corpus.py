@@ -47,6 +47,9 @@ put("index", "three", index(3, [R1, R2, R3]))
 put("index", "repeated-name", index(2, [R1, R1]))
 put("index", "short", index(2, [R1]))
 put("index", "negative-count", index(-1, [R1]))
+put("index", "checksum", index(1, [R1[:525] + b"NVX-CRC\x01" + struct.pack("<IQ", 0x12345678, 4096)
+                                  + struct.pack("<I", zlib.crc32(b"NVX-CRC\x01" + struct.pack("<I", 0x12345678) + struct.pack("<Q", 4096)))
+                                  + b"\0" * 237]))
 put("index", "full-field", index(1, [b"A" * 261 + bytes([0, 255]) + b"B" * 261 + bytes([9]) + b"C" * 261]))
 
 # ---- extraction -------------------------------------------------------------
@@ -145,7 +148,7 @@ with tempfile.TemporaryDirectory() as tmp:
         "baseline": ["-size", "16x8", "gradient:red-blue", "-quality", "60"],
         "progressive": ["-size", "9x7", "gradient:green-yellow", "-interlace", "Plane", "-quality", "50"],
         "grey": ["-size", "8x8", "gradient:", "-colorspace", "Gray", "-quality", "40"],
-        "subsampled": ["-size", "17x5", "plasma:fractal", "-seed", "1", "-sampling-factor", "2x2",
+        "subsampled": ["-size", "17x5", "gradient:blue-orange", "-rotate", "30", "-sampling-factor", "2x2",
                        "-quality", "30"],
         "cmyk": ["-size", "4x4", "xc:orange", "-colorspace", "CMYK", "-quality", "50"],
     }
@@ -157,7 +160,7 @@ with tempfile.TemporaryDirectory() as tmp:
 
 # ---- form descriptions --------------------------------------------------------
 
-for name in ("RunInstallForm", "ChooseDirForm"):
+for name in ("RunInstallForm", "ChooseDirForm", "PlayerControl"):
     with open(os.path.join(ROOT, "resources", "forms", name + ".nfd"), "rb") as f:
         put("form", name, f.read())
 put("form", "small", """// every kind of value
@@ -174,6 +177,16 @@ TForm Small {
   }
   TRegionedButton rb { ButtonCount = 3  ButtonIndex = 1  SplitMode = spVertical }
   TMyProgressBar bar { Position = 5  Shape = psFrame }
+}
+""")
+put("form", "regioned", """TRegionedForm Player {
+  Left = 10  Top = 20  Width = 120  Height = 90
+  BorderStyle = bsNone  Transparent = false  Color = clRed  LeftMargin = 3  ButtonWidth = 7
+  SkinManager = SkinManager1
+  TRegionedFormSkinData Data { ButtonCount = 2  TopMargin = 1  Transparent = true }
+  TRegionedButton rbPlay { SkinManager = SkinManager1  ButtonCount = 4 }
+  TSkinLabel laTitle { LinkSkinManager = SkinManager1  Caption = "t" }
+  TSkinManager SkinManager1 { SkinIndex = 0 }
 }
 """)
 
