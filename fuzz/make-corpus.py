@@ -175,7 +175,7 @@ TForm Small {
     Caption = "OK"  OnClick = btOkClick  TabOrder = 0
     TLabel inner { Left = 1 }
   }
-  TRegionedButton rb { ButtonCount = 3  ButtonIndex = 1  SplitMode = spVertical }
+  TRegionedButton rb { Buttons = picture("RunInstallButton")  ButtonCount = 3  ButtonIndex = 1  SplitMode = spHorizontal }
   TMyProgressBar bar { Position = 5  Shape = psFrame }
 }
 """)
@@ -184,7 +184,7 @@ put("form", "regioned", """TRegionedForm Player {
   BorderStyle = bsNone  Transparent = false  Color = clRed  LeftMargin = 3  ButtonWidth = 7
   SkinManager = SkinManager1
   TRegionedFormSkinData Data { ButtonCount = 2  TopMargin = 1  Transparent = true }
-  TRegionedButton rbPlay { SkinManager = SkinManager1  ButtonCount = 4 }
+  TRegionedButton rbPlay { Buttons = picture("RunInstallButton")  ButtonCount = 3  SkinManager = SkinManager1 }
   TSkinLabel laTitle { LinkSkinManager = SkinManager1  Caption = "t" }
   TSkinManager SkinManager1 { SkinIndex = 0 }
 }
