@@ -98,18 +98,21 @@ bool TSkinIniFile::LoadButton(const std::string& controlName) {
     p.Name = controlName;
     if (p.ControlType == RegionedForm) p.Visible = true;
     if (p.Visible) {
-      // Pictures are found relative to the skins folder, not to the skin's own folder.
-      std::string path = programFolder_;
-      path += path.empty() || path.back() == '\\' || path.back() == '/' ? "Skins\\" : "\\Skins\\";
       const std::string image = ReadString(s, SkinString(IDS_SKIN_KEY_BUTTON_IMAGE), "");
-      path += image;
-      if (!image.empty()) *bitmap_ = ReadBitmapFile(path);
+      if (!image.empty()) *bitmap_ = ReadBitmapFile(PicturePath(image));
     }
   } catch (const std::exception& error) {
     Trace(std::string("[TSkinIniFile.LoadButton] Exception raised: ") + error.what());
     return false;
   }
   return SkinDefinitionComplete(property_);
+}
+
+std::string TSkinIniFile::PicturePath(const std::string& buttonImage) const {
+  // Pictures are found relative to the skins folder, not to the skin's own folder.
+  std::string path = programFolder_;
+  path += path.empty() || path.back() == '\\' || path.back() == '/' ? "Skins\\" : "\\Skins\\";
+  return path + buttonImage;
 }
 
 TSkinControlType TSkinIniFile::ReadControlType(const std::string& section, const std::string& key) const {

@@ -32,6 +32,10 @@ class TSkinIniFile : public TIniFile, public TSkinDescription {
   // the trace log and give false.
   bool LoadButton(const std::string& controlName);
 
+  // The file LoadButton loads for a ButtonImage value: relative to the skins
+  // folder of the program folder this reader was created with.
+  std::string PicturePath(const std::string& buttonImage) const;
+
   // The last definition read; its Bitmap belongs to this reader.
   const TButtonProperty& ButtonProperty() const { return property_; }
 

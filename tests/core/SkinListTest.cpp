@@ -183,7 +183,7 @@ TEST(SampleSkins, ScanListsTheValidOnes) {
   ScanSkinsFolder(list, program);
   std::vector<std::string> names = Names(list);
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"Bad Colour", "Missing Picture", "Moss"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"Bad Colour", "Fern", "Misfit", "Missing Picture", "Moss"}));
   EXPECT_EQ(trace.Lines().size(), 3u);  // ".", ".." and Empty
 }
 

@@ -116,20 +116,25 @@ TProfile ParseProfile(std::string_view bytes) {
   return profile;
 }
 
-std::string LookupProfileString(const TProfile& profile, std::string_view section,
-                                std::string_view key, std::string_view defaultValue) {
-  while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
+const TProfileEntry* FindProfileEntry(const TProfile& profile, std::string_view section,
+                                      std::string_view key) {
   section = Trim(UpToZero(section));
   key = Trim(UpToZero(key));
   for (const TProfileSection& candidate : profile.Sections) {
     if (!SameTextAscii(candidate.Name, section)) continue;
     for (const TProfileEntry& entry : candidate.Entries) {
-      if (!SameTextAscii(entry.Key, key)) continue;
-      return entry.Value ? CopyEntry(*entry.Value) : CopyEntry(defaultValue);
+      if (SameTextAscii(entry.Key, key)) return &entry;
     }
     break;  // only the first section of a name is searched
   }
-  return CopyEntry(defaultValue);
+  return nullptr;
+}
+
+std::string LookupProfileString(const TProfile& profile, std::string_view section,
+                                std::string_view key, std::string_view defaultValue) {
+  while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
+  const TProfileEntry* const entry = FindProfileEntry(profile, section, key);
+  return entry && entry->Value ? CopyEntry(*entry->Value) : CopyEntry(defaultValue);
 }
 
 std::optional<int32_t> ParseProfileInteger(std::string_view text) {

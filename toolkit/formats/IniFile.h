@@ -72,6 +72,11 @@ struct TProfile {
 
 // Parses the bytes of a profile file by the rules above.
 TProfile ParseProfile(std::string_view bytes);
+// The entry a lookup of (section, key) finds by the rules above: in the first
+// section of that name, the first entry of that key; null when there is none.
+// A found entry without a value (a line without "=") still gives the default.
+const TProfileEntry* FindProfileEntry(const TProfile& profile, std::string_view section,
+                                      std::string_view key);
 // The value the rules above give for (section, key), or defaultValue.
 std::string LookupProfileString(const TProfile& profile, std::string_view section,
                                 std::string_view key, std::string_view defaultValue);
@@ -92,6 +97,9 @@ class TIniFile {
   TIniFile& operator=(const TIniFile&) = delete;
 
   const std::string& FileName() const { return fileName_; }
+  // The file as it was parsed, for tools that report on its sections and
+  // entries; every lookup below goes through FindProfileEntry on it.
+  const TProfile& Profile() const { return profile_; }
 
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;

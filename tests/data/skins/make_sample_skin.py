@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Draws the pictures of the sample skin "Moss" (Skins/Moss/*.bmp).
+"""Draws the pictures of the sample skins (Skins/*/*.bmp).
 
 Moss restyles a few of the player window's controls: a smaller window, three
 round green buttons (play, pause, stop) and the volume wedge.  The pictures
 come in different bit depths on purpose (24, 8 and 4 bits per pixel): a skin
-picture keeps the size and format of its file.  Pixels of the key colour
-(255, 0, 255) are holes.  Python 3 standard library only.
+picture keeps the size and format of its file.  Fern defines every control
+of the base skin, so that `nvxskin check` finds it complete.  Misfit gets
+one file that is not a bitmap.  Pixels of the key colour (255, 0, 255) are
+holes.  Python 3 standard library only.
 """
 import os
 import struct
@@ -109,7 +111,93 @@ def volume():
     return pixels
 
 
+def strip(width, height, count, split, draw):
+    """count state images of width x height, side by side (split 2) or one
+    below the other (split 1); draw(cell, state) paints one of them."""
+    pixels = canvas(width * count if split == 2 else width, height * count if split == 1 else height)
+    for state in range(count):
+        cell = canvas(width, height)
+        draw(cell, state)
+        for y in range(height):
+            for x in range(width):
+                if split == 2:
+                    pixels[y][state * width + x] = cell[y][x]
+                else:
+                    pixels[state * height + y][x] = cell[y][x]
+    return pixels
+
+
+# Fern's four looks of a button: pressed, normal, mouse over, disabled.
+FERN = [(24, 80, 64), (40, 120, 96), (70, 170, 140), (110, 120, 116)]
+FERN_EDGE = (12, 40, 32)
+
+
+def pill(cell, state):
+    """A rounded box with a light mark in the middle."""
+    h, w = len(cell), len(cell[0])
+    r = min(w, h) / 2 - 0.5
+    for y in range(h):
+        for x in range(w):
+            cx = min(max(x + 0.5, r + 0.5), w - r - 0.5)
+            cy = min(max(y + 0.5, r + 0.5), h - r - 0.5)
+            d = ((x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2) ** 0.5
+            if d <= r + 0.5:
+                cell[y][x] = FERN_EDGE if d > r - 0.5 else FERN[state]
+    for y in range(h // 2 - 1, h // 2 + 1):
+        for x in range(w // 2 - 1, w // 2 + 1):
+            cell[y][x] = (230, 250, 240)
+
+
+def led(cell, state):
+    h, w = len(cell), len(cell[0])
+    disc(cell, w / 2, h / 2, min(w, h) / 2 - 0.5, FERN_EDGE)
+    disc(cell, w / 2, h / 2, min(w, h) / 2 - 1.5, [(40, 50, 45), (90, 220, 120), (240, 200, 60), (220, 80, 60)][state])
+
+
+def track(cell, state):
+    for x in range(len(cell[0])):
+        cell[0][x] = FERN_EDGE
+        cell[-1][x] = FERN_EDGE
+        for y in range(1, len(cell) - 1):
+            cell[y][x] = FERN[state]
+
+
+def level(cell, state):
+    h, w = len(cell), len(cell[0])
+    for x in range(w):
+        for y in range(h):
+            cell[y][x] = (120, 230, 160) if x < round(w * state / 9) else (30, 60, 48)
+
+
+def fern_window():
+    pixels = canvas(240, 179)
+    pill(pixels, 1)
+    for y in range(16, 84):
+        for x in range(12, 228):
+            pixels[y][x] = (20, 52, 42)
+    return pixels
+
+
+def fern_pictures():
+    return (("button.bmp", strip(26, 19, 4, 2, pill), 8), ("small.bmp", strip(17, 17, 4, 2, pill), 8),
+            ("tiny.bmp", strip(11, 11, 4, 2, pill), 8), ("zoomin.bmp", strip(54, 19, 4, 1, pill), 8),
+            ("zoomout.bmp", strip(66, 18, 4, 1, pill), 8), ("track.bmp", strip(125, 4, 3, 1, track), 8),
+            ("knob.bmp", strip(27, 10, 4, 2, pill), 8), ("volume.bmp", strip(60, 9, 10, 1, level), 8),
+            ("led.bmp", strip(14, 15, 3, 1, led), 8), ("ac3.bmp", strip(24, 14, 4, 1, led), 8),
+            ("window.bmp", fern_window(), 24))
+
+
 def main():
+    fern = os.path.join(HERE, "Skins", "Fern")
+    os.makedirs(fern, exist_ok=True)
+    for name, pixels, bits in fern_pictures():
+        with open(os.path.join(fern, name), "wb") as out:
+            out.write(encode(pixels, bits))
+    misfit = os.path.join(HERE, "Skins", "Misfit")
+    os.makedirs(misfit, exist_ok=True)
+    with open(os.path.join(misfit, "broken.bmp"), "wb") as out:
+        out.write(b"BM, but not a bitmap: the file ends here.\n")
+
     folder = os.path.join(HERE, "Skins", "Moss")
     os.makedirs(folder, exist_ok=True)
     for name, pixels, bits in (("play.bmp", round_buttons(play), 24), ("pause.bmp", round_buttons(pause), 8),
