@@ -299,7 +299,7 @@ TEST(InstallWin, TargetsNearMaxPathAreExtracted) {
   TempFolder tmp;
   test::WriteAll(tmp / "data.txt", std::string(5000, 'm'));
   nvxpack::PackFile(tmp / "data.txt", tmp / "data.nvx");
-  for (size_t folderLength : {247u, 252u}) {
+  for (size_t folderLength : {size_t{247}, size_t{252}}) {
     std::string folder = tmp.Path() + std::to_string(folderLength) + "\\";
     while (folder.size() + 101 < folderLength) folder += std::string(100, 'f') + "\\";
     folder += std::string(folderLength - folder.size(), 'g');
@@ -307,7 +307,7 @@ TEST(InstallWin, TargetsNearMaxPathAreExtracted) {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(L"\\\\?\\" + std::wstring(folder.begin(), folder.end())), ec);
     ASSERT_TRUE(DirectoryExists(folder)) << ec.message();
-    for (size_t length : {259u, folderLength + 2}) {
+    for (size_t length : {size_t{259}, folderLength + 2}) {
       const std::string target = folder + "\\" + std::string(length - folder.size() - 1, 't');
       SCOPED_TRACE(target.size());
       TCompressor compressor;
