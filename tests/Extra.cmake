@@ -56,6 +56,15 @@ if(WIN32)
   set_tests_properties(${NUVEX_TEST_TAG}.win_dialog_pictures PROPERTIES TIMEOUT 300)
 endif()
 
+# Pictures of the skin demo's player window in the base skin and in the
+# sample skins, left in build/<config>/pictures beside the dialog's.
+if(WIN32 AND TARGET SkinDemo)
+  add_test(NAME ${NUVEX_TEST_TAG}.win_skindemo_pictures
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win/skindemo-pictures.sh $<TARGET_FILE:SkinDemo>
+                   ${CMAKE_SOURCE_DIR}/tests/data/skins/Skins ${CMAKE_BINARY_DIR}/pictures)
+  set_tests_properties(${NUVEX_TEST_TAG}.win_skindemo_pictures PROPERTIES TIMEOUT 300)
+endif()
+
 # The built Setup.exe driven end to end (tests/e2e); the win32 build is
 # release-only and never reaches this folder.
 if(WIN32 AND TARGET Setup)
