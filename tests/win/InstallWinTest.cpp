@@ -246,7 +246,7 @@ TEST(InstallWin, RegistryReadsStringsAndTellsOtherTypesApart) {
   RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
 }
 
-TEST(InstallWin, ExtractionRespectsReadOnlyTargetsAndLockedSources) {
+TEST(InstallWin, ExtractionHonoursReadOnlyTargetsAndLockedSources) {
   TempFolder tmp;
   test::WriteAll(tmp / "data.txt", std::string(10000, 'd'));
   nvxpack::PackFile(tmp / "data.txt", tmp / "data.nvx");

@@ -48,7 +48,7 @@ constexpr int kGap = 8;
 
 const char* StateName(const TButtonProperty& d, int state) {
   // A button's strip order: pressed, normal, mouse-over, disabled; with two
-  // images the first serves pressed and mouse-over (Part 2.2).
+  // images the first serves pressed and mouse-over.
   static const char* const kButton[] = {"pressed", "normal", "over", "disabled"};
   if (d.ControlType != RegionedButton) return nullptr;
   if (d.ButtonCount == 2) return state == 0 ? "pressed, over" : "normal";

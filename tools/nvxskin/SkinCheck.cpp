@@ -46,7 +46,7 @@ class TraceCollector final : private TTraceSink {
   ScopedService<TTraceSink> scope_{*this};
 };
 
-// How the engine converts a key's text (Part 2.4, value types).
+// How the engine converts a key's text, type by type.
 enum class ValueKind { Text, Integer, Boolean, Colour, ControlType, SplitMode, InteriorArea, ZeroToTwo };
 
 struct KeyRule {

@@ -1,6 +1,6 @@
 #pragma once
 // One state image of a picture definition, painted as a regioned control
-// paints its picture buffer (Part 2.2, RenderImage): a buffer of the
+// paints its picture buffer (as RenderImage does): a buffer of the
 // definition's Width x Height, PaintBitmap with its margins, split mode and
 // interior mode.
 #include "skin/ButtonProperty.h"
