@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
 
 #include "tests/support/GraphicsTestUtil.h"
 #include "skin/Regions.h"
@@ -159,6 +160,69 @@ TEST(GraphicsGdi, DibSectionsCarryPicturesBothWays) {
   EXPECT_EQ(GetPixel(screen.Dc(), 2, 3), COLORREF(MakeColor(0, 0, 99)));
   EXPECT_EQ(GetPixel(screen.Dc(), 8, 7), COLORREF(MakeColor(6, 4, 99)));
   EXPECT_EQ(GetPixel(screen.Dc(), 1, 3), COLORREF(RGB(255, 255, 255)));
+}
+
+// The progress bar's paint path shows one part of the window picture: it
+// must land where the whole picture, clipped to that part, would put it.
+TEST(GraphicsGdi, ABitmapPartLandsWhereTheClippedWholeWould) {
+  TBitmap picture(12, 9);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 12; ++x) picture.Canvas().SetPixel(x, y, MakeColor(x * 20, y * 25, 99));
+  const TRect part = Rect(3, 2, 10, 6);
+  TBitmap white(12, 9);
+  gdi::DibSection whole(white), byPart(white);
+  {
+    gdi::SavedDcState saved(whole.Dc());
+    IntersectClipRect(whole.Dc(), part.Left, part.Top, part.Right, part.Bottom);
+    gdi::DrawBitmap(whole.Dc(), 0, 0, picture);
+  }
+  gdi::DrawBitmapPart(byPart.Dc(), part, picture);
+  TBitmap expected, got;
+  whole.Store(expected);
+  byPart.Store(got);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 12; ++x) ASSERT_EQ(got.Canvas().Pixel(x, y), expected.Canvas().Pixel(x, y)) << x << "," << y;
+  EXPECT_EQ(got.Canvas().Pixel(3, 2), MakeColor(60, 50, 99));
+  EXPECT_EQ(got.Canvas().Pixel(9, 5), MakeColor(180, 125, 99));
+  EXPECT_EQ(got.Canvas().Pixel(10, 5), clWhite);
+  // A part reaching beyond the picture is cut to it.
+  gdi::DibSection cut(white);
+  gdi::DrawBitmapPart(cut.Dc(), Rect(8, 6, 20, 20), picture);
+  TBitmap cutPicture;
+  cut.Store(cutPicture);
+  EXPECT_EQ(cutPicture.Canvas().Pixel(11, 8), MakeColor(220, 200, 99));
+  EXPECT_EQ(cutPicture.Canvas().Pixel(7, 8), clWhite);
+}
+
+// The GDI renderer keeps its font selected and its last extent: a text in
+// one font right after another font must still be measured and drawn in its own.
+TEST(GraphicsGdi, TheTextRendererTakesEachFontAfterAnother) {
+  TTextRenderer& renderer = CurrentTextRenderer();
+  const TFont small{"MS Sans Serif", 8, clBlack, 0};
+  const TFont big{"MS Sans Serif", 20, clBlack, 0};
+  const std::string text = "Ab 50 %";
+  const TSize smallExtent = renderer.Measure(small, text);
+  const TSize bigExtent = renderer.Measure(big, text);
+  EXPECT_GT(bigExtent.cy, smallExtent.cy);
+  EXPECT_EQ(renderer.Measure(small, text), smallExtent);
+  EXPECT_GT(renderer.Measure(small, text + "!").cx, smallExtent.cx);
+  const auto drawn = [&](const TFont& before) {
+    TBitmap scratch(200, 60), picture(200, 60);
+    renderer.Draw(scratch, 2, 2, before, text, std::nullopt);
+    renderer.Draw(picture, 2, 2, small, text, std::nullopt);
+    return picture;
+  };
+  TBitmap afterSmall = drawn(small), afterBig = drawn(big);
+  int ink = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 200; ++x) {
+      const TColor pixel = afterBig.Canvas().Pixel(x, y);
+      ASSERT_EQ(pixel, afterSmall.Canvas().Pixel(x, y)) << x << "," << y;
+      if (pixel == clWhite) continue;
+      ++ink;
+      EXPECT_LT(y, 2 + smallExtent.cy) << x;
+    }
+  EXPECT_GT(ink, 10);
 }
 
 TEST(GraphicsGdi, SystemColoursComeFromGetSysColor) {

@@ -175,6 +175,10 @@ UniqueFont MakeFont(const TFont& font);
 
 // Paints the picture at (x, y) on a device context (a window's, when painting).
 void DrawBitmap(HDC dc, int x, int y, const TBitmap& picture);
+// Paints the part `area` of the picture at the same place on a device
+// context, as DrawBitmap(dc, 0, 0, picture) clipped to `area` would: only
+// those rows and columns are handed to GDI.  Clipped to the picture.
+void DrawBitmapPart(HDC dc, const TRect& area, const TBitmap& picture);
 
 // The region as one HRGN.  Up to maxRectsPerCall rectangles it is a single
 // ExtCreateRegion call.  Larger regions are made in pieces of that many

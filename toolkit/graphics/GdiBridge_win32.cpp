@@ -168,6 +168,16 @@ void DrawBitmap(HDC dc, int x, int y, const TBitmap& picture) {
                     picture.Bits(), &info, DIB_RGB_COLORS);
 }
 
+void DrawBitmapPart(HDC dc, const TRect& area, const TBitmap& picture) {
+  const TRect part = Intersect(area, picture.ClientRect());
+  if (part.IsEmpty()) return;
+  // The rows of the part, as a top-down picture of the full width (so the
+  // row stride stays the picture's), shown from column part.Left on.
+  const BITMAPINFO info = TopDown32(picture.Width(), part.Height());
+  SetDIBitsToDevice(dc, part.Left, part.Top, part.Width(), part.Height(), part.Left, 0, 0, part.Height(),
+                    picture.ScanLine(part.Top), &info, DIB_RGB_COLORS);
+}
+
 namespace {
 
 // One ExtCreateRegion call for rects [first, last).

@@ -197,7 +197,6 @@ class Win32Window final : public TNativeWindow {
   void Update() override { UpdateWindow(hwnd_); }
   void PaintNow(const TRect& rect) override {
     if (!IsWindowVisible(hwnd_) || nativeProc_) return;
-    gdi::WindowDc dc(hwnd_);
     RECT client{};
     GetClientRect(hwnd_, &client);
     // Kept between calls: a progress report repaints a small part many
@@ -208,9 +207,10 @@ class Win32Window final : public TNativeWindow {
     }
     TBitmap& surface = nowSurface_;
     sink_.WindowPaint(surface, rect);
-    gdi::SavedDcState saved(dc.Get());
-    IntersectClipRect(dc.Get(), rect.Left, rect.Top, rect.Right, rect.Bottom);
-    gdi::DrawBitmap(dc.Get(), 0, 0, surface);
+    // Only the composed part goes to the screen, so no clipping state is
+    // set up and torn down on the DC for every progress report.
+    gdi::WindowDc dc(hwnd_);
+    gdi::DrawBitmapPart(dc.Get(), rect, surface);
   }
   void SetCapture() override { ::SetCapture(hwnd_); }
   void ReleaseCapture() override {
