@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
 
 #include "base/DestroyWatch.h"
+#include "base/ScopeGuard.h"
 #include "skin/SkinDescription.h"
 #include "skin/SkinFolderScan.h"
 #include "skin/SkinIniFile.h"
@@ -52,6 +56,16 @@ void TSkinManager::SetSkinIndex(int32_t value) {
   // copy of the list, skips what has withdrawn since, and stops when the
   // manager itself is gone.
   const TDestroyWatch alive(Life());
+  // The file is read once for the change, not once for each component (most
+  // of a change's own time under wine).  A change started by a handler in
+  // the middle of this one brings its own reader, and this one's comes back.
+  std::unique_ptr<TSkinIniFile> reader;
+  if (const std::string fileName = SkinFileName(); !fileName.empty())
+    reader = std::make_unique<TSkinIniFile>(fileName, programFolder_);
+  TSkinIniFile* const outerReader = std::exchange(changeReader_, reader.get());
+  const ScopeExit restore([&] {
+    if (!alive.Destroyed()) changeReader_ = outerReader;
+  });
   auto pass = [&](const std::function<void(const Entry&)>& step) {
     const std::vector<Entry> snapshot = controls_;
     for (const Entry& entry : snapshot) {
@@ -81,13 +95,15 @@ bool TSkinManager::UpdateControl(TComponent* control) {
 
   const std::string fileName = SkinFileName();
   if (!fileName.empty()) {
-    TSkinIniFile skin(fileName, programFolder_);
-    if (skin.Invalid()) return false;  // unusable since the scan: the control stays as it is
-    if (!skin.LoadButton(name)) {
+    std::optional<TSkinIniFile> own;
+    TSkinIniFile* skin = changeReader_;
+    if (!skin || skin->FileName() != fileName) skin = &own.emplace(fileName, programFolder_);
+    if (skin->Invalid()) return false;  // unusable since the scan: the control stays as it is
+    if (!skin->LoadButton(name)) {
       client->SkinDefinitionMissing();
       return false;
     }
-    client->ApplySkin(skin.ButtonProperty());
+    client->ApplySkin(skin->ButtonProperty());
     return true;
   }
 

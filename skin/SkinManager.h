@@ -21,6 +21,8 @@
 
 namespace nuvex {
 
+class TSkinIniFile;
+
 inline constexpr const char* kSkinManagerBaseSkinTrace =
     "[TSkinManager.UpdateControl] Trying to load skin from resources";
 inline constexpr const char* kSkinManagerUnknownControlTrace = "[TSkinManager.UpdateControl] Error: Unknown AControl";
@@ -85,6 +87,9 @@ class TSkinManager : public TSkinManagerLink {
   TSkinNameList skins_;
   int32_t skinIndex_ = -2;
   std::vector<Entry> controls_;
+  // The selected skin file's reader while a change runs: every component's
+  // definition comes from one reading of the file.
+  TSkinIniFile* changeReader_ = nullptr;
   std::string authorName_, authorEmail_, authorNotes_, generator_, authorURL_, skinEditor_;
   uint16_t nfpVer_ = 0;
 };
