@@ -1,6 +1,7 @@
 #include "skin/SkinManager.h"
 
 #include <algorithm>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -79,9 +80,18 @@ void TSkinManager::SetSkinIndex(int32_t value) {
 
   if (!pass([&](const Entry& e) { if (isForm(e)) e.Client->HideForSkinChange(); })) return;
   if (!pass([&](const Entry& e) { if (isControl(e)) e.Client->HideForSkinChange(); })) return;
-  if (!pass([&](const Entry& e) { UpdateControl(e.Component); })) return;
-  if (!pass([&](const Entry& e) { if (isControl(e)) e.Client->ShowAfterSkinChange(); })) return;
-  pass([&](const Entry& e) { if (isForm(e)) e.Client->ShowAfterSkinChange(); });
+  // A definition that cannot be painted ends the change with its error, but
+  // only after everything is shown again: a failed change must not leave the
+  // program's windows hidden.
+  std::exception_ptr failure;
+  try {
+    if (!pass([&](const Entry& e) { UpdateControl(e.Component); })) return;
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  if (pass([&](const Entry& e) { if (isControl(e)) e.Client->ShowAfterSkinChange(); }))
+    pass([&](const Entry& e) { if (isForm(e)) e.Client->ShowAfterSkinChange(); });
+  if (failure) std::rethrow_exception(failure);
 }
 
 bool TSkinManager::UpdateControl(TComponent* control) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Error.h"
 #include "platform/Files.h"
 #include "skin/RegionedButton.h"
 #include "skin/RegionedForm.h"
@@ -316,6 +317,19 @@ TEST_F(SkinManagerTest, NeverReachesAComponentThatIsGone) {
   m.reset();
   EXPECT_EQ(play->SkinManager(), nullptr);
   EXPECT_EQ(form->SkinManager(), nullptr);
+}
+
+TEST_F(SkinManagerTest, AChangeThatCannotPaintReportsAndStillShowsTheWindow) {
+  // Margins that leave a button's image no interior cannot be painted.
+  WriteSkin("D", "Broken",
+            "[PlayerControl.rbPlay]\n" + std::string(kButton) + "LeftMargin=12\nRightMargin=12\nButtonImage=B\\b.bmp\n");
+  MakeWindow();
+  const int broken = manager->Skins().IndexOf("Broken");
+  ASSERT_GE(broken, 0);
+  EXPECT_EQ(test::MessageOf<Error>([&] { manager->SetSkinIndex(broken); }), "[PaintBitmap] CheckError returned True");
+  EXPECT_EQ(manager->SkinIndex(), broken);
+  EXPECT_TRUE(form->Visible());
+  EXPECT_TRUE(test::WindowOf(*stop).Visible());  // hidden for the change, shown again
 }
 
 }  // namespace
