@@ -55,22 +55,23 @@ struct Search {
   HWND found;
 };
 
+// A CALLBACK function: on i686 the system calls it with the stdcall convention.
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM param) {
+  auto& s = *reinterpret_cast<Search*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  if (owner == s.process && lstrcmpA(name, s.windowClass) == 0 && IsWindowVisible(hwnd)) {
+    s.found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 HWND VisibleWindowOf(DWORD process, const char* windowClass) {
   Search search{process, windowClass, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        char name[64] = {};
-        GetClassNameA(hwnd, name, sizeof name);
-        if (owner == s.process && lstrcmpA(name, s.windowClass) == 0 && IsWindowVisible(hwnd)) {
-          s.found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

@@ -25,6 +25,7 @@
 #include "platform/UserRegistry.h"
 #include "tests/support/IndexRecord.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WindowLists.h"
 #include "tools/nvxpack/IndexFile.h"
 #include "tools/nvxpack/Packer.h"
 
@@ -83,33 +84,16 @@ std::string ClassOf(HWND window) {
 }
 
 std::vector<HWND> TopWindows(DWORD pid) {
-  struct Search {
-    DWORD pid;
-    std::vector<HWND> found;
-  } search{pid, {}};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if ((s.pid == 0 || owner == s.pid) && IsWindowVisible(window)) s.found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-std::vector<HWND> Children(HWND parent) {
   std::vector<HWND> found;
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM param) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  for (HWND window : test::TopLevelWindows()) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if ((pid == 0 || owner == pid) && IsWindowVisible(window)) found.push_back(window);
+  }
   return found;
 }
+
+std::vector<HWND> Children(HWND parent) { return test::ChildWindows(parent); }
 
 // A message box's text: its static control that holds text.
 std::wstring BoxText(HWND box) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/WindowLists.h"
+
 namespace nuvex::test {
 
 inline std::string WindowText(HWND window) {
@@ -26,19 +28,9 @@ inline std::string WindowClass(HWND window) {
 
 // The showing top-level window of this thread with this caption, or nullptr.
 inline HWND ShowingWindow(const std::string& caption) {
-  struct Search {
-    const std::string& caption;
-    HWND found;
-  } search{caption, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(param);
-        if (IsWindowVisible(window) && WindowText(window) == s.caption) s.found = window;
-        return s.found == nullptr;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND window : ThreadWindows())
+    if (IsWindowVisible(window) && WindowText(window) == caption) return window;
+  return nullptr;
 }
 
 // Runs the steps one a tick while `find` answers a window, each with that

@@ -49,21 +49,16 @@ DialogWindows FindDialog() {
   DialogWindows found;
   found.Dialog = test::ShowingWindow(GetMessageText(108));
   if (!found.Dialog) return found;
-  EnumChildWindows(
-      found.Dialog,
-      [](HWND child, LPARAM param) -> BOOL {
-        auto& dialog = *reinterpret_cast<DialogWindows*>(param);
-        const std::string kind = WindowClass(child);
-        if (lstrcmpiA(kind.c_str(), "ComboBox") == 0) dialog.Drives = child;
-        if (lstrcmpiA(kind.c_str(), "ListBox") == 0 && GetParent(child) == dialog.Dialog) dialog.List = child;
-        if (lstrcmpiA(kind.c_str(), "Edit") == 0 && GetParent(child) == dialog.Dialog) dialog.Edit = child;
-        if (lstrcmpiA(kind.c_str(), "Button") == 0) {
-          if (TextOf(child) == GetMessageText(0)) dialog.Ok = child;
-          if (TextOf(child) == GetMessageText(1)) dialog.Cancel = child;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  for (HWND child : test::ChildWindows(found.Dialog)) {
+    const std::string kind = WindowClass(child);
+    if (lstrcmpiA(kind.c_str(), "ComboBox") == 0) found.Drives = child;
+    if (lstrcmpiA(kind.c_str(), "ListBox") == 0 && GetParent(child) == found.Dialog) found.List = child;
+    if (lstrcmpiA(kind.c_str(), "Edit") == 0 && GetParent(child) == found.Dialog) found.Edit = child;
+    if (lstrcmpiA(kind.c_str(), "Button") == 0) {
+      if (TextOf(child) == GetMessageText(0)) found.Ok = child;
+      if (TextOf(child) == GetMessageText(1)) found.Cancel = child;
+    }
+  }
   return found;
 }
 

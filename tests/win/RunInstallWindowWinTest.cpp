@@ -32,15 +32,9 @@ namespace {
 // The text of a message box: its static control that holds text.
 std::string MessageBoxText(HWND box) {
   std::string text;
-  EnumChildWindows(
-      box,
-      [](HWND child, LPARAM param) -> BOOL {
-        auto& out = *reinterpret_cast<std::string*>(param);
-        if (lstrcmpiA(test::WindowClass(child).c_str(), "Static") == 0 && !test::WindowText(child).empty())
-          out = test::WindowText(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&text));
+  for (HWND child : test::ChildWindows(box))
+    if (lstrcmpiA(test::WindowClass(child).c_str(), "Static") == 0 && !test::WindowText(child).empty())
+      text = test::WindowText(child);
   return text;
 }
 

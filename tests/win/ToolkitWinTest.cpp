@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/Services.h"
+#include "tests/support/WindowLists.h"
 #include "toolkit/ui/Application.h"
 #include "toolkit/ui/Form.h"
 #include "toolkit/ui/Label.h"
@@ -132,15 +133,11 @@ TEST_F(ToolkitWin, MessageLoopEndsOnTerminate) {
 // The showing tooltip of this thread and the text of its tool, if any.
 std::string ShownTooltipText() {
   HWND tip = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        char name[64]{};
-        GetClassNameA(window, name, sizeof name);
-        if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && IsWindowVisible(window)) *reinterpret_cast<HWND*>(param) = window;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&tip));
+  for (HWND window : test::ThreadWindows()) {
+    char name[64]{};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && IsWindowVisible(window)) tip = window;
+  }
   if (!tip) return {};
   char text[256]{};
   TTTOOLINFOA info{};
