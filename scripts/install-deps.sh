@@ -41,3 +41,12 @@ if ((${#missing[@]})) || ((need_update)); then
     $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
   fi
 fi
+
+# Wine's 32-bit side runs the i686 programs, where the kernel runs 32-bit
+# code at all; elsewhere those runs are reported as skipped.
+here=$(dirname "$0")
+if reason=$("$here/runs-i386.sh" --kernel); then
+  "$here/install-wine32.sh"
+else
+  echo "install-deps: $reason: Wine's 32-bit side is not installed, and the i686 runs will be skipped"
+fi

@@ -7,6 +7,8 @@ tests_exe=$2
 out=$3
 shift 3
 mkdir -p "$out"
+# An i386 program on a machine that cannot run it: the reason, and 77.
+"$(dirname "$wine_run")/wine-loader.sh" "$tests_exe" >/dev/null || exit $?
 rm -f "$out"/setup-en.bmp "$out"/setup-pl.bmp
 export NUVEX_E2E_PICTURES="Z:$out"
 start=$(date +%s%N)

@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Photographs the destination folder dialog in English and in Polish:
 # win_tests holds the dialog open while ImageMagick's import takes its
-# window from the X server.  Needs DISPLAY, wine64, xdotool and import.
+# window from the X server.  Needs DISPLAY, Wine, xdotool and import.  An
+# i386 program on a machine that cannot run it exits with 77, a skip.
 #   dialog-pictures.sh WIN_TESTS_EXE OUTPUT_FOLDER
 set -euo pipefail
 tests_exe=$1
 out=$2
 mkdir -p "$out"
+wine=$("$(dirname "$0")/../../scripts/wine-loader.sh" "$tests_exe") || exit $?
 # Without a window manager nobody draws the title bar: Wine draws its own
 # frames for these runs, and forgets the setting afterwards.
 x11_key='HKCU\Software\Wine\X11 Driver'
-/usr/lib/wine/wine64 reg add "$x11_key" /v Decorated /d N /f >/dev/null 2>&1
-trap '/usr/lib/wine/wine64 reg delete "$x11_key" /v Decorated /f >/dev/null 2>&1 || true' EXIT
+"$wine" reg add "$x11_key" /v Decorated /d N /f >/dev/null 2>&1
+trap '"$wine" reg delete "$x11_key" /v Decorated /f >/dev/null 2>&1 || true' EXIT
 for language in en pl; do
   # The Polish caption's first word has a letter outside ASCII; match the rest.
   # The Polish run has a Polish system locale, so that the window system
@@ -23,7 +25,7 @@ for language in en pl; do
   picture="$out/choose-dir-$language.png"
   rm -f "$picture"
   LC_ALL=$locale NUVEX_PICTURE_SECONDS=8 NUVEX_PICTURE_LANGUAGE=$language \
-    /usr/lib/wine/wine64 "$tests_exe" --gtest_filter=ChooseDirectoryWin.StaysOpenToBePhotographed \
+    "$wine" "$tests_exe" --gtest_filter=ChooseDirectoryWin.StaysOpenToBePhotographed \
     >"$out/choose-dir-$language.log" 2>&1 &
   program=$!
   window=

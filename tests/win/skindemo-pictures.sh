@@ -4,13 +4,15 @@
 # those skins beside it, keys switch the skin, and ImageMagick's import takes
 # the window from the X server once its title names the skin.  The pictures
 # keep the window's shape: what lies outside its region comes out black.
-# Needs DISPLAY, wine64, xdotool and import.
+# Needs DISPLAY, Wine, xdotool and import.  An i386 program on a machine that
+# cannot run it exits with 77, a skip.
 #   skindemo-pictures.sh SKINDEMO_EXE SKINS_FOLDER OUTPUT_FOLDER
 set -euo pipefail
 exe=$1
 skins=$2
 out=$3
 run="$out/skindemo-run"
+wine=$("$(dirname "$0")/../../scripts/wine-loader.sh" "$exe") || exit $?
 rm -rf "$run"
 mkdir -p "$run/Skins"
 cp "$exe" "$run/"
@@ -23,10 +25,10 @@ done
 # hide and show, and takes no keys after it was shown again: Wine manages no
 # window for this run, and forgets the setting afterwards.
 x11_key='HKCU\Software\Wine\X11 Driver'
-/usr/lib/wine/wine64 reg add "$x11_key" /v Managed /d N /f >/dev/null 2>&1
-forget='/usr/lib/wine/wine64 reg delete "$x11_key" /v Managed /f >/dev/null 2>&1 || true'
+"$wine" reg add "$x11_key" /v Managed /d N /f >/dev/null 2>&1
+forget='"'"$wine"'" reg delete "$x11_key" /v Managed /f >/dev/null 2>&1 || true'
 trap "$forget" EXIT
-/usr/lib/wine/wine64 "$run/$(basename "$exe")" >"$out/skindemo.log" 2>&1 &
+"$wine" "$run/$(basename "$exe")" >"$out/skindemo.log" 2>&1 &
 program=$!
 trap 'kill "$program" 2>/dev/null || true; '"$forget" EXIT
 
