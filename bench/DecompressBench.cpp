@@ -11,11 +11,18 @@
 // process's CPU time (user + system), which other load on the machine
 // disturbs far less than the wall clock.  Then the peak memory of
 // Decompress for 16 MiB and for the full size, each in a fresh process
-// (ru_maxrss after the extraction minus before it).  Native build only: the
-// memory figures need getrusage and /proc.
+// (ru_maxrss after the extraction minus before it).  Built for Windows too,
+// so that the i686 and x86_64 programs are measured under wine; there the
+// CPU time comes from GetProcessTimes and the memory figures are left out
+// (they need getrusage and /proc).
+#ifdef _WIN32
+#include <windows.h>
+#include <process.h>
+#else
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 #include <zlib.h>
 
 #include <cstdio>
@@ -72,7 +79,21 @@ uint64_t BareInflate(const std::string& from, const std::string& to, size_t requ
   return total;
 }
 
+#ifdef _WIN32
+// The C library's clock() counts wall time on Windows.
+double CpuSeconds() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  auto seconds = [](const FILETIME& t) {
+    return static_cast<double>((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
+  };
+  return seconds(kernel) + seconds(user);
+}
+int ProcessId() { return _getpid(); }
+#else
 double CpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+int ProcessId() { return getpid(); }
+#endif
 
 // Wall-clock seconds of f, and its CPU seconds into cpu (the smaller kept).
 template <typename F>
@@ -83,6 +104,7 @@ double Timed(double& cpu, F&& f) {
   return wall;
 }
 
+#ifndef _WIN32
 long MaxRssKiB() {
   rusage u{};
   getrusage(RUSAGE_SELF, &u);
@@ -116,15 +138,18 @@ void MeasureMemory(const std::string& self, const std::string& packed, const std
   std::printf("  %4llu MiB: peak RSS %ld KiB before, %ld KiB after: growth %ld KiB (ok=%d)\n",
               static_cast<unsigned long long>(size >> 20), before, after, after - before, ok);
 }
+#endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifndef _WIN32
   if (argc == 4 && std::strcmp(argv[1], "--memory") == 0) return MemoryChild(argv[2], argv[3]);
+#endif
   const uint64_t mib = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 256;
   const uint64_t size = mib << 20;
 
-  fs::path dir = fs::temp_directory_path() / ("nuvex-bench-" + std::to_string(getpid()));
+  fs::path dir = fs::temp_directory_path() / ("nuvex-bench-" + std::to_string(ProcessId()));
   fs::create_directories(dir);
   const std::string packed = (dir / "data.nvx").string(), target = (dir / "data.out").string();
   const std::string small = (dir / "small.nvx").string();
@@ -171,10 +196,14 @@ int main(int argc, char** argv) {
   std::printf("  Decompress / bare 4096   = %.3f (CPU)\n", cpu[1] / cpu[0]);
   std::printf("  Decompress / bare 256KiB = %.3f (CPU)\n", cpu[2] / cpu[0]);
 
+#ifdef _WIN32
+  std::printf("Peak memory: measured by the native build only\n");
+#else
   std::printf("Peak memory of one Decompress (fresh process each):\n");
   std::string self = fs::read_symlink("/proc/self/exe").string();
   MeasureMemory(self, small, target, 16ull << 20);
   MeasureMemory(self, packed, target, size);
+#endif
   fs::remove_all(dir);
   return 0;
 }

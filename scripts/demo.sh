@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # The main job on the built-in demo package: installs what is missing, builds
 # the native tools and the Windows programs, makes the demo package with
-# nvxpack, verifies and lists it, puts Setup.exe beside it and installs it
-# under wine64 as a user would: the window, the folder dialog opened and
+# nvxpack, verifies and lists it, puts the release Setup.exe (i686) beside it
+# and installs it under Wine's 32-bit side as a user would: the window, the folder dialog opened and
 # cancelled, the install button, the progress bar, the success message
 # confirmed with Return.  Then it lists and checks what was installed: the
 # files, the three Start-menu shortcuts and the filter's registration.  Any of
 # them missing fails the demo.  Pictures of each step land in build/demo/.
-# Runs on a private X server unless DISPLAY is set.
+# Runs on a private X server unless DISPLAY is set.  On a machine that cannot
+# run 32-bit code the x86_64 build of every program stands in, under wine64,
+# and the demo says so.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -28,13 +30,23 @@ clean_prefix=$demo/wine-clean
 mkdir -p "$demo"
 find "$demo" -mindepth 1 -maxdepth 1 ! -name wine-clean -exec rm -rf {} +
 echo "== demo package"
-scripts/make-demo-package.sh build/win64 build/native/tools/nvxpack/nvxpack "$package"
+# The package's programs and Setup.exe come from the build that runs here.
+# A 32-bit program's system folder is syswow64 on a 64-bit system.
+if i386_reason=$(scripts/runs-i386.sh); then
+  win=win32 wine=/usr/lib/wine/wine system_dir=windows/syswow64
+else
+  win=win64 wine=/usr/lib/wine/wine64 system_dir=windows/system32
+fi
+scripts/make-demo-package.sh "build/$win" build/native/tools/nvxpack/nvxpack "$package"
 build/native/tools/nvxpack/nvxpack list "$package"
-cp build/win64/app/Setup.exe "$package/"
+cp "build/$win/app/Setup.exe" "$package/"
 scripts/check-pe.sh build/win32/app/Setup.exe i386
 
-echo "== Setup.exe under wine64"
-wine=/usr/lib/wine/wine64
+if [ "$win" = win32 ]; then
+  echo "== the release Setup.exe (i686) under Wine's 32-bit side"
+else
+  echo "== Setup.exe under wine64: $i386_reason, so the x86_64 build stands in for the release program"
+fi
 export WINEDEBUG=-all
 # No Mono or Gecko prompts, and no menu entries on the host for the shortcuts.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -114,7 +126,7 @@ bar_pixels() {
   convert "$1" -crop 221x1+82+197 +repage -format %c histogram:info:- |
     awk '/#FF0000/ { red = $1 } /#000080/ { navy = $1 } END { printf "%d %d\n", red, navy }'
 }
-read_back() { "$wine" "$root/build/win64/demo/DemoReadBack.exe" "$@" | tr -d '\r'; }
+read_back() { "$wine" "$root/build/$win/demo/DemoReadBack.exe" "$@" | tr -d '\r'; }
 
 "$wine" "$package/Setup.exe" >/dev/null 2>&1 &
 setup=$!
@@ -217,11 +229,11 @@ while IFS='|' read -r installed original; do
     missing=1
   fi
 done <<EOF
-Program Files/Nuvex Player 2.6 XP/NuvexPlayer.exe|$root/build/win64/demo/NuvexPlayer.exe
+Program Files/Nuvex Player 2.6 XP/NuvexPlayer.exe|$root/build/$win/demo/NuvexPlayer.exe
 Program Files/Nuvex Player 2.6 XP/NuvexPlayer.chm|$root/demo/payload/NuvexPlayer.chm
-Program Files/Nuvex Player 2.6 XP/Uninstall.exe|$root/build/win64/demo/Uninstall.exe
+Program Files/Nuvex Player 2.6 XP/Uninstall.exe|$root/build/$win/demo/Uninstall.exe
 Program Files/Nuvex Player 2.6 XP/Samples/Sample film.bin|$film
-windows/system32/NuvexFilter.ax|$root/build/win64/demo/NuvexFilter.ax
+$system_dir/NuvexFilter.ax|$root/build/$win/demo/NuvexFilter.ax
 Temp/NuvexPlayer-ReadMe.txt|$root/demo/payload/ReadMe.txt
 EOF
 rm -f "$film"

@@ -65,8 +65,7 @@ if(WIN32 AND TARGET SkinDemo)
   set_tests_properties(${NUVEX_TEST_TAG}.win_skindemo_pictures PROPERTIES TIMEOUT 300)
 endif()
 
-# The built Setup.exe driven end to end (tests/e2e); the win32 build is
-# release-only and never reaches this folder.
+# The built Setup.exe driven end to end (tests/e2e).
 if(WIN32 AND TARGET Setup)
   add_subdirectory(${CMAKE_CURRENT_SOURCE_DIR}/e2e ${CMAKE_CURRENT_BINARY_DIR}/e2e)
 endif()
