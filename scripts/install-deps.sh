@@ -48,5 +48,5 @@ here=$(dirname "$0")
 if reason=$("$here/runs-i386.sh" --kernel); then
   "$here/install-wine32.sh"
 else
-  echo "install-deps: $reason: Wine's 32-bit side is not installed, and the i686 runs will be skipped"
+  echo "install-deps: $reason, so Wine's 32-bit side is left out and the i686 runs will be reported as skipped"
 fi
