@@ -9,7 +9,10 @@
 # package, for both architectures, to the newest version that both have, so
 # that the amd64 library and the -dev packages built from the same source
 # (libpng-dev, zlib1g-dev, ...) move to it together.  When no common version
-# exists it says which package stands in the way and stops.
+# exists it says which package stands in the way and stops.  The pins stay
+# in /etc/apt/preferences.d/nuvex-multiarch, so that a later apt-get install
+# does not move one architecture away from the other; a run that finds
+# wine32 missing writes them anew.
 set -euo pipefail
 
 pin_file=/etc/apt/preferences.d/nuvex-multiarch
