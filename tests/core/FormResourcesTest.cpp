@@ -47,7 +47,7 @@ void ExpectTestPicture(const TBitmap& picture) {
 TEST(FormResources, TheProgramsDescriptionsAreResourcesAsWritten) {
   // Every description in resources/forms, so that a new one needs no build edit.
   const std::filesystem::path folder = test::SourcePath("resources/forms");
-  if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "the program has no descriptions";
+  ASSERT_TRUE(std::filesystem::is_directory(folder)) << folder;
   int seen = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     if (entry.path().extension() != ".nfd") continue;
@@ -58,7 +58,7 @@ TEST(FormResources, TheProgramsDescriptionsAreResourcesAsWritten) {
     EXPECT_EQ(LoadFormResource(UpperAscii(name)).size(), file.size());
     ++seen;
   }
-  if (seen == 0) GTEST_SKIP() << "the program has no descriptions";
+  EXPECT_GE(seen, 3) << "the installer window's, the folder dialog's and the player's descriptions";
 }
 
 TEST(FormResources, UnknownNamesAreNotFound) {

@@ -17,6 +17,7 @@
 #include "tests/support/TestSupport.h"
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -279,13 +280,36 @@ TEST(PackageIndexReader, IndexThatCannotBeOpenedRaisesCannotOpenFile) {
   }
 }
 
+// Root reads a file without read permission, so root reads it here as the
+// unprivileged user "nobody" (65534) for the time of the check.
+class AsUnprivilegedUser {
+ public:
+  AsUnprivilegedUser() : root_(geteuid() == 0) {
+    if (root_) {
+      EXPECT_EQ(seteuid(65534), 0);
+    }
+  }
+  ~AsUnprivilegedUser() {
+    if (root_) {
+      EXPECT_EQ(seteuid(0), 0);
+    }
+  }
+
+ private:
+  bool root_;
+};
+
 TEST(PackageIndexReader, IndexWithoutReadPermissionRaisesCannotOpenFile) {
-  if (geteuid() == 0) GTEST_SKIP() << "root reads files without read permission";
   TempFolder tmp;
   const std::string path = tmp / kPackageIndexName;
   test::WriteAll(path, IndexBytes(0, {}));
+  ASSERT_EQ(chmod(tmp.Path().c_str(), 0755), 0);  // the file is seen, only not read
   ASSERT_EQ(chmod(path.c_str(), 0), 0);
-  ExpectCannotOpen(tmp);
+  {
+    AsUnprivilegedUser user;
+    ASSERT_NE(faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS), 0) << "the file is still readable";
+    ExpectCannotOpen(tmp);
+  }
   chmod(path.c_str(), 0600);
 }
 #endif

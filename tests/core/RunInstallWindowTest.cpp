@@ -19,6 +19,7 @@
 #include "platform/NativePath.h"
 #include "tests/support/IndexRecord.h"
 #include "tests/support/InstallFakes.h"
+#include "tests/support/PinnedTexts.h"
 #include "tests/support/Services.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/ui/Application.h"
@@ -77,14 +78,33 @@ class RunInstallWindowTest : public ::testing::Test {
     return window;
   }
   // A package: a plain player, a packed help file and the uninstaller.
-  void WritePackage(const std::string& helpText = "help") {
+  // With manualText, a second packed file after the help.
+  void WritePackage(const std::string& helpText = "help", const std::string& manualText = "") {
     Put(std::string(kPackage) + "PLAYER.EXE", "player");
     Put(std::string(kPackage) + "help.nvx", Packed(helpText));
     Put(std::string(kPackage) + "UNINSTALL.EXE", "uninstall");
-    nvxpack::WriteIndexFile(std::string(kPackage) + kPackageIndexName,
-                            {test::IndexRecord("PLAYER.EXE", 0, fkDestination, "\\PLAYER.EXE"),
-                             test::IndexRecord("help.nvx", 1, fkDestination, "\\PLAYER.CHM"),
-                             test::IndexRecord("UNINSTALL.EXE", 0, fkDestination, "\\UNINSTALL.EXE")});
+    std::vector<TFileConfiguration> records = {test::IndexRecord("PLAYER.EXE", 0, fkDestination, "\\PLAYER.EXE"),
+                                         test::IndexRecord("help.nvx", 1, fkDestination, "\\PLAYER.CHM")};
+    if (!manualText.empty()) {
+      Put(std::string(kPackage) + "manual.nvx", Packed(manualText));
+      records.push_back(test::IndexRecord("manual.nvx", 1, fkDestination, "\\MANUAL.TXT"));
+    }
+    records.push_back(test::IndexRecord("UNINSTALL.EXE", 0, fkDestination, "\\UNINSTALL.EXE"));
+    nvxpack::WriteIndexFile(std::string(kPackage) + kPackageIndexName, records);
+  }
+
+  // Shown even for a moment, the bar asks for its place to be painted; the
+  // records start at the click.
+  bool BarAskedToBePainted(ProbedWindow& window) {
+    const TRect bar = window.ProgressBar().BoundsRect();
+    for (const TRect& r : test::WindowOf(window).Invalidations())
+      if (!Intersect(r, bar).IsEmpty()) return true;
+    return false;
+  }
+  void ClickToInstall(ProbedWindow& window) {
+    backend.ProcessMessages();
+    test::WindowOf(window).ClearRecords();
+    ClickOn(window.rbRunInstall());
   }
 
   // A left click in the middle of a control, as the user gives it.
@@ -140,14 +160,14 @@ TEST_F(RunInstallWindowTest, CreationBuildsTheWindowFromItsDescription) {
   EXPECT_EQ(manager.SkinIndex(), -2);
   EXPECT_EQ(window->rbRunInstall().SkinManager(), &manager);
   // English texts.
-  EXPECT_EQ(window->Caption(), GetMessageText(100));
-  EXPECT_EQ(Application().Title(), GetMessageText(101));
-  EXPECT_EQ(window->laAppName().Caption(), GetMessageText(101));
-  EXPECT_EQ(window->laAppName().Hint(), GetMessageText(100));
+  EXPECT_EQ(window->Caption(), test::Pinned(100));
+  EXPECT_EQ(Application().Title(), test::Pinned(101));
+  EXPECT_EQ(window->laAppName().Caption(), test::Pinned(101));
+  EXPECT_EQ(window->laAppName().Hint(), test::Pinned(100));
   EXPECT_TRUE(window->laAppName().ShowHint());
   EXPECT_FALSE(window->laAppNameBackground().ShowHint());
-  EXPECT_EQ(window->laDirectory1().Caption(), GetMessageText(102));
-  EXPECT_EQ(window->laFolderBackgnd().Hint(), GetMessageText(103));
+  EXPECT_EQ(window->laDirectory1().Caption(), test::Pinned(102));
+  EXPECT_EQ(window->laFolderBackgnd().Hint(), test::Pinned(103));
   EXPECT_TRUE(window->laFolderBackgnd().ShowHint());
 }
 
@@ -157,18 +177,21 @@ TEST_F(RunInstallWindowTest, DirectXButtonsShowWhenTheirInstallersLieBesideThePr
   EXPECT_FALSE(polish->rbInstallDirectXWin98().Visible());
   EXPECT_FALSE(polish->rbInstallDirectX_Win2000().Visible());
   EXPECT_TRUE(polish->rbRunInstall().Visible());
-  Put(std::string(kPackage) + "DX80pol.exe", "dx");
+  Put(std::string(kPackage) + test::kDirectXWin98Polish, "dx");
   auto polishWith98 = Open();
   EXPECT_TRUE(polishWith98->rbInstallDirectXWin98().Visible());
   EXPECT_FALSE(polishWith98->rbInstallDirectX_Win2000().Visible());
   // A click that reaches a button whose installer is missing by now: the message.
   polish->rbInstallDirectX_Win2000().OnClick(&polish->rbInstallDirectX_Win2000());
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].Text, GetMessageText(107));
+  EXPECT_EQ(backend.MessageBoxes()[0].Text, test::Pinned(107));
+  EXPECT_EQ(backend.MessageBoxes()[0].Caption, test::Pinned(4));
   EXPECT_EQ(backend.MessageBoxes()[0].Flags, mbOk | mbIconError);
+  Put(std::string(kPackage) + test::kDirectXWin2000Polish, "dx");
+  EXPECT_TRUE(Open()->rbInstallDirectX_Win2000().Visible());
 
   SetCurrentLanguage(kEnglishLanguage);
-  Put(std::string(kPackage) + "DirectX8\\dxsetup.exe", "dx");
+  Put(std::string(kPackage) + test::kDirectXEnglish, "dx");
   auto english = Open();
   EXPECT_TRUE(english->rbInstallDirectXWin98().Visible());
   EXPECT_TRUE(english->rbInstallDirectX_Win2000().Visible());
@@ -226,26 +249,37 @@ TEST_F(RunInstallWindowTest, TheFolderTextOpensTheDialogAndTakesItsAnswer) {
   EXPECT_EQ(window->laFolderBackgnd().Caption(), "C:\\Program Files\\");
 }
 
-TEST_F(RunInstallWindowTest, ASuccessfulInstallReportsAndClosesAndTheBarFollowedThePackedFile) {
-  // Text that packs badly, so that the packed size is above the reports' positions.
-  std::string help;
-  for (uint32_t x = 1; help.size() < 20000;) {
+// Text that packs badly, so that the packed size is above the reports' positions.
+std::string Unpackable(size_t size, uint32_t seed) {
+  std::string text;
+  for (uint32_t x = seed; text.size() < size;) {
     x = x * 1103515245u + 12345u;
-    help += static_cast<char>(' ' + (x >> 16) % 90);
+    text += static_cast<char>(' ' + (x >> 16) % 90);
   }
-  WritePackage(help);
+  return text;
+}
+
+TEST_F(RunInstallWindowTest, ASuccessfulInstallReportsAndClosesAndTheBarFollowedThePackedFiles) {
+  const std::string help = Unpackable(20000, 1), manual = Unpackable(12000, 7);
+  WritePackage(help, manual);
   auto window = Open();
-  std::vector<int> seen;
-  window->ProgressBar().OnChangePosition = [&](TObject*) { seen.push_back(window->ProgressBar().Position()); };
+  // Each file counts from zero against its own packed size.
+  std::vector<std::pair<int, int>> seen;
+  window->ProgressBar().OnChangePosition = [&](TObject*) {
+    seen.emplace_back(window->ProgressBar().Position(), window->ProgressBar().Max());
+  };
   ClickOn(window->rbRunInstall());
   EXPECT_EQ(Text(kDefaultDestinationFolder + std::string("\\PLAYER.CHM")), help);
-  EXPECT_EQ(seen, (std::vector<int>{4096, 8192, 12288, 16384}));
-  EXPECT_EQ(window->ProgressBar().Max(), static_cast<int>(Packed(help).size()));
+  EXPECT_EQ(Text(kDefaultDestinationFolder + std::string("\\MANUAL.TXT")), manual);
+  const int first = static_cast<int>(Packed(help).size()), second = static_cast<int>(Packed(manual).size());
+  ASSERT_GT(second, 8192);
+  EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{
+                      {4096, first}, {8192, first}, {12288, first}, {16384, first}, {4096, second}, {8192, second}}));
   EXPECT_FALSE(window->ProgressBar().Visible());  // hidden again
   EXPECT_GE(backend.KeepAliveCount(), 1);
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].Text, GetMessageText(104));
-  EXPECT_EQ(backend.MessageBoxes()[0].Caption, GetMessageText(5));
+  EXPECT_EQ(backend.MessageBoxes()[0].Text, test::Pinned(104));
+  EXPECT_EQ(backend.MessageBoxes()[0].Caption, test::Pinned(5));
   EXPECT_EQ(backend.MessageBoxes()[0].Flags, mbOk | mbIconInformation);
   EXPECT_FALSE(window->Visible());
   EXPECT_TRUE(backend.QuitRequested());
@@ -258,26 +292,29 @@ TEST_F(RunInstallWindowTest, APackageOfPlainFilesNeverShowsTheBar) {
                           {test::IndexRecord("PLAYER.EXE", 0, fkDestination, "\\PLAYER.EXE"),
                            test::IndexRecord("README.TXT", 0, fkDestination, "\\README.TXT")});
   auto window = Open();
-  backend.ProcessMessages();
-  test::WindowOf(*window).ClearRecords();
-  ClickOn(window->rbRunInstall());
+  ClickToInstall(*window);
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].Text, GetMessageText(104));
-  // Shown even for a moment, the bar would have asked for its place to be painted.
-  const TRect bar = window->ProgressBar().BoundsRect();
-  for (const TRect& r : test::WindowOf(*window).Invalidations()) EXPECT_TRUE(Intersect(r, bar).IsEmpty());
+  EXPECT_EQ(backend.MessageBoxes()[0].Text, test::Pinned(104));
+  EXPECT_FALSE(BarAskedToBePainted(*window));
 }
 
-TEST_F(RunInstallWindowTest, AFailedInstallReportsAndTheWindowStaysForAnotherTry) {
+TEST_F(RunInstallWindowTest, AFailedInstallReportsHidesTheBarAndTheWindowStaysForAnotherTry) {
   Put(std::string(kPackage) + "PLAYER.EXE", "player");
+  Put(std::string(kPackage) + "help.nvx", Packed(Unpackable(5000, 3)));
   nvxpack::WriteIndexFile(std::string(kPackage) + kPackageIndexName,
                           {test::IndexRecord("PLAYER.EXE", 0, fkDestination, "\\PLAYER.EXE"),
+                           test::IndexRecord("help.nvx", 1, fkDestination, "\\PLAYER.CHM"),
                            test::IndexRecord("missing.txt", 0, fkDestination, "\\missing.txt")});
   auto window = Open();
-  ClickOn(window->rbRunInstall());
+  bool barShown = false;
+  window->ProgressBar().OnChangePosition = [&](TObject*) { barShown |= window->ProgressBar().Visible(); };
+  ClickToInstall(*window);
+  EXPECT_TRUE(barShown);  // the packed file showed it
+  EXPECT_TRUE(BarAskedToBePainted(*window));
+  EXPECT_FALSE(window->ProgressBar().Visible());
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].Text, GetMessageText(105));
-  EXPECT_EQ(backend.MessageBoxes()[0].Caption, GetMessageText(4));
+  EXPECT_EQ(backend.MessageBoxes()[0].Text, test::Pinned(105));
+  EXPECT_EQ(backend.MessageBoxes()[0].Caption, test::Pinned(4));
   EXPECT_EQ(backend.MessageBoxes()[0].Flags, mbOk | mbIconError);
   EXPECT_TRUE(window->Visible());
   EXPECT_FALSE(backend.QuitRequested());
@@ -287,7 +324,7 @@ TEST_F(RunInstallWindowTest, AFailedInstallReportsAndTheWindowStaysForAnotherTry
   Put(std::string(kPackage) + "missing.txt", "now here");
   ClickOn(window->rbRunInstall());
   EXPECT_EQ(backend.MessageBoxes().size(), 2u);
-  EXPECT_EQ(backend.MessageBoxes()[1].Text, GetMessageText(104));
+  EXPECT_EQ(backend.MessageBoxes()[1].Text, test::Pinned(104));
 }
 
 TEST_F(RunInstallWindowTest, AnErrorInsideTheRunIsReportedAndTheBarStaysVisible) {
