@@ -3,8 +3,11 @@
 // TChooseDirForm, TRegionedForm) read by ReadForm into a form with the
 // headless backend, with the skin and control classes and the two installer
 // windows' handler names; a regioned form then completes its creation
-// (AfterConstruction), the form's windows are made and the form is freed.  Error (with the place and
-// the reason) is the reader's clear refusal.
+// (AfterConstruction), the form's windows are made and the form is freed.  Error with the place
+// ("fuzz.nfd:<line>: ...") and the reason is the reader's clear refusal; an
+// error without the place, or one that tells of a fault of the component
+// model itself (a control placed on itself, a component inserted into
+// another owner), is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -47,6 +50,14 @@ struct Setting {
   nuvex::THandlerTable handlers;
 };
 
+// A refusal of the description, not a fault of the reader.
+void ExpectRefusal(const nuvex::Error& e) {
+  const std::string message = e.what();
+  if (message.rfind("fuzz.nfd:", 0) != 0) __builtin_trap();
+  for (const char* fault : {"placed on itself", "inserted into its owner", "visible window modal"})
+    if (message.find(fault) != std::string::npos) __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -54,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   nuvex::TFormObject description;
   try {
     description = nuvex::ParseFormText(nuvex::fuzz::AsText(data, size), "fuzz.nfd");
-  } catch (const nuvex::Error&) {
+  } catch (const nuvex::Error& e) {
+    ExpectRefusal(e);
     return 0;
   }
   const std::string& root = description.ClassName;
@@ -70,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       nuvex::ReadForm(*form, description, setting.classes, setting.handlers, "fuzz.nfd");
       form->HandleNeeded();
     }
-  } catch (const nuvex::Error&) {
+  } catch (const nuvex::Error& e) {
+    ExpectRefusal(e);
   }
   return 0;
 }
