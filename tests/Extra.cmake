@@ -40,7 +40,7 @@ if(WIN32)
     list(GET _case 1 _locale)
     list(GET _case 2 _expected)
     add_test(NAME ${NUVEX_TEST_TAG}.win_progress_estimate_${_name}
-             COMMAND win_tests --gtest_filter=ProgressBarWin.EstimateReadsInTheUserLocale)
+             COMMAND win_tests --gtest_filter=ProgressBarWin.Estimate*)
     set_tests_properties(${NUVEX_TEST_TAG}.win_progress_estimate_${_name} PROPERTIES
       ENVIRONMENT "LC_ALL=${_locale};NUVEX_EXPECT_LANGUAGE=${_expected}"
       TIMEOUT 300)

@@ -243,7 +243,6 @@ TEST_F(SkinManagerTest, AComponentOfAnotherKindIsNamedInTheTraceAndLeftAlone) {
   manager = &m;
   TLabel plain(nullptr);
   plain.SetName("laPlain");
-  plain.SetVisible(false);
   TSkinLabel ownerless(nullptr);  // no owner: no name, never skinned
   m.RegisterControl(&plain);
   m.RegisterControl(&ownerless);
@@ -252,9 +251,12 @@ TEST_F(SkinManagerTest, AComponentOfAnotherKindIsNamedInTheTraceAndLeftAlone) {
   ASSERT_EQ(trace.Lines().size(), 2u);
   EXPECT_EQ(trace.Lines()[0].Text(), "[TSkinManager.UpdateControl] Error: Unknown AControl (TLabel)");
   EXPECT_EQ(trace.Lines()[1].Text(), "[TSkinManager.UpdateControl] Error: Unknown AControl (TSkinLabel)");
-  EXPECT_FALSE(plain.Visible());  // neither hidden nor shown
+  EXPECT_TRUE(plain.Visible());  // not hidden
   EXPECT_TRUE(ownerless.Visible());
+  plain.SetVisible(false);
   EXPECT_FALSE(m.UpdateControl(&plain));
+  m.SetSkinIndex(IndexOf("B"));
+  EXPECT_FALSE(plain.Visible());  // nor shown
 }
 
 TEST_F(SkinManagerTest, APlayerWindowFollowsTheSkins) {
@@ -311,6 +313,7 @@ TEST_F(SkinManagerTest, NeverReachesAComponentThatIsGone) {
   manager->SetSkinIndex(IndexOf("A"));
   EXPECT_EQ(manager->ControlCount(), 2);
   manager->SelectBaseSkin();
+  EXPECT_EQ(play->Left(), 44);  // the change went on to the others
 
   // A manager destroyed first is forgotten by everyone who named it.
   std::unique_ptr<TComponent> m = form->RemoveComponent(manager);

@@ -13,6 +13,7 @@
 #include "installer/ChooseDirectoryWindow.h"
 #include "installer/Messages.h"
 #include "tests/support/ModalSteps.h"
+#include "tests/support/PinnedTexts.h"
 #include "toolkit/ui/Application.h"
 
 namespace nuvex {
@@ -47,7 +48,7 @@ std::string SelectedListText(HWND list) { return ListText(list, SendMessageA(lis
 // The dialog of this thread that is showing now, with its controls.
 DialogWindows FindDialog() {
   DialogWindows found;
-  found.Dialog = test::ShowingWindow(GetMessageText(108));
+  found.Dialog = test::ShowingWindow(test::Pinned(108));
   if (!found.Dialog) return found;
   for (HWND child : test::ChildWindows(found.Dialog)) {
     const std::string kind = WindowClass(child);
@@ -55,8 +56,8 @@ DialogWindows FindDialog() {
     if (lstrcmpiA(kind.c_str(), "ListBox") == 0 && GetParent(child) == found.Dialog) found.List = child;
     if (lstrcmpiA(kind.c_str(), "Edit") == 0 && GetParent(child) == found.Dialog) found.Edit = child;
     if (lstrcmpiA(kind.c_str(), "Button") == 0) {
-      if (TextOf(child) == GetMessageText(0)) found.Ok = child;
-      if (TextOf(child) == GetMessageText(1)) found.Cancel = child;
+      if (TextOf(child) == test::Pinned(0)) found.Ok = child;
+      if (TextOf(child) == test::Pinned(1)) found.Cancel = child;
     }
   }
   return found;
@@ -202,15 +203,9 @@ TEST_F(ChooseDirectoryWin, CaptionsFollowTheLanguage) {
       cancel = w.Cancel ? TextOf(w.Cancel) : "";
       SendMessageA(w.Dialog, WM_CLOSE, 0, 0);
     }});
-    if (language == kPolishLanguage) {
-      EXPECT_EQ(caption, "Wska\xBF folder instalacyjny");
-      EXPECT_EQ(ok, "Akceptuj");
-      EXPECT_EQ(cancel, "Anuluj");
-    } else {
-      EXPECT_EQ(caption, "Select Destination Directory");
-      EXPECT_EQ(ok, "Ok");
-      EXPECT_EQ(cancel, "Cancel");
-    }
+    EXPECT_EQ(caption, test::Pinned(108, language));
+    EXPECT_EQ(ok, test::Pinned(0, language));
+    EXPECT_EQ(cancel, test::Pinned(1, language));
   }
 }
 

@@ -374,9 +374,9 @@ TEST(InstallWin, ARecordTheShellRefusesEndsTheRunThere) {
 // by NUVEX_FULL_DRIVE ("Q:"): a full disk under wine.
 TEST(InstallWin, AFullDiskRaisesStreamWriteErrorAndLosesNothing) {
   const char* drive = std::getenv("NUVEX_FULL_DRIVE");
-  if (!drive || !*drive || !DirectoryExists(std::string(drive) + "\\"))
-    GTEST_SKIP() << "no size-limited drive: NUVEX_FULL_DRIVE is not set or names no drive (tests/win/full-drive.sh "
-                    "maps one when it may mount a tmpfs)";
+  ASSERT_TRUE(drive && *drive) << "NUVEX_FULL_DRIVE is not set: this case runs where the test command maps the drive";
+  if (!DirectoryExists(std::string(drive) + "\\"))
+    GTEST_SKIP() << "no size-limited drive " << drive << ": tests/win/full-drive.sh could not mount a tmpfs";
   const std::string root = std::string(drive) + "\\";
   TempFolder tmp;
   // 3 MiB that do not compress, for a drive of 1 MiB.

@@ -1,25 +1,28 @@
-// The DirectX installers' names are string resources of the program, the
-// same texts as the built-in table.
+// The DirectX installers' names are string resources of the program, and the
+// built-in table holds the same names.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "installer/InstallerStrings.h"
+#include "tests/support/PinnedTexts.h"
 
 namespace nuvex {
 namespace {
 
 TEST(InstallerStringsWin, TheDirectXNamesAreTheProgramsStringResources) {
-  for (int id : {IDS_DIRECTX_WIN98_POLISH, IDS_DIRECTX_WIN2000_POLISH, IDS_DIRECTX_WIN98_ENGLISH,
-                 IDS_DIRECTX_WIN2000_ENGLISH}) {
+  const std::pair<int, const char*> names[] = {{IDS_DIRECTX_WIN98_POLISH, test::kDirectXWin98Polish},
+                                               {IDS_DIRECTX_WIN2000_POLISH, test::kDirectXWin2000Polish},
+                                               {IDS_DIRECTX_WIN98_ENGLISH, test::kDirectXEnglish},
+                                               {IDS_DIRECTX_WIN2000_ENGLISH, test::kDirectXEnglish}};
+  for (const auto& [id, name] : names) {
     char buffer[MAX_PATH]{};
     const int length = LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), buffer, sizeof buffer);
     ASSERT_GT(length, 0) << id;
-    EXPECT_EQ(std::string(buffer, static_cast<size_t>(length)), DefaultInstallerString(id)) << id;
-    EXPECT_EQ(InstallerString(id), DefaultInstallerString(id));
+    EXPECT_EQ(std::string(buffer, static_cast<size_t>(length)), name) << id;
+    EXPECT_EQ(DefaultInstallerString(id), name) << id;
+    EXPECT_EQ(InstallerString(id), name) << id;
   }
-  EXPECT_EQ(InstallerString(IDS_DIRECTX_WIN98_POLISH), "DX80pol.exe");
-  EXPECT_EQ(InstallerString(IDS_DIRECTX_WIN2000_ENGLISH), "DirectX8\\dxsetup.exe");
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "platform/UserRegistry.h"
 #include "tests/support/IndexRecord.h"
 #include "tests/support/InstallFakes.h"
+#include "tests/support/PinnedTexts.h"
 #include "tests/support/ModalSteps.h"
 #include "tests/support/Services.h"
 #include "tests/support/TestSupport.h"
@@ -99,7 +100,7 @@ TEST(RunInstallWindowWin, AClickOnTheInstallButtonInstallsShowsTheBarAndTheSucce
     ReleaseDC(form, dc);
   };
   std::string boxText;
-  test::ModalSteps steps([] { return test::ShowingWindow(GetMessageText(5)); },
+  test::ModalSteps steps([] { return test::ShowingWindow(test::Pinned(5)); },
                          {[&](HWND box) {
                            boxText = MessageBoxText(box);
                            PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -108,7 +109,7 @@ TEST(RunInstallWindowWin, AClickOnTheInstallButtonInstallsShowsTheBarAndTheSucce
   SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(100, 20));
 
   EXPECT_TRUE(steps.Finished());
-  EXPECT_EQ(boxText, GetMessageText(104));
+  EXPECT_EQ(boxText, test::Pinned(104));
   // Red where done, navy still to do: the bar was on the screen.
   EXPECT_EQ(barPixel, RGB(255, 0, 0));
   EXPECT_EQ(toDoPixel, RGB(0, 0, 128));
