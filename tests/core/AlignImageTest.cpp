@@ -13,7 +13,7 @@
 namespace nuvex {
 namespace {
 
-class AlignImage : public ::testing::Test {
+class AlignImage : public test::HeadlessTest {
  protected:
   AlignImage() { form->SetBounds(0, 0, 200, 100); }
   TGraphicControl& Child(TAlign align, int width, int height) {
@@ -24,8 +24,6 @@ class AlignImage : public ::testing::Test {
     return c;
   }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   std::unique_ptr<TWinControl> form = std::make_unique<TWinControl>(nullptr);
 };
 

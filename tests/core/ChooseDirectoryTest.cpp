@@ -19,7 +19,7 @@ namespace {
 
 constexpr const char* kPreset = "C:\\Program Files\\Nuvex Player 2.6 XP";  // not there yet
 
-class ChooseDirectoryTest : public ::testing::Test {
+class ChooseDirectoryTest : public test::HeadlessTest {
  protected:
   ChooseDirectoryTest() : savedRoot_(DriveRoot()), savedLanguage_(CurrentLanguage()) {
     SetDriveRoot(drives_.Path());
@@ -47,8 +47,6 @@ class ChooseDirectoryTest : public ::testing::Test {
   test::TempFolder drives_;
   std::string savedRoot_;
   uint8_t savedLanguage_;
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
 };
 
 TEST_F(ChooseDirectoryTest, TheDescriptionBuildsTheFiveComponentsInTabOrder) {

@@ -13,10 +13,9 @@
 #include "tests/support/TestSupport.h"
 
 #ifndef _WIN32
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
+#include "tests/support/PosixFaults.h"
 #endif
 
 namespace nuvex {
@@ -333,15 +332,11 @@ TEST_F(CompressorTest, FullDiskRaisesStreamWriteErrorAndKeepsTheEarlierTarget) {
   Prepare(Pack(data, Z_NO_COMPRESSION));
   // Files may not grow beyond 256 KiB for the duration: writes beyond fail
   // the way they do on a full disk.
-  struct rlimit saved {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = saved;
-  small.rlim_cur = 256 * 1024;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  std::string error = ErrorOf(source, target);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, oldHandler);
+  std::string error;
+  {
+    test::ScopedLimit small(RLIMIT_FSIZE, 256 * 1024);
+    error = ErrorOf(source, target);
+  }
   EXPECT_EQ(error, "Stream write error");
   ExpectEarlierTargetKept();
 }

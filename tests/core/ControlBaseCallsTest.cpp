@@ -12,15 +12,13 @@
 namespace nuvex {
 namespace {
 
-class ControlBaseCalls : public ::testing::Test {
+class ControlBaseCalls : public test::HeadlessTest {
  protected:
   ControlBaseCalls() {
     form->SetBounds(50, 50, 300, 120);
     form->HandleNeeded();
   }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   std::unique_ptr<TWinControl> form = std::make_unique<TWinControl>(nullptr);
 };
 

@@ -13,7 +13,7 @@
 namespace nuvex {
 namespace {
 
-class ControlProperties : public ::testing::Test {
+class ControlProperties : public test::HeadlessTest {
  protected:
   ControlProperties() {
     form->SetBorderStyle(bsNone);
@@ -28,8 +28,6 @@ class ControlProperties : public ::testing::Test {
     return control;
   }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
 };
 

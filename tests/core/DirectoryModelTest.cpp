@@ -75,8 +75,7 @@ class FileControlsTest : public DirectoryModelTest {
     form.Show();
   }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
+  test::HeadlessWorld headless;
   TForm form{nullptr};
   TDirectoryListBox& list = TComponent::Create<TDirectoryListBox>(form);
   TDriveComboBox& drives = TComponent::Create<TDriveComboBox>(form);

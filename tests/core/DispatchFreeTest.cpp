@@ -11,7 +11,7 @@
 namespace nuvex {
 namespace {
 
-class DispatchFree : public ::testing::Test {
+class DispatchFree : public test::HeadlessTest {
  protected:
   DispatchFree() {
     form->SetBounds(100, 100, 200, 100);
@@ -24,8 +24,6 @@ class DispatchFree : public ::testing::Test {
   }
   TPoint OnButton() { return form->ClientToScreen({20, 20}); }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   std::unique_ptr<TWinControl> form = std::make_unique<TWinControl>(nullptr);
   TGraphicControl& button = TComponent::Create<TGraphicControl>(*form);
   TCustomControl& field = TComponent::Create<TCustomControl>(*form);

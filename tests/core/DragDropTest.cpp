@@ -23,7 +23,7 @@ class HeadlessDragDriver : public test::DragDriver {
   THeadlessBackend& backend_;
 };
 
-class DragDrop : public ::testing::Test {
+class DragDrop : public test::HeadlessTest {
  protected:
   void Run(void (*scenario)(test::DragDriver&)) {
     HeadlessDragDriver driver(backend);
@@ -32,8 +32,6 @@ class DragDrop : public ::testing::Test {
     EXPECT_EQ(backend.CaptureWindow(), nullptr);
   }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
 };
 
 NUVEX_DRAG_SCENARIO_TESTS(DragDrop)

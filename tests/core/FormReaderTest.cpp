@@ -43,7 +43,7 @@ class TLinker : public TGraphicControl {
   TControl* partner_ = nullptr;
 };
 
-class FormReader : public ::testing::Test {
+class FormReader : public test::HeadlessTest {
  protected:
   FormReader() {
     gJournal.clear();
@@ -63,8 +63,6 @@ class FormReader : public ::testing::Test {
     return test::MessageOf<Error>([&] { Read(text); });
   }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   TClassRegistry classes;
   THandlerTable handlers;
   TObject* clicked = nullptr;

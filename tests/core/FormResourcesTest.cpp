@@ -134,10 +134,8 @@ TEST(FormResources, BrokenBitmapDataIsRefusedSayingWhy) {
   UnregisterDataResource("TestCutBitmap");
 }
 
-class FormFromResource : public ::testing::Test {
+class FormFromResource : public test::HeadlessTest {
  protected:
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   TClassRegistry classes;
   THandlerTable handlers;
 };

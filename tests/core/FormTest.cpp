@@ -13,7 +13,7 @@
 namespace nuvex {
 namespace {
 
-class FormTest : public ::testing::Test {
+class FormTest : public test::HeadlessTest {
  protected:
   FormTest() {
     main->SetBounds(0, 0, 300, 200);
@@ -24,8 +24,6 @@ class FormTest : public ::testing::Test {
     ok.SetModalResult(mrOk);
   }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   std::unique_ptr<TForm> main = std::make_unique<TForm>(nullptr);
   std::unique_ptr<TForm> dialog = std::make_unique<TForm>(nullptr);
   TButton& ok = TComponent::Create<TButton>(*dialog);

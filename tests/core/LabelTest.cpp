@@ -109,7 +109,7 @@ TEST(TextLayout, UnevenWidths) {
   EXPECT_EQ(LayoutLines("WW ii WW ii", 29, wide), (Lines{"WW ", "ii ", "WW ii"}));
 }
 
-class LabelTest : public ::testing::Test {
+class LabelTest : public test::HeadlessTest {
  protected:
   LabelTest() {
     form->SetBounds(0, 0, 200, 100);
@@ -123,8 +123,6 @@ class LabelTest : public ::testing::Test {
     return label;
   }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   std::unique_ptr<TWinControl> form = std::make_unique<TWinControl>(nullptr);
 };
 

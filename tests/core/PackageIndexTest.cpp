@@ -18,9 +18,9 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
+
+#include "tests/support/PosixFaults.h"
 #endif
 
 namespace nuvex {
@@ -254,24 +254,21 @@ TEST(PackageIndexReader, IndexThatCannotBeOpenedRaisesCannotOpenFile) {
   // No descriptor left: opening fails for every user, root included.
   TempFolder tmp;
   test::WriteAll(tmp / kPackageIndexName, IndexBytes(0, {}));
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
   int lowest = dup(0);
   ASSERT_GE(lowest, 0);
   close(lowest);
-  rlimit tight = saved;
-  tight.rlim_cur = static_cast<rlim_t>(lowest);
-  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
   // The error is looked at only once descriptors are back: the sanitizers'
   // type checks need some of their own.
   std::exception_ptr raised;
-  try {
-    TFileConfigurationList list;
-    ReadPackageIndex(tmp.Path(), list);
-  } catch (...) {
-    raised = std::current_exception();
+  {
+    test::ScopedLimit noDescriptors(RLIMIT_NOFILE, static_cast<rlim_t>(lowest));
+    try {
+      TFileConfigurationList list;
+      ReadPackageIndex(tmp.Path(), list);
+    } catch (...) {
+      raised = std::current_exception();
+    }
   }
-  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &saved), 0);
   ASSERT_TRUE(raised) << "no error raised";
   try {
     std::rethrow_exception(raised);
@@ -280,25 +277,6 @@ TEST(PackageIndexReader, IndexThatCannotBeOpenedRaisesCannotOpenFile) {
   }
 }
 
-// Root reads a file without read permission, so root reads it here as the
-// unprivileged user "nobody" (65534) for the time of the check.
-class AsUnprivilegedUser {
- public:
-  AsUnprivilegedUser() : root_(geteuid() == 0) {
-    if (root_) {
-      EXPECT_EQ(seteuid(65534), 0);
-    }
-  }
-  ~AsUnprivilegedUser() {
-    if (root_) {
-      EXPECT_EQ(seteuid(0), 0);
-    }
-  }
-
- private:
-  bool root_;
-};
-
 TEST(PackageIndexReader, IndexWithoutReadPermissionRaisesCannotOpenFile) {
   TempFolder tmp;
   const std::string path = tmp / kPackageIndexName;
@@ -306,7 +284,7 @@ TEST(PackageIndexReader, IndexWithoutReadPermissionRaisesCannotOpenFile) {
   ASSERT_EQ(chmod(tmp.Path().c_str(), 0755), 0);  // the file is seen, only not read
   ASSERT_EQ(chmod(path.c_str(), 0), 0);
   {
-    AsUnprivilegedUser user;
+    test::AsUnprivilegedUser user;
     ASSERT_NE(faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS), 0) << "the file is still readable";
     ExpectCannotOpen(tmp);
   }

@@ -18,7 +18,7 @@
 namespace nuvex {
 namespace {
 
-class PlayerWindowTest : public ::testing::Test {
+class PlayerWindowTest : public test::HeadlessTest {
  protected:
   void WriteSkin(const std::string& folder, const std::string& body) {
     ForceDirectories(tmp / ("Skins/" + folder));
@@ -31,8 +31,6 @@ class PlayerWindowTest : public ::testing::Test {
   }
 
   test::TempFolder tmp;
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
 };
 
 TComponent* Registered(TSkinManager& manager, const std::string& name) {

@@ -22,7 +22,7 @@ namespace {
 
 using test::SamePixels;
 
-class ProgressBarControl : public testing::Test {
+class ProgressBarControl : public test::HeadlessTest {
  protected:
   void SetUp() override {
     clock.SetLocalTime({2026, 12, 7, 10, 0, 0, 0});
@@ -50,8 +50,6 @@ class ProgressBarControl : public testing::Test {
   // The bar's picture as its properties say it should be.
   TBitmap Expected() { return test::ExpectedPicture(*bar); }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless useBackend{backend};
   THeadlessTextRenderer text;
   ScopedService<TTextRenderer> useText{text};
   TManualClock clock;

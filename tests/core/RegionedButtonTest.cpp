@@ -9,6 +9,7 @@
 
 #include "tests/support/ButtonScenarios.h"
 #include "tests/support/GraphicsTestUtil.h"
+#include "tests/support/PinnedTexts.h"
 #include "tests/support/Services.h"
 #include "skin/RegionedButton.h"
 #include "skin/SkinTools.h"
@@ -66,7 +67,7 @@ class SkinManagerDouble : public TSkinManagerLink {
   std::vector<std::string>* journal_;
 };
 
-class RegionedButtonTest : public ::testing::Test {
+class RegionedButtonTest : public test::HeadlessTest {
  protected:
   void SetUp() override {
     form = std::make_unique<TWinControl>(nullptr);
@@ -109,8 +110,6 @@ class RegionedButtonTest : public ::testing::Test {
   // A screen point at (x, y) of the button.
   TPoint On(TRegionedButton& b, int x, int y) { return {b.Left() + x, b.Top() + y}; }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   std::unique_ptr<TWinControl> form;
 };
 
@@ -188,7 +187,7 @@ TEST_F(RegionedButtonTest, ARefusedShapeIsTracedAndTheButtonKeepsItsOldOneAndWor
   backend.MoveMouse(On(b, 50, 20));  // the pointer-over picture wants its own shape
   EXPECT_EQ(ShownImage(b), 2);
   ASSERT_EQ(trace.Lines().size(), 1u);
-  EXPECT_EQ(trace.Lines()[0].pattern, kRegionedControlRegionError);
+  EXPECT_EQ(trace.Lines()[0].pattern, test::kRegionedControlRegionTrace);
   EXPECT_EQ(WindowOf(b).Region(), before);
   EXPECT_EQ(b.WindowRegion(), before);
   backend.PressMouse(mbLeft);

@@ -10,6 +10,7 @@
 #include "skin/RegionedForm.h"
 #include "skin/SkinClasses.h"
 #include "skin/SkinManager.h"
+#include "tests/support/ButtonScenarios.h"
 #include "tests/support/GraphicsTestUtil.h"
 #include "tests/support/Services.h"
 #include "tests/support/TestSupport.h"
@@ -19,33 +20,10 @@
 namespace nuvex {
 namespace {
 
-// A strip of `count` images of 40 x 20 stacked top to bottom; image i is
-// filled with colour 0x10 * (i + 1) and has key-coloured corners 2 x 2.
-TBitmap Strip(int count) {
-  TBitmap strip(40, 20 * count, pf24bit);
-  TCanvas& c = strip.Canvas();
-  for (int i = 0; i < count; ++i) {
-    c.Brush.Color = static_cast<TColor>(0x10 * (i + 1));
-    c.FillRect(TRect{0, 20 * i, 40, 20 * i + 20});
-    c.Brush.Color = KeyColour;
-    c.FillRect(TRect{0, 20 * i, 2, 20 * i + 2});
-    c.FillRect(TRect{38, 20 * i + 18, 40, 20 * i + 20});
-  }
-  return strip;
-}
-
-// The shape of a 40 x 20 image: all but its two key-coloured corners.
-TRegion ImageShape() {
-  TRegion shape(TRect{2, 0, 40, 2});
-  shape.Union(TRect{0, 2, 40, 18});
-  shape.Union(TRect{0, 18, 38, 20});
-  return shape;
-}
-
-class RegionedFormTest : public ::testing::Test {
+class RegionedFormTest : public test::HeadlessTest {
  protected:
   // A form at (100, 50) of 300 x 200 with skin data that has an index of 2
-  // in a strip of 3, created in its two steps.
+  // in a strip of 3 images of 40 x 20, created in its two steps.
   std::unique_ptr<TRegionedForm> MakeForm(int dataComponents = 1) {
     auto form = std::make_unique<TRegionedForm>(nullptr);
     form->SetName("PlayerControl");
@@ -54,7 +32,7 @@ class RegionedFormTest : public ::testing::Test {
     form->HandleNeeded();
     for (int i = 0; i < dataComponents; ++i) {
       auto& data = TComponent::Create<TRegionedFormSkinData>(*form);
-      const TBitmap strip = Strip(3 + i);
+      const TBitmap strip = test::Strip(3 + i, 40, 20);
       data.SetButtons(&strip);
       data.Image.ButtonCount = 3 + i;
       data.Image.ButtonIndex = 2;
@@ -66,8 +44,6 @@ class RegionedFormTest : public ::testing::Test {
     return form;
   }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
 };
 
 TEST_F(RegionedFormTest, SkinDataStartsAtImageZeroAndOnlyTheFirstCounts) {
@@ -80,9 +56,9 @@ TEST_F(RegionedFormTest, SkinDataStartsAtImageZeroAndOnlyTheFirstCounts) {
   EXPECT_EQ(form->Top(), 50);
   EXPECT_EQ(form->Width(), 40);
   EXPECT_EQ(form->Height(), 20);
-  EXPECT_EQ(test::PixelAt(form->RenderedImage(), 10, 10), 0x10);
+  EXPECT_EQ(test::PixelAt(form->RenderedImage(), 10, 10), test::kImageColor[0]);
   ASSERT_TRUE(test::WindowOf(*form).Region());
-  EXPECT_EQ(*test::WindowOf(*form).Region(), ImageShape());
+  EXPECT_EQ(*test::WindowOf(*form).Region(), test::ShapeOf(0, 40, 20));
 
   // An index equal to the count shows the plain colour: a full rectangle
   // unless the colour is the key colour.
@@ -93,7 +69,7 @@ TEST_F(RegionedFormTest, SkinDataStartsAtImageZeroAndOnlyTheFirstCounts) {
   form->SetButtonIndex(4);
   EXPECT_EQ(form->ButtonIndex(), 3);
   form->SetButtonIndex(1);
-  EXPECT_EQ(test::PixelAt(form->RenderedImage(), 10, 10), 0x20);
+  EXPECT_EQ(test::PixelAt(form->RenderedImage(), 10, 10), test::kImageColor[1]);
 }
 
 TEST_F(RegionedFormTest, TransparentColourRebuildsTheSameShape) {
@@ -102,7 +78,7 @@ TEST_F(RegionedFormTest, TransparentColourRebuildsTheSameShape) {
   const int sets = w.RegionSetCount();
   form->SetTransparentColor(clRed);
   EXPECT_EQ(w.RegionSetCount(), sets + 1);
-  EXPECT_EQ(*w.Region(), ImageShape());  // holes are always the key colour
+  EXPECT_EQ(*w.Region(), test::ShapeOf(0, 40, 20));  // holes are always the key colour
   form->SetTransparentColor(clRed);
   EXPECT_EQ(w.RegionSetCount(), sets + 1);
 }
@@ -111,7 +87,7 @@ TEST_F(RegionedFormTest, ApplySkinKeepsThePositionAndTakesTheSize) {
   auto form = MakeForm();
   form->SetButtonIndex(2);
   TButtonProperty skin;
-  const TBitmap strip = Strip(2);
+  const TBitmap strip = test::Strip(2, 40, 20);
   skin.Bitmap = const_cast<TBitmap*>(&strip);
   skin.ButtonCount = 2;
   skin.Width = 80;
@@ -131,7 +107,7 @@ TEST_F(RegionedFormTest, ApplySkinKeepsThePositionAndTakesTheSize) {
   skin.ButtonCount = 1;
   form->ApplySkin(skin);
   EXPECT_EQ(form->ButtonIndex(), 0);  // now above the count
-  EXPECT_EQ(test::PixelAt(form->RenderedImage(), 40, 5), 0x10);  // one image: the whole strip, stretched
+  EXPECT_EQ(test::PixelAt(form->RenderedImage(), 40, 5), test::kImageColor[0]);  // one image: the whole strip, stretched
 }
 
 TEST_F(RegionedFormTest, UnlinkingTheManagerDropsTheStrip) {
@@ -151,7 +127,11 @@ TEST_F(RegionedFormTest, UnlinkingTheManagerDropsTheStrip) {
   EXPECT_EQ(test::WindowOf(*form).Region(), shape);  // the last shape stays
   form->SetButtonIndex(0);
   EXPECT_EQ(form->ButtonIndex(), 0);
-  form.reset();  // a form registered again and then destroyed withdraws
+  // A form registered again and then destroyed withdraws.
+  form->SetSkinManager(&manager);
+  EXPECT_EQ(manager.ControlCount(), 1);
+  form.reset();
+  EXPECT_EQ(manager.ControlCount(), 0);
 }
 
 TEST_F(RegionedFormTest, DescriptionValuesDoNotSurviveCreation) {

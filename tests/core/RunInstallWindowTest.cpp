@@ -56,7 +56,7 @@ class ProbedWindow : public TRunInstallForm {
   using TRunInstallForm::TRunInstallForm;
 };
 
-class RunInstallWindowTest : public ::testing::Test {
+class RunInstallWindowTest : public test::HeadlessTest {
  protected:
   RunInstallWindowTest() : savedRoot_(DriveRoot()), savedTitle_(Application().Title()) {
     SetDriveRoot(drives_.Path());
@@ -116,8 +116,6 @@ class RunInstallWindowTest : public ::testing::Test {
   test::TempFolder drives_;
   std::string savedRoot_;
   std::string savedTitle_;
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   test::RecordingShell shell;
   test::FakeRegistry registry;
   test::RecordingLinks links;

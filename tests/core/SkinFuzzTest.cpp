@@ -252,8 +252,7 @@ TEST_F(SkinFuzz, BrokenPictures) {
 // in a clear error, and nothing reaches a freed component (the sanitizers
 // watch this run).
 TEST_F(SkinFuzz, TheManagerSwitchesBrokenSkinsWhileComponentsComeAndGo) {
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
+  test::HeadlessWorld headless;
   TraceCapture quiet;
   ForceDirectories(tmp_ / "Skins/Fuzz2");
   test::WriteAll(tmp_ / "Skins/Fuzz/Skin.nvs", moss_);  // listed at the scan, spoilt later

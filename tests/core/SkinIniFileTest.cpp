@@ -2,10 +2,13 @@
 // completeness rules and the pictures' paths.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "skin/SkinIniFile.h"
+#include "skin/SkinStrings.h"
+#include "tests/support/PinnedTexts.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/formats/BitmapFile.h"
 #include "trace/TraceCapture.h"
@@ -39,6 +42,22 @@ class SkinFile : public ::testing::Test {
 
   test::TempFolder tmp_;
 };
+
+// The program's string table (on Windows its string resources) holds the
+// names the skin files are written with.
+TEST(SkinStrings, TheFileSectionKeyAndBaseSkinNamesAreThePinnedOnes) {
+  EXPECT_EQ(SkinString(IDS_SKIN_FILE_NAME), test::kSkinFileName);
+  EXPECT_EQ(SkinString(IDS_SKIN_INFO_SECTION), test::kSkinInfoSection);
+  const int infoIds[] = {IDS_SKIN_KEY_NAME,         IDS_SKIN_KEY_AUTHOR_NAME, IDS_SKIN_KEY_AUTHOR_EMAIL,
+                         IDS_SKIN_KEY_AUTHOR_NOTES, IDS_SKIN_KEY_GENERATOR,   IDS_SKIN_KEY_AUTHOR_WWW,
+                         IDS_SKIN_KEY_SKIN_EDITOR,  IDS_SKIN_KEY_VERSION};
+  for (size_t i = 0; i < std::size(infoIds); ++i) EXPECT_EQ(SkinString(infoIds[i]), test::kSkinInfoKeys[i]);
+  // The control keys' ids follow their reading order.
+  for (int i = 0; i < static_cast<int>(std::size(test::kSkinControlKeys)); ++i)
+    EXPECT_EQ(SkinString(IDS_SKIN_KEY_CONTROL_TYPE + i), test::kSkinControlKeys[i]) << i;
+  EXPECT_EQ(SkinString(IDS_BASE_SKIN_DESCRIPTION), test::kBaseSkinDescription);
+  EXPECT_EQ(SkinString(IDS_BASE_SKIN_SELECTOR), test::kBaseSkinSelector);
+}
 
 TEST_F(SkinFile, ValidOnlyWithANameAndVersion200) {
   struct Case {

@@ -13,7 +13,7 @@
 namespace nuvex {
 namespace {
 
-class SkinLabelTest : public ::testing::Test {
+class SkinLabelTest : public test::HeadlessTest {
  protected:
   SkinLabelTest() {
     form.SetName("PlayerControl");
@@ -39,8 +39,6 @@ class SkinLabelTest : public ::testing::Test {
     return d;
   }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   TForm form{nullptr};
   TSkinLabel* label = nullptr;
 };

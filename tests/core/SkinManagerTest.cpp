@@ -42,7 +42,7 @@ class JournalClient : public TComponent, public TSkinClient {
 
 constexpr const char* kButton = "ControlType=RegionedButton\nButtonCount=4\nWidth=20\nHeight=10\nSplitMode=2\n";
 
-class SkinManagerTest : public ::testing::Test {
+class SkinManagerTest : public test::HeadlessTest {
  protected:
   SkinManagerTest() {
     // Alpha restyles the window, the play button and the time label;
@@ -107,8 +107,6 @@ class SkinManagerTest : public ::testing::Test {
   }
 
   test::TempFolder tmp;
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   std::unique_ptr<TRegionedForm> form;
   TSkinManager* manager = nullptr;
   TRegionedButton* play = nullptr;

@@ -78,7 +78,7 @@ class Frame : public TGraphicControl {
   TColor color_;
 };
 
-class ToolkitControl : public ::testing::Test {
+class ToolkitControl : public test::HeadlessTest {
  protected:
   void SetUp() override {
     form = std::make_unique<Panel>(nullptr, clSilver);
@@ -88,8 +88,6 @@ class ToolkitControl : public ::testing::Test {
   // A screen point inside the form's client area.
   static TPoint At(int x, int y) { return {100 + x, 100 + y}; }
 
-  THeadlessBackend backend;
-  test::ScopedHeadless scope{backend};
   std::unique_ptr<Panel> form;
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 // Test stand-ins put in the place of the platform's services for one scope,
 // and the accessors tests use to look behind a control at its window.
+#include <gtest/gtest.h>
+
 #include "base/Service.h"
 #include "platform/LocaleFormats.h"
 #include "toolkit/backends/headless/HeadlessBackend.h"
@@ -24,6 +26,17 @@ class ScopedHeadless {
   THeadlessTextRenderer text_;
   ScopedService<TTextRenderer> textScope_{text_};
 };
+
+// A headless world for a test: the backend, which takes simulated input and
+// records what the windows do, in place for the object's lifetime.  As a
+// base class it is made before, and outlives, every member of the test.
+struct HeadlessWorld {
+  THeadlessBackend backend;
+  ScopedHeadless scope{backend};
+};
+
+// A test fixture in a headless world.
+class HeadlessTest : public ::testing::Test, protected HeadlessWorld {};
 
 // Fixed locale formats for the scope.
 class ScopedLocaleFormats {
