@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "platform/Files.h"
+#include "toolkit/formats/BitmapRle.h"
 #include "toolkit/formats/PictureFileBytes.h"
 
 namespace nuvex {
@@ -12,6 +13,8 @@ namespace {
 
 constexpr size_t kFileHeaderSize = 14;
 constexpr uint32_t kBiRgb = 0;
+constexpr uint32_t kBiRle8 = 1;
+constexpr uint32_t kBiRle4 = 2;
 constexpr uint32_t kBiBitfields = 3;
 
 uint16_t Get16(std::span<const uint8_t> d, size_t at) {
@@ -24,8 +27,6 @@ uint32_t Get32(std::span<const uint8_t> d, size_t at) {
 
 std::string CompressionName(uint32_t compression) {
   switch (compression) {
-    case 1: return "RLE8 compression";
-    case 2: return "RLE4 compression";
     case 4: return "embedded JPEG";
     case 5: return "embedded PNG";
     case 6: return "alpha bit fields";
@@ -63,28 +64,82 @@ struct Channel {
   }
 };
 
+// What the header of a packed DIB says, in one form for the core header of
+// 12 bytes (16-bit sizes, 3-byte colour table entries) and the info header
+// of 40 bytes with its longer forms.
+struct DibHeader {
+  uint32_t size = 0;
+  int32_t width = 0;
+  int32_t rawHeight = 0;
+  uint16_t planes = 0;
+  uint16_t bits = 0;
+  uint32_t compression = kBiRgb;
+  uint32_t colorsUsed = 0;
+  size_t tableEntry = 4;
+};
+
+DibHeader ReadDibHeader(std::span<const uint8_t> dib) {
+  if (dib.size() < 4) throw BitmapFormatError("the file is too short for its header");
+  DibHeader h;
+  h.size = Get32(dib, 0);
+  // The system reads the core header, the info header and its two longer
+  // forms of 108 and 124 bytes (colour spaces and profiles ignored), and no
+  // other size: not the 52- and 56-byte forms, not the 64-byte header of
+  // later OS/2 versions.
+  if (h.size != 12 && h.size != 40 && h.size != 108 && h.size != 124) {
+    throw BitmapFormatError("unknown header size " + std::to_string(h.size));
+  }
+  if (dib.size() < h.size) throw BitmapFormatError("the header is cut short");
+  if (h.size == 12) {
+    h.width = Get16(dib, 4);
+    h.rawHeight = Get16(dib, 6);
+    h.planes = Get16(dib, 8);
+    h.bits = Get16(dib, 10);
+    h.tableEntry = 3;
+  } else {
+    h.width = static_cast<int32_t>(Get32(dib, 4));
+    h.rawHeight = static_cast<int32_t>(Get32(dib, 8));
+    h.planes = Get16(dib, 12);
+    h.bits = Get16(dib, 14);
+    h.compression = Get32(dib, 16);
+    h.colorsUsed = Get32(dib, 32);
+  }
+  return h;
+}
+
+void CheckDepthAndCompression(const DibHeader& h, bool topDown) {
+  const uint32_t c = h.compression;
+  const uint16_t bits = h.bits;
+  if (c == kBiRgb) {
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
+      throw BitmapFormatError(std::to_string(bits) + " bits per pixel is not supported");
+    }
+  } else if (c == kBiRle8 || c == kBiRle4) {
+    const uint16_t wanted = c == kBiRle8 ? 8 : 4;
+    if (bits != wanted) {
+      throw BitmapFormatError(std::string(c == kBiRle8 ? "RLE8" : "RLE4") + " compression with " +
+                              std::to_string(bits) + " bits per pixel");
+    }
+    if (topDown) throw BitmapFormatError("a compressed picture cannot be stored top-down");
+  } else if (c == kBiBitfields) {
+    if (bits != 16 && bits != 32) {
+      throw BitmapFormatError("bit fields with " + std::to_string(bits) + " bits per pixel");
+    }
+  } else {
+    throw BitmapFormatError(CompressionName(c) + " is not supported");
+  }
+}
+
 // Decodes a packed DIB whose pixels start pixelOffset bytes into dib (or, with
 // pixelOffset 0, right after the colour table).
 TBitmap DecodeDib(std::span<const uint8_t> dib, size_t pixelOffset) {
-  if (dib.size() < 4) throw BitmapFormatError("the file is too short for its header");
-  const uint32_t headerSize = Get32(dib, 0);
-  if (headerSize == 12 || headerSize == 64) {
-    throw BitmapFormatError("OS/2 bitmap headers are not supported");
-  }
-  if (headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 &&
-      headerSize != 124) {
-    throw BitmapFormatError("unknown header size " + std::to_string(headerSize));
-  }
-  if (dib.size() < headerSize) throw BitmapFormatError("the header is cut short");
+  const DibHeader h = ReadDibHeader(dib);
+  const int32_t width = h.width;
+  const int32_t rawHeight = h.rawHeight;
+  const uint16_t bits = h.bits;
+  const uint32_t compression = h.compression;
 
-  const int32_t width = static_cast<int32_t>(Get32(dib, 4));
-  const int32_t rawHeight = static_cast<int32_t>(Get32(dib, 8));
-  const uint16_t planes = Get16(dib, 12);
-  const uint16_t bits = Get16(dib, 14);
-  const uint32_t compression = Get32(dib, 16);
-  const uint32_t colorsUsed = Get32(dib, 32);
-
-  if (planes != 1) throw BitmapFormatError(std::to_string(planes) + " colour planes");
+  if (h.planes != 1) throw BitmapFormatError(std::to_string(h.planes) + " colour planes");
   if (width <= 0 || rawHeight == 0 || rawHeight == INT32_MIN) {
     throw BitmapFormatError("the size " + std::to_string(width) + " x " +
                             std::to_string(rawHeight) + " is not a picture");
@@ -96,23 +151,14 @@ TBitmap DecodeDib(std::span<const uint8_t> dib, size_t pixelOffset) {
     throw BitmapFormatError("the size " + std::to_string(width) + " x " + std::to_string(height) +
                             " is too large");
   }
-  if (compression != kBiRgb && compression != kBiBitfields) {
-    throw BitmapFormatError(CompressionName(compression) + " is not supported");
-  }
-  if (compression == kBiRgb && bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 &&
-      bits != 32) {
-    throw BitmapFormatError(std::to_string(bits) + " bits per pixel is not supported");
-  }
-  if (compression == kBiBitfields && bits != 16 && bits != 32) {
-    throw BitmapFormatError("bit fields with " + std::to_string(bits) + " bits per pixel");
-  }
+  CheckDepthAndCompression(h, topDown);
 
   // Colour masks: after a plain info header, or inside the longer headers.
-  size_t tableAt = headerSize;
+  size_t tableAt = h.size;
   Channel red, green, blue;
   if (compression == kBiBitfields) {
     size_t masksAt = 40;
-    if (headerSize == 40) {
+    if (h.size == 40) {
       if (dib.size() < 52) throw BitmapFormatError("the colour masks are cut short");
       tableAt = 52;
     }
@@ -133,38 +179,46 @@ TBitmap DecodeDib(std::span<const uint8_t> dib, size_t pixelOffset) {
   size_t tableEnd = tableAt;
   if (bits <= 8) {
     const uint32_t maxColors = 1u << bits;
-    const uint32_t count = (colorsUsed == 0 || colorsUsed > maxColors) ? maxColors : colorsUsed;
-    tableEnd = tableAt + size_t{count} * 4;
+    const uint32_t count = (h.colorsUsed == 0 || h.colorsUsed > maxColors) ? maxColors : h.colorsUsed;
+    tableEnd = tableAt + size_t{count} * h.tableEntry;
     if (dib.size() < tableEnd) throw BitmapFormatError("the colour table is cut short");
     palette.reserve(count);
     for (uint32_t i = 0; i < count; ++i) {
-      const size_t at = tableAt + size_t{i} * 4;
+      const size_t at = tableAt + size_t{i} * h.tableEntry;
       palette.push_back(MakeColor(dib[at + 2], dib[at + 1], dib[at]));
     }
   }
 
-  if (pixelOffset == 0) pixelOffset = tableEnd;
-  // Some writers let the pixels begin over an unused end of the colour table;
-  // that is accepted, pixels inside the header are not.
-  if (pixelOffset < tableAt) throw BitmapFormatError("the pixel data overlaps the header");
+  // An offset of 0, or one past the end of the file, means the pixels follow
+  // the colour table, as the system reads such files.  Any other offset is
+  // taken as it stands, even one inside the header or the colour table (some
+  // writers let the pixels begin over an unused end of the table).
+  if (pixelOffset == 0 || pixelOffset > dib.size()) pixelOffset = tableEnd;
+
+  TBitmap bitmap;
+  bitmap.SetPixelFormat(PixelFormatOfBits(bits));
+  std::vector<TPixel> table;
+  table.reserve(palette.size());
+  for (TColor c : palette) table.push_back(RgbToPixel(c));
+
+  if (compression == kBiRle8 || compression == kBiRle4) {
+    // The compressed data runs to the end of the file; its length in the
+    // header is not needed to read it and is often wrong.
+    bitmap.SetSize(width, height);
+    DecodeRlePixels(dib.subspan(pixelOffset), bits, table, bitmap);
+    bitmap.SetPalette(std::move(palette));
+    return bitmap;
+  }
+
   const size_t rowBytes = (size_t{static_cast<uint32_t>(width)} * bits + 7) / 8;
   const size_t stride = ((size_t{static_cast<uint32_t>(width)} * bits + 31) / 32) * 4;
   // The last row may come without its padding.
   const size_t needed = stride * (static_cast<size_t>(height) - 1) + rowBytes;
-  if (pixelOffset > dib.size()) {
-    throw BitmapFormatError("the pixel data offset lies outside the file");
-  }
   if (dib.size() - pixelOffset < needed) {
     throw BitmapFormatError("the pixel data is cut short (" + std::to_string(needed) +
                             " bytes needed)");
   }
-
-  TBitmap bitmap;
-  bitmap.SetPixelFormat(PixelFormatOfBits(bits));
   bitmap.SetSize(width, height);
-  std::vector<TPixel> table;
-  table.reserve(palette.size());
-  for (TColor c : palette) table.push_back(RgbToPixel(c));
 
   for (int32_t row = 0; row < height; ++row) {
     const uint8_t* in = dib.data() + pixelOffset + stride * static_cast<size_t>(row);
@@ -223,8 +277,10 @@ TBitmap DecodeBitmapFile(std::span<const uint8_t> data) {
   }
   if (data.size() < kFileHeaderSize + 4) throw BitmapFormatError("the file is too short for its header");
   const uint32_t offset = Get32(data, 10);
-  if (offset <= kFileHeaderSize) throw BitmapFormatError("the pixel data overlaps the header");
-  return DecodeDib(data.subspan(kFileHeaderSize), offset - kFileHeaderSize);
+  if (offset != 0 && offset <= kFileHeaderSize) {
+    throw BitmapFormatError("the pixel data overlaps the file header");
+  }
+  return DecodeDib(data.subspan(kFileHeaderSize), offset == 0 ? 0 : offset - kFileHeaderSize);
 }
 
 TBitmap DecodePackedDib(std::span<const uint8_t> data) { return DecodeDib(data, 0); }
