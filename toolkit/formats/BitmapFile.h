@@ -1,10 +1,16 @@
 #pragma once
-// Windows bitmap files: 1, 4 and 8 bits with a colour table, 16, 24 and 32
-// bits, uncompressed (BI_RGB) or with bit fields (BI_BITFIELDS), stored
-// bottom-up or top-down.  Anything else (compressed, PNG/JPEG in a bitmap,
-// OS/2 headers, broken sizes) raises BitmapFormatError with a message that says
-// what is wrong; no file can make the reader allocate more than its own size
-// allows.
+// Windows bitmap files as the system's loader reads them: the 12-byte core
+// header (1, 4, 8, 16, 24 or 32 bits; 3-byte colour table entries) and the
+// info header of 40 bytes and its forms of 108 and 124 bytes; 1, 4 and 8 bits
+// with a colour table, uncompressed or run-length compressed (RLE4, RLE8,
+// bottom-up only), 16, 24 and 32 bits, uncompressed (BI_RGB) or with bit
+// fields (BI_BITFIELDS), stored bottom-up or top-down.  The picture keeps the
+// file's size and pixel format.  Anything else (other header sizes, alpha bit
+// fields, PNG/JPEG in a bitmap, broken sizes, data cut short) raises
+// BitmapFormatError with a message that says what is wrong.  An uncompressed
+// picture is never larger than its file's bytes allow; a compressed one is
+// bounded by kMaxBitmapPixels, and its decoding by the data's length and the
+// picture's size.
 #include <cstddef>
 #include <cstdint>
 #include <span>

@@ -254,7 +254,8 @@ ControlReport CheckControl(TSkinIniFile& ini, const TButtonProperty& base) {
   ControlReport report{base.Name, base.ControlType, ControlStatus::Missing, {}, {}};
   const TProfileSection* const section = FindSection(ini.Profile(), base.Name);
   if (!section) {
-    report.problems.push_back(Where(base.Name) + ": no such section; the player hides the control under this skin");
+    // Leaving a control out is a skin author's choice: the manager hides it.
+    report.warnings.push_back(Where(base.Name) + ": no such section; the player hides the control under this skin");
     return report;
   }
   const std::string& s = section->Name;  // as the file spells it

@@ -16,7 +16,7 @@ enum class ControlStatus {
   Complete,    // LoadButton completes the definition
   Incomplete,  // the section is there, LoadButton does not complete it
   Hidden,      // Visible reads false: the skin hides the control on purpose
-  Missing,     // no section: the player hides the control under this skin
+  Missing,     // no section: the player hides the control under this skin (a warning)
 };
 const char* StatusName(ControlStatus status);
 
@@ -40,8 +40,9 @@ struct CheckReport {
   int ProblemCount() const;
   int WarningCount() const;
   int Count(ControlStatus status) const;
-  // No problem anywhere: every control complete or hidden on purpose, every
-  // picture readable and of the right size, every key readable.
+  // No problem anywhere: every control the skin names complete or hidden on
+  // purpose, every picture readable and of the right size, every key
+  // readable.  Controls the skin leaves out are warnings only.
   bool Complete() const { return ProblemCount() == 0; }
 };
 
