@@ -14,9 +14,18 @@ extern "C" {
 namespace nuvex {
 namespace {
 
-// A JPEG of the given samples (RGB or grey), made with libjpeg's encoder.
+// How a test picture is written: its colour space in the file, sampling of
+// the first component, restart interval in rows of blocks.
+struct JpegKind {
+  J_COLOR_SPACE fileSpace = JCS_UNKNOWN;  // JCS_UNKNOWN: libjpeg's default
+  int hSample = 0, vSample = 0;           // 0: libjpeg's default (2 x 2 for colour)
+  int restartRows = 0;
+};
+
+// A JPEG of the given samples (RGB, grey or CMYK), made with libjpeg's encoder.
 std::vector<uint8_t> EncodeJpeg(int width, int height, int components,
-                                const std::vector<uint8_t>& samples, bool progressive) {
+                                const std::vector<uint8_t>& samples, bool progressive,
+                                const JpegKind& kind = {}) {
   jpeg_compress_struct c{};
   jpeg_error_mgr errors{};
   c.err = jpeg_std_error(&errors);
@@ -27,8 +36,14 @@ std::vector<uint8_t> EncodeJpeg(int width, int height, int components,
   c.image_width = width;
   c.image_height = height;
   c.input_components = components;
-  c.in_color_space = components == 3 ? JCS_RGB : JCS_GRAYSCALE;
+  c.in_color_space = components == 4 ? JCS_CMYK : components == 3 ? JCS_RGB : JCS_GRAYSCALE;
   jpeg_set_defaults(&c);
+  if (kind.fileSpace != JCS_UNKNOWN) jpeg_set_colorspace(&c, kind.fileSpace);
+  if (kind.hSample) {
+    c.comp_info[0].h_samp_factor = kind.hSample;
+    c.comp_info[0].v_samp_factor = kind.vSample;
+  }
+  c.restart_in_rows = kind.restartRows;
   jpeg_set_quality(&c, 100, TRUE);
   if (progressive) jpeg_simple_progression(&c);
   jpeg_start_compress(&c, TRUE);
@@ -43,16 +58,21 @@ std::vector<uint8_t> EncodeJpeg(int width, int height, int components,
   return out;
 }
 
-// 16 x 16: red, green / blue, white quadrants.
-std::vector<uint8_t> Quadrants(bool progressive) {
+// 32 x 32: red, green / blue, white quadrants (in CMYK: Adobe's inverted inks).
+std::vector<uint8_t> Quadrants(bool progressive, const JpegKind& kind = {}, bool cmyk = false) {
   std::vector<uint8_t> s;
-  for (int y = 0; y < 16; ++y)
-    for (int x = 0; x < 16; ++x) {
-      const int q = (y / 8) * 2 + x / 8;
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      const int q = (y / 16) * 2 + x / 16;
       const uint8_t rgb[4][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
-      s.insert(s.end(), rgb[q], rgb[q] + 3);
+      const uint8_t inverted[4][4] = {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {255, 255, 255, 255}};
+      if (cmyk) {
+        s.insert(s.end(), inverted[q], inverted[q] + 4);
+      } else {
+        s.insert(s.end(), rgb[q], rgb[q] + 3);
+      }
     }
-  return EncodeJpeg(16, 16, 3, s, progressive);
+  return EncodeJpeg(32, 32, cmyk ? 4 : 3, s, progressive, kind);
 }
 
 void ExpectNear(TColor actual, TColor expected) {
@@ -65,17 +85,43 @@ std::string ErrorOf(const std::vector<uint8_t>& data) {
   return test::MessageOf<JpegError>([&] { DecodeJpeg(data); });
 }
 
-TEST(GraphicsJpeg, DecodesBaselineAndProgressiveColourPictures) {
-  for (bool progressive : {false, true}) {
-    TBitmap b = DecodeJpeg(Quadrants(progressive));
-    ASSERT_EQ(b.Width(), 16);
-    ASSERT_EQ(b.Height(), 16);
+TEST(GraphicsJpeg, DecodesEveryKindOfColourPicture) {
+  struct Case {
+    const char* name;
+    bool progressive;
+    JpegKind kind;
+    bool cmyk;
+  };
+  const Case cases[] = {
+      {"baseline 4:2:0", false, {}, false},
+      {"progressive", true, {}, false},
+      {"4:4:4", false, {JCS_UNKNOWN, 1, 1, 0}, false},
+      {"4:2:2", false, {JCS_UNKNOWN, 2, 1, 0}, false},
+      {"restart markers", false, {JCS_UNKNOWN, 0, 0, 1}, false},
+      {"progressive with restart markers", true, {JCS_UNKNOWN, 2, 1, 1}, false},
+      {"CMYK (Adobe)", false, {JCS_CMYK, 1, 1, 0}, true},
+      {"YCCK (Adobe)", false, {JCS_YCCK, 2, 2, 1}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TBitmap b = DecodeJpeg(Quadrants(c.progressive, c.kind, c.cmyk));
+    ASSERT_EQ(b.Width(), 32);
+    ASSERT_EQ(b.Height(), 32);
     EXPECT_EQ(b.PixelFormat(), pf24bit);
-    ExpectNear(b.Canvas().Pixel(3, 3), clRed);
-    ExpectNear(b.Canvas().Pixel(12, 3), clLime);
-    ExpectNear(b.Canvas().Pixel(3, 12), clBlue);
-    ExpectNear(b.Canvas().Pixel(12, 12), clWhite);
+    ExpectNear(b.Canvas().Pixel(5, 5), clRed);
+    ExpectNear(b.Canvas().Pixel(26, 5), clLime);
+    ExpectNear(b.Canvas().Pixel(5, 26), clBlue);
+    ExpectNear(b.Canvas().Pixel(26, 26), clWhite);
   }
+  // CMYK without Adobe's marker holds the inks as they are: 0 is no ink.
+  std::vector<uint8_t> plain;
+  for (int i = 0; i < 64; ++i) plain.insert(plain.end(), {0, 255, 255, 0});  // magenta and yellow: red
+  JpegKind noMarker{JCS_CMYK, 1, 1, 0};
+  std::vector<uint8_t> file = EncodeJpeg(8, 8, 4, plain, false, noMarker);
+  for (size_t i = 0; i + 11 < file.size(); ++i) {
+    if (file[i] == 0xFF && file[i + 1] == 0xEE) file[i + 4] = 'X';  // "Adobe" no longer
+  }
+  ExpectNear(DecodeJpeg(file).Canvas().Pixel(4, 4), clRed);
 }
 
 TEST(GraphicsJpeg, DecodesGreyPicturesAsColour) {
@@ -114,7 +160,7 @@ TEST(GraphicsJpeg, RefusesHugeSizesBeforeAllocating) {
 TEST(GraphicsJpeg, ReadsFiles) {
   test::TempFolder folder;
   test::WriteAll(folder / "a.jpg", Quadrants(true));
-  EXPECT_EQ(ReadJpegFile(folder / "a.jpg").Width(), 16);
+  EXPECT_EQ(ReadJpegFile(folder / "a.jpg").Width(), 32);
   EXPECT_THROW(ReadJpegFile(folder / "none.jpg"), FileOpenError);
 }
 

@@ -50,13 +50,26 @@ bool GuardedReadHeader(jpeg_decompress_struct* cinfo, ErrorManager* errors,
   cinfo->mem->max_memory_to_use = kJpegMemoryLimit;
   jpeg_mem_src(cinfo, data, size);
   jpeg_read_header(cinfo, TRUE);
-  cinfo->out_color_space = JCS_RGB;
+  // libjpeg turns YCCK into CMYK but neither into RGB; GuardedDecode does that.
+  const bool fourColours = cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
+  cinfo->out_color_space = fourColours ? JCS_CMYK : JCS_RGB;
   jpeg_calc_output_dimensions(cinfo);
   return true;
 }
 
+// One channel of a CMYK pixel as light: Adobe's writers store the inks
+// inverted (255 is no ink), others as they are.
+inline unsigned Light(unsigned ink, unsigned black, bool inverted) {
+  if (!inverted) {
+    ink = 255 - ink;
+    black = 255 - black;
+  }
+  return (ink * black + 127) / 255;
+}
+
 // Guarded: decodes into pixels (width x height TPixel words, rows top-down);
-// row is scratch space for one row of RGB bytes.  False on a libjpeg error.
+// row is scratch space for one row of RGB or CMYK bytes.  False on a libjpeg
+// error.
 bool GuardedDecode(jpeg_decompress_struct* cinfo, ErrorManager* errors, TPixel* pixels,
                    unsigned char* row) {
   if (setjmp(errors->jump)) return false;
@@ -68,8 +81,17 @@ bool GuardedDecode(jpeg_decompress_struct* cinfo, ErrorManager* errors, TPixel* 
     if (jpeg_read_scanlines(cinfo, rows, 1) != 1) {
       ERREXIT(cinfo, JERR_INPUT_EMPTY);
     }
-    for (JDIMENSION x = 0; x < width; ++x) {
-      out[x] = (TPixel{row[3 * x]} << 16) | (TPixel{row[3 * x + 1]} << 8) | row[3 * x + 2];
+    if (cinfo->out_color_space == JCS_CMYK) {
+      const bool inverted = cinfo->saw_Adobe_marker;
+      for (JDIMENSION x = 0; x < width; ++x) {
+        const unsigned char* p = row + 4 * x;
+        out[x] = (TPixel{Light(p[0], p[3], inverted)} << 16) | (TPixel{Light(p[1], p[3], inverted)} << 8) |
+                 Light(p[2], p[3], inverted);
+      }
+    } else {
+      for (JDIMENSION x = 0; x < width; ++x) {
+        out[x] = (TPixel{row[3 * x]} << 16) | (TPixel{row[3 * x + 1]} << 8) | row[3 * x + 2];
+      }
     }
   }
   jpeg_finish_decompress(cinfo);
@@ -109,9 +131,12 @@ TBitmap DecodeJpeg(std::span<const uint8_t> data) {
     throw JpegError("the picture size " + std::to_string(width) + " x " + std::to_string(height) +
                     " is too large");
   }
-  if (d.cinfo.output_components != 3) throw JpegError("unexpected colour layout");
+  const int components = d.cinfo.output_components;
+  if (components != (d.cinfo.out_color_space == JCS_CMYK ? 4 : 3)) {
+    throw JpegError("unexpected colour layout");
+  }
   TBitmap bitmap(static_cast<int>(width), static_cast<int>(height), pf24bit);
-  std::vector<unsigned char> row(static_cast<size_t>(width) * 3);
+  std::vector<unsigned char> row(static_cast<size_t>(width) * components);
   if (!GuardedDecode(&d.cinfo, &d.errors, bitmap.Bits(), row.data())) {
     throw JpegError(d.errors.message);
   }

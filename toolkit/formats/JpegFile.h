@@ -1,5 +1,7 @@
 #pragma once
-// JPEG pictures, decoded with libjpeg into 24-bit bitmaps.  A broken file
+// JPEG pictures, decoded with libjpeg into 24-bit bitmaps: baseline and
+// progressive, any sampling, restart markers, grey (as grey RGB), and CMYK or
+// YCCK (Adobe's inverted inks as well as plain ones) turned into RGB.  A broken file
 // raises JpegError carrying libjpeg's own explanation; libjpeg never ends the
 // program.
 #include <cstdint>
