@@ -69,3 +69,16 @@ endif()
 if(WIN32 AND TARGET Setup)
   add_subdirectory(${CMAKE_CURRENT_SOURCE_DIR}/e2e ${CMAKE_CURRENT_BINARY_DIR}/e2e)
 endif()
+
+# The bitmap files that BitmapCorpusWin reads with our reader and with the
+# system's loader, written beside win_tests by a script.
+if(WIN32)
+  find_program(NUVEX_HOST_PYTHON3 python3 NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+  set(_corpus_script ${CMAKE_SOURCE_DIR}/tests/data/graphics/make-bitmap-corpus.py)
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/bitmap-corpus.stamp
+    COMMAND ${NUVEX_HOST_PYTHON3} ${_corpus_script} ${CMAKE_CURRENT_BINARY_DIR}/bitmap-corpus
+    COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_CURRENT_BINARY_DIR}/bitmap-corpus.stamp
+    DEPENDS ${_corpus_script} VERBATIM)
+  add_custom_target(bitmap_corpus DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/bitmap-corpus.stamp)
+  add_dependencies(win_tests bitmap_corpus)
+endif()

@@ -1,0 +1,198 @@
+// Our bitmap reader against the system's loader (LoadImageA with
+// LR_LOADFROMFILE | LR_CREATEDIBSECTION, read back with GetDIBits) over the
+// corpus that tests/data/graphics/make-bitmap-corpus.py writes beside this
+// program: every file must come out with the same size, pixel depth and
+// pixels, or be refused by both, unless it is one of the kinds listed in
+// KnownDifference, where wine's loader is known to go wrong.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "toolkit/formats/BitmapFile.h"
+
+namespace nuvex {
+namespace {
+
+std::string CorpusFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  folder.resize(folder.find_last_of('\\') + 1);
+  return folder + "bitmap-corpus\\";
+}
+
+std::vector<std::string> CorpusFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "*.bmp").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    names.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::vector<uint8_t> Bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct Picture {
+  bool read = false;
+  int width = 0;
+  int height = 0;
+  int bits = 0;
+  std::vector<uint32_t> pixels;  // 0x00RRGGBB, rows top-down
+};
+
+Picture PlatformPicture(const std::string& path) {
+  Picture p;
+  HBITMAP bitmap = static_cast<HBITMAP>(
+      LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  if (!bitmap) return p;
+  DIBSECTION section{};
+  if (GetObjectA(bitmap, sizeof section, &section) == sizeof section) {
+    p.read = true;
+    p.width = section.dsBm.bmWidth;
+    p.height = section.dsBm.bmHeight;
+    p.bits = section.dsBm.bmBitsPixel;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = p.width;
+    info.bmiHeader.biHeight = -p.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    p.pixels.assign(static_cast<size_t>(p.width) * p.height, 0);
+    HDC screen = GetDC(nullptr);
+    const int lines = GetDIBits(screen, bitmap, 0, p.height, p.pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (lines != p.height) p.read = false;
+    for (uint32_t& px : p.pixels) px &= 0xFFFFFF;
+  }
+  DeleteObject(bitmap);
+  return p;
+}
+
+Picture OurPicture(const std::vector<uint8_t>& bytes, std::string& error) {
+  Picture p;
+  try {
+    const TBitmap b = DecodeBitmapFile(bytes);
+    p.read = true;
+    p.width = b.Width();
+    p.height = b.Height();
+    p.bits = BitsPerPixel(b.PixelFormat());
+    p.pixels.assign(b.Bits(), b.Bits() + static_cast<size_t>(p.width) * p.height);
+  } catch (const BitmapFormatError& e) {
+    error = e.what();
+  }
+  return p;
+}
+
+// Where wine's loader is known to differ from Windows, or where we refuse on
+// purpose what wine turns into a picture: what our reader must do instead.
+enum class Expect { Compare, OursReads, OursRefuses };
+struct Difference {
+  Expect expect = Expect::Compare;
+  bool skipPlatform = false;  // the file would crash wine's loader
+  const char* why = "";
+};
+
+bool Has(const std::string& name, const char* part) { return name.find(part) != std::string::npos; }
+
+Difference KnownDifference(const std::string& name, const std::vector<uint8_t>& bytes) {
+  const int headerSize = bytes.size() >= 26 ? bytes[14] | bytes[15] << 8 : 0;
+  const bool core = headerSize == 12;
+  const int coreBits = core ? bytes[24] : 0;
+  const bool infoHeader = headerSize == 40 || headerSize == 108 || headerSize == 124;
+  if (infoHeader && Has(name, "top-down") && !Has(name, "rle")) {
+    return {Expect::OursReads, false, "wine's loader leaves a top-down picture blank; Windows reads it"};
+  }
+  if (name == "huge.bmp") {
+    return {Expect::OursRefuses, true, "wine's loader reads far past the end of the file and faults"};
+  }
+  if (name.rfind("cut-in-", 0) == 0 || name == "table-cut-short.bmp" || name == "core-cut-table.bmp" ||
+      name == "offset-in-table.bmp") {
+    return {Expect::OursRefuses, false,
+            "wine reads past the end of the file (the zeros of the rest of its page); the bytes are not there"};
+  }
+  if (core && (coreBits == 1 || coreBits == 4 || coreBits == 8)) {
+    return {Expect::OursReads, false,
+            "wine builds the colour table of a core-header picture from 4-byte entries and maps the "
+            "pixels to the nearest of those; Windows reads the 3-byte entries"};
+  }
+  if (Has(name, "alpha-fields") || Has(name, "-on-") || name == "info-24-fields.bmp" ||
+      name == "info-8-fields.bmp" || name == "compression-7.bmp" || name == "info-rle8-top-down.bmp") {
+    return {Expect::OursRefuses, false,
+            "wine makes the picture but cannot set its pixels and leaves it blank; Windows does not read "
+            "alpha bit fields, run-length data at another depth or top-down, or unknown compressions"};
+  }
+  if (Has(name, "fields-scattered")) {
+    return {Expect::OursRefuses, false, "a colour mask must be one run of bits"};
+  }
+  if (Has(name, "size-image-small") || Has(name, "size-image-zero")) {
+    return {Expect::OursReads, false,
+            "wine leaves a compressed picture blank when the header's image size is below the data's "
+            "length; we read the data the file holds"};
+  }
+  return {};
+}
+
+// 16-bit pictures: wine widens a channel of a 16-bit picture from its top
+// five bits (reading a shorter field together with the bit above it), we
+// repeat the field's own bits; the top five bits of every channel agree.
+bool SamePixels(const Picture& a, const Picture& b) {
+  if (a.pixels.size() != b.pixels.size()) return false;
+  const uint32_t mask = a.bits == 16 ? 0xF8F8F8 : 0xFFFFFF;
+  for (size_t i = 0; i < a.pixels.size(); ++i) {
+    if ((a.pixels[i] & mask) != (b.pixels[i] & mask)) return false;
+  }
+  return true;
+}
+
+std::string Describe(const Picture& p) {
+  if (!p.read) return "refused";
+  return std::to_string(p.width) + " x " + std::to_string(p.height) + " at " + std::to_string(p.bits) + " bits";
+}
+
+TEST(BitmapCorpusWin, OurReaderAgreesWithTheSystemLoader) {
+  const std::string folder = CorpusFolder();
+  const std::vector<std::string> names = CorpusFiles(folder);
+  ASSERT_GE(names.size(), 200u) << "the bitmap corpus is missing from " << folder;
+  int agree = 0, bothRead = 0, known = 0;
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const std::vector<uint8_t> bytes = Bytes(folder + name);
+    std::string error;
+    const Picture ours = OurPicture(bytes, error);
+    const Difference difference = KnownDifference(name, bytes);
+    const Picture platform = difference.skipPlatform ? Picture{} : PlatformPicture(folder + name);
+    const bool same = ours.read == platform.read &&
+                      (!ours.read || (ours.width == platform.width && ours.height == platform.height &&
+                                      ours.bits == platform.bits && SamePixels(ours, platform)));
+    if (difference.expect == Expect::Compare) {
+      EXPECT_TRUE(same) << "ours: " << Describe(ours) << " " << error << "; the system: " << Describe(platform);
+    } else {
+      EXPECT_EQ(ours.read, difference.expect == Expect::OursReads) << difference.why << "; ours: " << error;
+      if (!same) ++known;
+    }
+    if (same) {
+      ++agree;
+      if (ours.read) ++bothRead;
+    }
+  }
+  std::printf("bitmap corpus: %d of %zu files agree with the system's loader (%d read by both, the rest "
+              "refused by both); %d differ where wine's loader is known to go wrong or is not followed\n",
+              agree, names.size(), bothRead, known);
+}
+
+}  // namespace
+}  // namespace nuvex
