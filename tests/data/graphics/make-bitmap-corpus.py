@@ -296,7 +296,7 @@ def write_corpus():
     whole = bmp_file(info_header(40, 3, 2, 24, 0, len(px), 0), b"", px)
     put("cut-in-header", whole[:30])
     put("cut-in-pixels", whole[:-7])
-    put("cut-last-padding", whole[:-2])
+    put("last-row-unpadded", whole[:-2])
     put("offset-past-end", bmp_file(info_header(40, 3, 2, 24, 0, len(px), 0), b"", px, offset=4000))
     put("offset-in-header", bmp_file(info_header(40, 3, 2, 24, 0, len(px), 0), b"", px, offset=30)[:30 + len(px)])
     put("offset-zero", bmp_file(info_header(40, 3, 2, 24, 0, len(px), 0), b"", px, offset=0))
