@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Ascii.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/formats/IniFile.h"
 
@@ -39,9 +40,8 @@ std::string PlatformRead(const std::string& path, const std::string& section, co
   return std::string(buffer.data(), got);
 }
 
-std::vector<std::string> PlatformSectionNames(const std::string& path) {
-  std::vector<char> buffer(1 << 16, '\0');
-  const DWORD got = GetPrivateProfileSectionNamesA(buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
+// A list of zero-terminated names as the platform gives it.
+std::vector<std::string> Names(const std::vector<char>& buffer, DWORD got) {
   std::vector<std::string> names;
   for (size_t at = 0; at < got;) {
     std::string name(buffer.data() + at);
@@ -51,16 +51,16 @@ std::vector<std::string> PlatformSectionNames(const std::string& path) {
   return names;
 }
 
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
+std::vector<std::string> PlatformSectionNames(const std::string& path) {
+  std::vector<char> buffer(1 << 16, '\0');
+  return Names(buffer, GetPrivateProfileSectionNamesA(buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str()));
 }
 
-std::string Upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
+// The keys of a section as the platform finds them (no key name asked).
+std::vector<std::string> PlatformKeys(const std::string& path, const std::string& section) {
+  std::vector<char> buffer(1 << 16, '\0');
+  return Names(buffer, GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer.data(),
+                                                static_cast<DWORD>(buffer.size()), path.c_str()));
 }
 
 // The names to ask for: what the file holds, in other letter cases and with
@@ -70,8 +70,8 @@ std::set<std::string> Variants(const std::vector<std::string>& names, std::initi
   for (const std::string& name : names) {
     if (name.empty() || name.find('\0') != std::string::npos) continue;
     out.insert(name);
-    out.insert(Lower(name));
-    out.insert(Upper(name));
+    out.insert(LowerAscii(name));
+    out.insert(UpperAscii(name));
     out.insert(" " + name + "\t");
   }
   return out;
@@ -83,10 +83,16 @@ int CompareFile(const std::string& path, const std::string& label) {
     std::vector<uint8_t> bytes = test::ReadAll(path);
     return std::string(bytes.begin(), bytes.end());
   }());
+  // The names our parser found and those the platform finds, so that a
+  // name our parser misses is asked for too.
   std::vector<std::string> sections, keys;
   for (const TProfileSection& section : parsed.Sections) {
     sections.push_back(section.Name);
     for (const TProfileEntry& entry : section.Entries) keys.push_back(entry.Key);
+  }
+  for (const std::string& section : PlatformSectionNames(path)) {
+    sections.push_back(section);
+    for (const std::string& key : PlatformKeys(path, section)) keys.push_back(key);
   }
   const TIniFile ours(path);
   int lookups = 0;
@@ -99,8 +105,8 @@ int CompareFile(const std::string& path, const std::string& label) {
     }
   }
   std::vector<std::string> ourNames;
-  for (const std::string& name : sections)
-    if (!name.empty()) ourNames.push_back(name.substr(0, name.find('\0')));
+  for (const TProfileSection& section : parsed.Sections)
+    if (!section.Name.empty()) ourNames.push_back(section.Name.substr(0, section.Name.find('\0')));
   EXPECT_EQ(ourNames, PlatformSectionNames(path)) << label;
   return lookups;
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
 #include "base/Error.h"
@@ -97,8 +98,10 @@ void ExpectWindowsFollowTheCore(TRegionedForm& form) {
 TEST_F(SkinManagerWin, EveryWindowTakesItsPlaceAndShapeInEverySkin) {
   TSkinManager& manager = window->SkinManager();
   ASSERT_GE(IndexOf("Moss"), 0) << "the sample skins are not listed";
+  std::set<std::string> failed;
   for (int index = -1; index < manager.SkinCount(); ++index) {
-    SCOPED_TRACE(index < 0 ? std::string("base skin") : manager.Skins().Items(index)->Name);
+    const std::string name = index < 0 ? std::string("base skin") : manager.Skins().Items(index)->Name;
+    SCOPED_TRACE(name);
     try {
       Select(index);
     } catch (const Error& error) {
@@ -106,10 +109,14 @@ TEST_F(SkinManagerWin, EveryWindowTakesItsPlaceAndShapeInEverySkin) {
       // is back, but only part of it follows that skin.
       Pump();
       EXPECT_TRUE(IsWindowVisible(FormWindow())) << error.what();
+      EXPECT_STREQ(error.what(), "[PaintBitmap] CheckError returned True");
+      failed.insert(name);
       continue;
     }
     ExpectWindowsFollowTheCore(Form());
   }
+  // Only Misfit has margins that leave a state image no interior.
+  EXPECT_EQ(failed, std::set<std::string>{"Misfit"});
   Select(-1);
   ExpectWindowsFollowTheCore(Form());
 }
