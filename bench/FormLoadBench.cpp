@@ -3,9 +3,9 @@
 // code (the same properties in the same order, the same windows), both in
 // the same run.  Prints milliseconds per form for each, their ratio, and
 // where the loaded form's time goes.  Run it natively (headless backend) or
-// under wine64 (real windows):
+// under wine (real windows):
 //   build/native/bench/FormLoadBench
-//   scripts/wine-run.sh build/win64/bench/FormLoadBench.exe
+//   scripts/wine-run.sh build/win32/bench/FormLoadBench.exe
 #include <chrono>
 #include <cstdio>
 #include <memory>

@@ -9,7 +9,7 @@
 // button window.  Then the parts one by one: PaintBitmap + GetNewRegion (the
 // portable work, as HoverBench measures it natively), the GDI region and
 // SetWindowRgn, and the paint.  Windows only:
-//   scripts/wine-run.sh build/win64/bench/HoverWinBench.exe [changes]
+//   scripts/wine-run.sh build/win32/bench/HoverWinBench.exe [changes]
 #include <windows.h>
 
 #include <algorithm>

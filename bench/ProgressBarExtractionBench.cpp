@@ -1,7 +1,7 @@
 // What a real progress bar adds to the extraction of a large packed file.
 //
 //   ProgressBarExtractionBench [MiB [folder]]   (default 256, the temporary folder)
-//   under wine: scripts/wine-run.sh build/<win64 dir>/bench/ProgressBarExtractionBench.exe 256 'Z:\dev\shm'
+//   under wine: scripts/wine-run.sh build/<win32 or win64 dir>/bench/ProgressBarExtractionBench.exe 256 'Z:\dev\shm'
 //
 // Packs MiB of data twice (text-like data, about 4:1; and data that hardly
 // packs, about 1.04:1, so that the position stays below the maximum, which is

@@ -1,7 +1,7 @@
 // The progress bar's cost per position change.
 //
 //   ProgressBarRepaintBench [changes]   (default 20000)
-//   under wine: scripts/wine-run.sh build/<win64 dir>/bench/ProgressBarRepaintBench.exe [changes]
+//   under wine: scripts/wine-run.sh build/<win32 or win64 dir>/bench/ProgressBarRepaintBench.exe [changes]
 //
 // A window of the installer's size (374 x 297) with the installer's bar
 // (225 x 18 at 80, 195; etched frame, red on navy, yellow percentage text),

@@ -4,7 +4,7 @@
 // only the portable part.
 //
 //   build/<native dir>/bench/RegionBench
-//   scripts/wine-run.sh build/<win64 dir>/bench/RegionBench.exe
+//   scripts/wine-run.sh build/<win32 or win64 dir>/bench/RegionBench.exe
 #include <chrono>
 #include <cstdint>
 #include <cstdio>

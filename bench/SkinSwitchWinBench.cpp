@@ -9,7 +9,7 @@
 // is managed and hiding it waits for a manager that never answers, so run it
 // with wine's X11 driver setting Managed=N as well to see the program's own
 // part.  Windows only:
-//   scripts/wine-run.sh build/win64/bench/SkinSwitchWinBench.exe [switches] [program folder]
+//   scripts/wine-run.sh build/win32/bench/SkinSwitchWinBench.exe [switches] [program folder]
 // The program folder holds the Skins folder; the source tree's tests/data/skins by default.
 #include <windows.h>
 

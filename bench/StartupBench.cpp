@@ -9,7 +9,7 @@
 // PlainWindow with the system DLLs Setup.exe imports loaded first, shows
 // what those DLLs cost.  A second argument names another Setup.exe to time
 // (a stripped one, say).  Windows only:
-//   scripts/wine-run.sh build/win64/bench/StartupBench.exe [starts [Setup.exe]]
+//   scripts/wine-run.sh build/win32/bench/StartupBench.exe [starts [Setup.exe]]
 #include <windows.h>
 
 #include <algorithm>
