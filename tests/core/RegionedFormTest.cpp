@@ -12,6 +12,7 @@
 #include "skin/SkinManager.h"
 #include "tests/support/ButtonScenarios.h"
 #include "tests/support/GraphicsTestUtil.h"
+#include "tests/support/PinnedTexts.h"
 #include "tests/support/Services.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/formats/FormText.h"
@@ -81,6 +82,13 @@ TEST_F(RegionedFormTest, TransparentColourRebuildsTheSameShape) {
   EXPECT_EQ(*w.Region(), test::ShapeOf(0, 40, 20));  // holes are always the key colour
   form->SetTransparentColor(clRed);
   EXPECT_EQ(w.RegionSetCount(), sets + 1);
+  // A shape the window refuses is traced and the old one stays.
+  TraceCapture trace;
+  backend.RefuseRegions(true);
+  form->SetButtonIndex(1);
+  ASSERT_EQ(trace.Lines().size(), 1u);
+  EXPECT_EQ(trace.Lines()[0].Text(), test::kRegionedFormRegionTrace);
+  EXPECT_EQ(*w.Region(), test::ShapeOf(0, 40, 20));
 }
 
 TEST_F(RegionedFormTest, ApplySkinKeepsThePositionAndTakesTheSize) {
