@@ -97,7 +97,18 @@ BITMAPS = {
                      masks=struct.pack("<III", 0xF800, 0x07E0, 0x001F)),
     "rgb16-555": bmp(2, 2, 16, rows(2, 2, 16, lambda x, y: 0x7C)),
     "v5-header": bmp(2, 2, 24, rows(2, 2, 24, lambda x, y: 0x80), header_size=124),
+    # RLE8: runs, an absolute run with its padding, end of line, delta, end of bitmap.
+    "rle8": bmp(7, 3, 8, bytes([3, 1, 0, 3, 2, 3, 4, 0, 1, 5, 0, 0, 0, 2, 2, 1, 4, 9, 0, 1]),
+                palette=GREY, compression=1),
+    # RLE4: a run of two indices, an odd absolute run, end of line, a run past the row, no end of bitmap.
+    "rle4": bmp(5, 2, 4, bytes([2, 0x12, 0, 3, 0x34, 0x50, 0, 0, 9, 0xAB]), palette=GREY, compression=2),
 }
+# The 12-byte core header: 16-bit sizes, 3-byte colour table entries.
+CORE = struct.pack("<IHHHH", 12, 5, 2, 1, 4) + b"".join(bytes([v, v, v]) for v in range(0, 256, 17))
+BITMAPS["core-4"] = (b"BM" + struct.pack("<IHHI", 14 + len(CORE) + 8, 0, 0, 14 + len(CORE)) + CORE
+                     + rows(5, 2, 4, lambda x, y: 0x3C))
+BITMAPS["core-24"] = (b"BM" + struct.pack("<IHHI", 14 + 12 + 8, 0, 0, 26) + struct.pack("<IHHHH", 12, 2, 1, 1, 24)
+                      + bytes([1, 2, 3, 4, 5, 6, 0, 0]))
 for name, data in BITMAPS.items():
     put("bmp", name, data)
 put("bmp", "packed-dib", BITMAPS["pal8"][14:])
@@ -151,10 +162,20 @@ with tempfile.TemporaryDirectory() as tmp:
         "subsampled": ["-size", "17x5", "gradient:blue-orange", "-rotate", "30", "-sampling-factor", "2x2",
                        "-quality", "30"],
         "cmyk": ["-size", "4x4", "xc:orange", "-colorspace", "CMYK", "-quality", "50"],
+        "sampling-444": ["-size", "11x6", "gradient:red-cyan", "-sampling-factor", "1x1", "-quality", "50"],
+        "sampling-422": ["-size", "11x6", "gradient:red-cyan", "-sampling-factor", "2x1", "-quality", "50"],
     }
     for name, args in variants.items():
         out = os.path.join(tmp, name + ".jpg")
         subprocess.run(["convert", *args, "-strip", out], check=True)
+        with open(out, "rb") as f:
+            put("jpeg", name, f.read())
+    # Restart markers and YCCK, which convert does not write: our own small libjpeg writer.
+    helper = os.path.join(tmp, "jpeg-seed")
+    subprocess.run(["cc", "-O1", "-o", helper, os.path.join(HERE, "jpeg-seed.c"), "-ljpeg"], check=True)
+    for name in ("restart", "ycck"):
+        out = os.path.join(tmp, name + ".jpg")
+        subprocess.run([helper, name, out], check=True)
         with open(out, "rb") as f:
             put("jpeg", name, f.read())
 
