@@ -361,15 +361,6 @@ TEST(GraphicsBitmapFile, ReadsCoreHeadersWithThreeByteColourTables) {
   EXPECT_NE(ErrorOf(eight).find("colour table is cut short"), std::string::npos);
 }
 
-TEST(GraphicsBitmapFile, CompressedPicturesSurviveTheWriter) {
-  // Decoded, written (uncompressed, as the writer always writes) and read again.
-  const TBitmap rle = DecodeRle(8, 5, 2, {3, 1, 0, 3, 4, 5, 6, 0, 0, 0, 2, 0, 1, 5, 0, 1});
-  const TBitmap back = DecodeBitmapFile(EncodeBitmapFile(rle));
-  EXPECT_EQ(back.PixelFormat(), pf8bit);
-  EXPECT_EQ(test::PixelsOf(back), test::PixelsOf(rle));
-  EXPECT_EQ(back.Palette(), rle.Palette());
-}
-
 // Mutated files: each one is read or refused with BitmapFormatError; nothing
 // else may happen (the sanitizer builds run this too).
 TEST(GraphicsBitmapFile, MutatedFilesAreReadOrRefusedCleanly) {
