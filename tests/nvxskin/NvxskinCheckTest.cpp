@@ -179,5 +179,43 @@ TEST(NvxskinCheck, KeysAreJudgedAsTheEngineReadsThem) {
   }
 }
 
+// A skin author's paint program may write run-length compressed or core-header
+// bitmaps; the check reads them as the player does.
+TEST(NvxskinCheck, TakesCompressedAndCoreHeaderPictures) {
+  auto file = [](std::vector<uint8_t> dib) {
+    const size_t table = dib[0] == 12 ? 0 : 8;  // two 4-byte entries after an info header
+    const size_t offset = 14 + (dib[0] == 12 ? 12 : 40) + table;
+    std::vector<uint8_t> out = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, uint8_t(offset), 0, 0, 0};
+    out.insert(out.end(), dib.begin(), dib.end());
+    return out;
+  };
+  auto info = [](uint8_t bits, uint8_t compression, std::vector<uint8_t> pixels) {
+    std::vector<uint8_t> dib = {40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, bits, 0, compression, 0, 0, 0};
+    dib.resize(40, 0);
+    dib[32] = 2;                                        // two colours
+    dib.insert(dib.end(), {0, 0, 255, 0, 255, 0, 0, 0});  // red, blue
+    dib.insert(dib.end(), pixels.begin(), pixels.end());
+    return dib;
+  };
+  const std::vector<std::vector<uint8_t>> pictures = {
+      file(info(8, 1, {1, 0, 1, 1, 0, 1})),  // RLE8: index 0, index 1, end of bitmap
+      file(info(4, 2, {2, 0x01, 0, 1})),     // RLE4: indices 0 and 1
+      file({12, 0, 0, 0, 2, 0, 1, 0, 1, 0, 24, 0, 0, 0, 255, 255, 0, 0, 0, 0}),  // core header, 24 bits
+  };
+  for (const std::vector<uint8_t>& picture : pictures) {
+    nuvex::test::TempFolder tmp;
+    nuvex::ForceDirectories(tmp / "Skins/Blue");
+    nuvex::test::WriteAll(tmp / "Skins/Blue/p.bmp", picture);
+    nuvex::test::WriteAll(tmp / "Skins/Blue/Skin.nvs",
+                          std::string("[SkinInfo]\nName=Blue\nNuvexFilmPlayerVersion=200\n[PlayerControl.rbPlay]\n"
+                                      "ControlType=RegionedButton\nButtonCount=1\nWidth=2\nHeight=1\n"
+                                      "ButtonImage=Blue\\p.bmp\n"));
+    const CheckReport report = CheckSkinFolder(tmp / "Skins/Blue");
+    const ControlReport& play = Control(report, "PlayerControl.rbPlay");
+    EXPECT_EQ(play.status, ControlStatus::Complete) << (play.problems.empty() ? "" : play.problems.front());
+    EXPECT_TRUE(report.Complete()) << (Lines(report).empty() ? "" : Lines(report).front());
+  }
+}
+
 }  // namespace
 }  // namespace nvxskin
