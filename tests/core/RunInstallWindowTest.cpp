@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
-#include <zlib.h>
-
 #include <string>
 #include <vector>
 
@@ -20,6 +18,7 @@
 #include "tests/support/IndexRecord.h"
 #include "tests/support/InstallFakes.h"
 #include "tests/support/PinnedTexts.h"
+#include "tests/support/SandboxFiles.h"
 #include "tests/support/Services.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/ui/Application.h"
@@ -29,25 +28,6 @@ namespace nuvex {
 namespace {
 
 constexpr const char* kPackage = "C:\\CD\\";
-
-void Put(const std::string& path, const std::string& text) {
-  ForceDirectories(path::FolderPart(path));
-  test::WriteAll(NativePath(path), text);
-}
-
-std::string Text(const std::string& path) {
-  const std::vector<uint8_t> bytes = test::ReadAll(NativePath(path));
-  return std::string(bytes.begin(), bytes.end());
-}
-
-std::string Packed(const std::string& text) {
-  uLongf size = compressBound(static_cast<uLong>(text.size()));
-  std::string out(size, '\0');
-  compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(text.data()),
-            static_cast<uLong>(text.size()), 9);
-  out.resize(size);
-  return out;
-}
 
 // The window exposes what the window system asks of it.
 class ProbedWindow : public TRunInstallForm {
@@ -80,13 +60,13 @@ class RunInstallWindowTest : public test::HeadlessTest {
   // A package: a plain player, a packed help file and the uninstaller.
   // With manualText, a second packed file after the help.
   void WritePackage(const std::string& helpText = "help", const std::string& manualText = "") {
-    Put(std::string(kPackage) + "PLAYER.EXE", "player");
-    Put(std::string(kPackage) + "help.nvx", Packed(helpText));
-    Put(std::string(kPackage) + "UNINSTALL.EXE", "uninstall");
+    test::PutFile(std::string(kPackage) + "PLAYER.EXE", "player");
+    test::PutFile(std::string(kPackage) + "help.nvx", test::Packed(helpText));
+    test::PutFile(std::string(kPackage) + "UNINSTALL.EXE", "uninstall");
     std::vector<TFileConfiguration> records = {test::IndexRecord("PLAYER.EXE", 0, fkDestination, "\\PLAYER.EXE"),
                                          test::IndexRecord("help.nvx", 1, fkDestination, "\\PLAYER.CHM")};
     if (!manualText.empty()) {
-      Put(std::string(kPackage) + "manual.nvx", Packed(manualText));
+      test::PutFile(std::string(kPackage) + "manual.nvx", test::Packed(manualText));
       records.push_back(test::IndexRecord("manual.nvx", 1, fkDestination, "\\MANUAL.TXT"));
     }
     records.push_back(test::IndexRecord("UNINSTALL.EXE", 0, fkDestination, "\\UNINSTALL.EXE"));
@@ -175,7 +155,7 @@ TEST_F(RunInstallWindowTest, DirectXButtonsShowWhenTheirInstallersLieBesideThePr
   EXPECT_FALSE(polish->rbInstallDirectXWin98().Visible());
   EXPECT_FALSE(polish->rbInstallDirectX_Win2000().Visible());
   EXPECT_TRUE(polish->rbRunInstall().Visible());
-  Put(std::string(kPackage) + test::kDirectXWin98Polish, "dx");
+  test::PutFile(std::string(kPackage) + test::kDirectXWin98Polish, "dx");
   auto polishWith98 = Open();
   EXPECT_TRUE(polishWith98->rbInstallDirectXWin98().Visible());
   EXPECT_FALSE(polishWith98->rbInstallDirectX_Win2000().Visible());
@@ -185,11 +165,11 @@ TEST_F(RunInstallWindowTest, DirectXButtonsShowWhenTheirInstallersLieBesideThePr
   EXPECT_EQ(backend.MessageBoxes()[0].Text, test::Pinned(107));
   EXPECT_EQ(backend.MessageBoxes()[0].Caption, test::Pinned(4));
   EXPECT_EQ(backend.MessageBoxes()[0].Flags, mbOk | mbIconError);
-  Put(std::string(kPackage) + test::kDirectXWin2000Polish, "dx");
+  test::PutFile(std::string(kPackage) + test::kDirectXWin2000Polish, "dx");
   EXPECT_TRUE(Open()->rbInstallDirectX_Win2000().Visible());
 
   SetCurrentLanguage(kEnglishLanguage);
-  Put(std::string(kPackage) + test::kDirectXEnglish, "dx");
+  test::PutFile(std::string(kPackage) + test::kDirectXEnglish, "dx");
   auto english = Open();
   EXPECT_TRUE(english->rbInstallDirectXWin98().Visible());
   EXPECT_TRUE(english->rbInstallDirectX_Win2000().Visible());
@@ -247,18 +227,9 @@ TEST_F(RunInstallWindowTest, TheFolderTextOpensTheDialogAndTakesItsAnswer) {
   EXPECT_EQ(window->laFolderBackgnd().Caption(), "C:\\Program Files\\");
 }
 
-// Text that packs badly, so that the packed size is above the reports' positions.
-std::string Unpackable(size_t size, uint32_t seed) {
-  std::string text;
-  for (uint32_t x = seed; text.size() < size;) {
-    x = x * 1103515245u + 12345u;
-    text += static_cast<char>(' ' + (x >> 16) % 90);
-  }
-  return text;
-}
-
 TEST_F(RunInstallWindowTest, ASuccessfulInstallReportsAndClosesAndTheBarFollowedThePackedFiles) {
-  const std::string help = Unpackable(20000, 1), manual = Unpackable(12000, 7);
+  // Text that packs badly, so that the packed size is above the reports' positions.
+  const std::string help = test::Unpackable(20000, 1), manual = test::Unpackable(12000, 7);
   WritePackage(help, manual);
   auto window = Open();
   // Each file counts from zero against its own packed size.
@@ -267,9 +238,9 @@ TEST_F(RunInstallWindowTest, ASuccessfulInstallReportsAndClosesAndTheBarFollowed
     seen.emplace_back(window->ProgressBar().Position(), window->ProgressBar().Max());
   };
   ClickOn(window->rbRunInstall());
-  EXPECT_EQ(Text(kDefaultDestinationFolder + std::string("\\PLAYER.CHM")), help);
-  EXPECT_EQ(Text(kDefaultDestinationFolder + std::string("\\MANUAL.TXT")), manual);
-  const int first = static_cast<int>(Packed(help).size()), second = static_cast<int>(Packed(manual).size());
+  EXPECT_EQ(test::FileText(kDefaultDestinationFolder + std::string("\\PLAYER.CHM")), help);
+  EXPECT_EQ(test::FileText(kDefaultDestinationFolder + std::string("\\MANUAL.TXT")), manual);
+  const int first = static_cast<int>(test::Packed(help).size()), second = static_cast<int>(test::Packed(manual).size());
   ASSERT_GT(second, 8192);
   EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{
                       {4096, first}, {8192, first}, {12288, first}, {16384, first}, {4096, second}, {8192, second}}));
@@ -284,8 +255,8 @@ TEST_F(RunInstallWindowTest, ASuccessfulInstallReportsAndClosesAndTheBarFollowed
 }
 
 TEST_F(RunInstallWindowTest, APackageOfPlainFilesNeverShowsTheBar) {
-  Put(std::string(kPackage) + "PLAYER.EXE", "player");
-  Put(std::string(kPackage) + "README.TXT", "read me");
+  test::PutFile(std::string(kPackage) + "PLAYER.EXE", "player");
+  test::PutFile(std::string(kPackage) + "README.TXT", "read me");
   nvxpack::WriteIndexFile(std::string(kPackage) + kPackageIndexName,
                           {test::IndexRecord("PLAYER.EXE", 0, fkDestination, "\\PLAYER.EXE"),
                            test::IndexRecord("README.TXT", 0, fkDestination, "\\README.TXT")});
@@ -297,8 +268,8 @@ TEST_F(RunInstallWindowTest, APackageOfPlainFilesNeverShowsTheBar) {
 }
 
 TEST_F(RunInstallWindowTest, AFailedInstallReportsHidesTheBarAndTheWindowStaysForAnotherTry) {
-  Put(std::string(kPackage) + "PLAYER.EXE", "player");
-  Put(std::string(kPackage) + "help.nvx", Packed(Unpackable(5000, 3)));
+  test::PutFile(std::string(kPackage) + "PLAYER.EXE", "player");
+  test::PutFile(std::string(kPackage) + "help.nvx", test::Packed(test::Unpackable(5000, 3)));
   nvxpack::WriteIndexFile(std::string(kPackage) + kPackageIndexName,
                           {test::IndexRecord("PLAYER.EXE", 0, fkDestination, "\\PLAYER.EXE"),
                            test::IndexRecord("help.nvx", 1, fkDestination, "\\PLAYER.CHM"),
@@ -317,16 +288,16 @@ TEST_F(RunInstallWindowTest, AFailedInstallReportsHidesTheBarAndTheWindowStaysFo
   EXPECT_TRUE(window->Visible());
   EXPECT_FALSE(backend.QuitRequested());
   EXPECT_EQ(links.created, 0);
-  EXPECT_EQ(Text(kDefaultDestinationFolder + std::string("\\PLAYER.EXE")), "player");  // the first record stays
+  EXPECT_EQ(test::FileText(kDefaultDestinationFolder + std::string("\\PLAYER.EXE")), "player");  // the first record stays
   // A second click starts a fresh run over the same files.
-  Put(std::string(kPackage) + "missing.txt", "now here");
+  test::PutFile(std::string(kPackage) + "missing.txt", "now here");
   ClickOn(window->rbRunInstall());
   EXPECT_EQ(backend.MessageBoxes().size(), 2u);
   EXPECT_EQ(backend.MessageBoxes()[1].Text, test::Pinned(104));
 }
 
 TEST_F(RunInstallWindowTest, AnErrorInsideTheRunIsReportedAndTheBarStaysVisible) {
-  Put(std::string(kPackage) + "broken.nvx", "this is no zlib stream at all");
+  test::PutFile(std::string(kPackage) + "broken.nvx", "this is no zlib stream at all");
   nvxpack::WriteIndexFile(std::string(kPackage) + kPackageIndexName,
                           {test::IndexRecord("broken.nvx", 1, fkDestination, "\\broken.txt")});
   auto window = Open();

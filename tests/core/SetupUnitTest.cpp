@@ -2,7 +2,6 @@
 // drive folders, with recording stand-ins for the shell, the registry and the
 // link object.
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <sys/stat.h>
 
@@ -17,8 +16,9 @@
 #include "installer/SetupUnit.h"
 #include "platform/Files.h"
 #include "platform/NativePath.h"
-#include "tests/support/InstallFakes.h"
 #include "tests/support/IndexRecord.h"
+#include "tests/support/InstallFakes.h"
+#include "tests/support/SandboxFiles.h"
 #include "tests/support/TestSupport.h"
 #include "tools/nvxpack/IndexFile.h"
 
@@ -31,31 +31,6 @@ using Bytes = std::vector<uint8_t>;
 using test::ShellCall;
 
 using test::IndexRecord;
-
-Bytes Pack(const std::string& text) {
-  uLongf size = compressBound(static_cast<uLong>(text.size()));
-  Bytes out(size);
-  EXPECT_EQ(compress2(out.data(), &size, reinterpret_cast<const Bytef*>(text.data()),
-                      static_cast<uLong>(text.size()), 9),
-            Z_OK);
-  out.resize(size);
-  return out;
-}
-
-std::string Text(const std::string& path) {
-  Bytes b = test::ReadAll(NativePath(path));
-  return std::string(b.begin(), b.end());
-}
-
-void Put(const std::string& path, const std::string& text) {
-  ForceDirectories(path::FolderPart(path));
-  test::WriteAll(NativePath(path), text);
-}
-
-void Put(const std::string& path, const Bytes& bytes) {
-  ForceDirectories(path::FolderPart(path));
-  test::WriteAll(NativePath(path), bytes);
-}
 
 // A sandbox of drives, fixed Windows and system folders, a package folder
 // "C:\Package\" and an engine that uses the recording services.
@@ -102,35 +77,35 @@ class InstallTest : public ::testing::Test {
 };
 
 TEST_F(InstallTest, PlainRecordIsCopiedIntoANewDestinationFolder) {
-  Put("C:\\Package\\a.txt", "alpha");
+  test::PutFile("C:\\Package\\a.txt", "alpha");
   WriteIndex({IndexRecord("a.txt", 0, fkDestination, "\\a.txt")});
   EXPECT_FALSE(DirectoryExists("D:\\Dest"));
   EXPECT_TRUE(engine.RunInstall());
-  EXPECT_EQ(Text("D:\\Dest\\a.txt"), "alpha");
+  EXPECT_EQ(test::FileText("D:\\Dest\\a.txt"), "alpha");
   EXPECT_EQ(engine.Files.Count(), 1);
   EXPECT_TRUE(shell.calls.empty());
 }
 
 TEST_F(InstallTest, EveryFolderKindHasItsBase) {
-  Put("C:\\Package\\sub\\g.nvx", Pack("packed"));
+  test::PutFile("C:\\Package\\sub\\g.nvx", test::Packed("packed"));
   std::vector<TFileConfiguration> records = {IndexRecord("sub\\g.nvx", 1, fkWindows, "\\k1.bin")};
   const std::vector<std::pair<uint8_t, std::string>> plain = {
       {fkDestination, "\\deep\\er\\k0.bin"}, {fkSystem, "\\k2.bin"}, {fkSystem32, "\\k3.bin"},
       {fkTemp, "k4.bin"}, {9, "E:\\x.dll"}, {255, "E:\\y.dll"}};
   for (const auto& [kind, target] : plain) {
     std::string source = "f" + std::to_string(kind) + ".bin";
-    Put(kPackage + source, "plain " + std::to_string(kind));
+    test::PutFile(kPackage + source, "plain " + std::to_string(kind));
     records.push_back(IndexRecord(source, 0, kind, target));
   }
   WriteIndex(records);
   EXPECT_TRUE(engine.RunInstall());
-  EXPECT_EQ(Text("C:\\WINDOWS\\k1.bin"), "packed");
-  EXPECT_EQ(Text("D:\\Dest\\deep\\er\\k0.bin"), "plain 0");
-  EXPECT_EQ(Text("C:\\WINDOWS\\SYSTEM\\k2.bin"), "plain 2");
-  EXPECT_EQ(Text("C:\\WINDOWS\\System32\\k3.bin"), "plain 3");
-  EXPECT_EQ(Text("C:\\Temp\\k4.bin"), "plain 4");
-  EXPECT_EQ(Text("E:\\x.dll"), "plain 9");
-  EXPECT_EQ(Text("E:\\y.dll"), "plain 255");
+  EXPECT_EQ(test::FileText("C:\\WINDOWS\\k1.bin"), "packed");
+  EXPECT_EQ(test::FileText("D:\\Dest\\deep\\er\\k0.bin"), "plain 0");
+  EXPECT_EQ(test::FileText("C:\\WINDOWS\\SYSTEM\\k2.bin"), "plain 2");
+  EXPECT_EQ(test::FileText("C:\\WINDOWS\\System32\\k3.bin"), "plain 3");
+  EXPECT_EQ(test::FileText("C:\\Temp\\k4.bin"), "plain 4");
+  EXPECT_EQ(test::FileText("E:\\x.dll"), "plain 9");
+  EXPECT_EQ(test::FileText("E:\\y.dll"), "plain 255");
 }
 
 TEST_F(InstallTest, TargetPathsByFolderKind) {
@@ -153,31 +128,31 @@ TEST_F(InstallTest, MissingOrEmptyIndexEndsWithFalseTouchingNothing) {
 }
 
 TEST_F(InstallTest, FirstFailureStopsAndEarlierFilesStay) {
-  Put("C:\\Package\\one.txt", "1");
-  Put("C:\\Package\\three.txt", "3");
+  test::PutFile("C:\\Package\\one.txt", "1");
+  test::PutFile("C:\\Package\\three.txt", "3");
   WriteIndex({IndexRecord("one.txt", 0, fkDestination, "\\one.txt"), IndexRecord("two.txt", 0, fkDestination, "\\two.txt"),
               IndexRecord("three.txt", 0, fkDestination, "\\three.txt")});
   EXPECT_FALSE(engine.RunInstall());
-  EXPECT_EQ(Text("D:\\Dest\\one.txt"), "1");
+  EXPECT_EQ(test::FileText("D:\\Dest\\one.txt"), "1");
   EXPECT_FALSE(FileExists("D:\\Dest\\two.txt"));
   EXPECT_FALSE(FileExists("D:\\Dest\\three.txt"));
 }
 
 TEST_F(InstallTest, ExistingTargetsAreOverwritten) {
-  Put("C:\\Package\\a.txt", "new");
-  Put("C:\\Package\\b.nvx", Pack("new packed"));
-  Put("D:\\Dest\\a.txt", "old contents, longer");
-  Put("D:\\Dest\\b.txt", "old contents, longer");
+  test::PutFile("C:\\Package\\a.txt", "new");
+  test::PutFile("C:\\Package\\b.nvx", test::Packed("new packed"));
+  test::PutFile("D:\\Dest\\a.txt", "old contents, longer");
+  test::PutFile("D:\\Dest\\b.txt", "old contents, longer");
   WriteIndex({IndexRecord("a.txt", 0, fkDestination, "\\a.txt"), IndexRecord("b.nvx", 1, fkDestination, "\\b.txt")});
   EXPECT_TRUE(engine.RunInstall());
-  EXPECT_EQ(Text("D:\\Dest\\a.txt"), "new");
-  EXPECT_EQ(Text("D:\\Dest\\b.txt"), "new packed");
+  EXPECT_EQ(test::FileText("D:\\Dest\\a.txt"), "new");
+  EXPECT_EQ(test::FileText("D:\\Dest\\b.txt"), "new packed");
 }
 
 TEST_F(InstallTest, TargetFolderThatCannotBeMadeFailsTheRecord) {
-  Put("C:\\Package\\a.txt", "a");
-  Put("C:\\Package\\b.nvx", Pack("b"));
-  Put("D:\\Dest", "a file where the folder should be");
+  test::PutFile("C:\\Package\\a.txt", "a");
+  test::PutFile("C:\\Package\\b.nvx", test::Packed("b"));
+  test::PutFile("D:\\Dest", "a file where the folder should be");
   WriteIndex({IndexRecord("a.txt", 0, fkDestination, "\\a.txt")});
   EXPECT_FALSE(engine.RunInstall());
   // A packed file meets the same folder as an error about its target.
@@ -187,8 +162,8 @@ TEST_F(InstallTest, TargetFolderThatCannotBeMadeFailsTheRecord) {
 
 TEST_F(InstallTest, PackedRecordsDriveTheEnginesEvents) {
   std::string big(10000, 'z');
-  Put("C:\\Package\\big.nvx", Pack(big));
-  Put("C:\\Package\\small.nvx", Pack("tiny"));
+  test::PutFile("C:\\Package\\big.nvx", test::Packed(big));
+  test::PutFile("C:\\Package\\small.nvx", test::Packed("tiny"));
   WriteIndex({IndexRecord("big.nvx", 1, fkDestination, "\\big.txt"), IndexRecord("small.nvx", 7, fkDestination, "\\small.txt")});
   std::vector<std::string> seen;
   engine.OnStart = [&](void*, int32_t min, int32_t max) {
@@ -196,17 +171,17 @@ TEST_F(InstallTest, PackedRecordsDriveTheEnginesEvents) {
   };
   engine.OnProgress = [&](void*, int32_t position) { seen.push_back("at " + std::to_string(position)); };
   EXPECT_TRUE(engine.RunInstall());
-  std::string bigSize = std::to_string(Pack(big).size()), smallSize = std::to_string(Pack("tiny").size());
+  std::string bigSize = std::to_string(test::Packed(big).size()), smallSize = std::to_string(test::Packed("tiny").size());
   EXPECT_EQ(seen, (std::vector<std::string>{"start 0 " + bigSize, "at 4096", "at 8192", "start 0 " + smallSize}));
-  EXPECT_EQ(Text("D:\\Dest\\big.txt"), big);
-  EXPECT_EQ(Text("D:\\Dest\\small.txt"), "tiny");
+  EXPECT_EQ(test::FileText("D:\\Dest\\big.txt"), big);
+  EXPECT_EQ(test::FileText("D:\\Dest\\small.txt"), "tiny");
 }
 
 TEST_F(InstallTest, UnpackingThatFailsEndsTheRun) {
-  Bytes cut = Pack(std::string(50000, 'q'));
+  std::string cut = test::Packed(std::string(50000, 'q'));
   cut.resize(cut.size() - 3);
-  Put("C:\\Package\\cut.nvx", cut);
-  Put("C:\\Package\\after.txt", "after");
+  test::PutFile("C:\\Package\\cut.nvx", cut);
+  test::PutFile("C:\\Package\\after.txt", "after");
   WriteIndex({IndexRecord("cut.nvx", 1, fkDestination, "\\cut.txt"), IndexRecord("after.txt", 0, fkDestination, "\\after.txt")});
   EXPECT_FALSE(engine.RunInstall());
   EXPECT_FALSE(FileExists("D:\\Dest\\cut.txt"));
@@ -214,26 +189,26 @@ TEST_F(InstallTest, UnpackingThatFailsEndsTheRun) {
 }
 
 TEST_F(InstallTest, CorruptPackedDataLeavesTheRunAsAnError) {
-  Bytes bad = Pack(std::string(50000, 'q'));
-  bad.back() ^= 0xFF;
-  Put("C:\\Package\\bad.nvx", bad);
+  std::string bad = test::Packed(std::string(50000, 'q'));
+  bad.back() = static_cast<char>(bad.back() ^ 0xFF);
+  test::PutFile("C:\\Package\\bad.nvx", bad);
   WriteIndex({IndexRecord("bad.nvx", 1, fkDestination, "\\bad.txt")});
   EXPECT_EQ(test::MessageOf<Error>([&] { engine.RunInstall(); }), "error");
 }
 
 TEST_F(InstallTest, RegistrationPassesTheQuotedTargetToRegSvr32Hidden) {
-  Put("C:\\Package\\x.ax", "component");
+  test::PutFile("C:\\Package\\x.ax", "component");
   WriteIndex({IndexRecord("x.ax", 0, 9, "C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax", faRegister)});
   EXPECT_TRUE(engine.RunInstall());
   ASSERT_EQ(shell.calls.size(), 1u);
   EXPECT_EQ(shell.calls[0], (ShellCall{"open", "RegSvr32.exe", "\"C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax\"",
                                        kShowHide}));
-  EXPECT_EQ(Text("C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax"), "component");
+  EXPECT_EQ(test::FileText("C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax"), "component");
 }
 
 TEST_F(InstallTest, OpenActionOpensTheTargetHiddenAndOtherActionsDoNothing) {
-  Put("C:\\Package\\readme.txt", "r");
-  Put("C:\\Package\\other.txt", "o");
+  test::PutFile("C:\\Package\\readme.txt", "r");
+  test::PutFile("C:\\Package\\other.txt", "o");
   WriteIndex({IndexRecord("readme.txt", 0, fkDestination, "\\readme.txt", faOpen),
               IndexRecord("other.txt", 0, fkDestination, "\\other.txt", 3)});
   EXPECT_TRUE(engine.RunInstall());
@@ -242,8 +217,8 @@ TEST_F(InstallTest, OpenActionOpensTheTargetHiddenAndOtherActionsDoNothing) {
 }
 
 TEST_F(InstallTest, ShellRefusalIsAFailureAfterTheFileIsPlaced) {
-  Put("C:\\Package\\a.dll", "a");
-  Put("C:\\Package\\b.dll", "b");
+  test::PutFile("C:\\Package\\a.dll", "a");
+  test::PutFile("C:\\Package\\b.dll", "b");
   WriteIndex({IndexRecord("a.dll", 0, fkDestination, "\\a.dll", faRegister), IndexRecord("b.dll", 0, fkDestination, "\\b.dll")});
   shell.result = TShellResult::FromShellValue(32);
   EXPECT_FALSE(engine.RunInstall());
@@ -256,8 +231,8 @@ TEST_F(InstallTest, ShellRefusalIsAFailureAfterTheFileIsPlaced) {
 
 TEST_F(InstallTest, ASecondRunOverReadOnlySourcesSucceeds) {
   // Files on a CD are read-only; their copies must not stay so.
-  Put("C:\\Package\\a.txt", "from the CD");
-  Put("C:\\Package\\b.nvx", Pack("packed on the CD"));
+  test::PutFile("C:\\Package\\a.txt", "from the CD");
+  test::PutFile("C:\\Package\\b.nvx", test::Packed("packed on the CD"));
   for (const char* name : {"C:\\Package\\a.txt", "C:\\Package\\b.nvx"})
     ASSERT_EQ(::chmod(NativePath(name).c_str(), 0444), 0);
   WriteIndex({IndexRecord("a.txt", 0, fkDestination, "\\a.txt"), IndexRecord("b.nvx", 1, fkDestination, "\\b.txt")});
@@ -267,8 +242,8 @@ TEST_F(InstallTest, ASecondRunOverReadOnlySourcesSucceeds) {
   ASSERT_EQ(::stat(NativePath("D:\\Dest\\a.txt").c_str(), &st), 0);
   EXPECT_TRUE(st.st_mode & S_IWUSR);
   EXPECT_FALSE(st.st_mode & (S_IWGRP | S_IWOTH));  // only the owner's write bit is given back
-  EXPECT_EQ(Text("D:\\Dest\\a.txt"), "from the CD");
-  EXPECT_EQ(Text("D:\\Dest\\b.txt"), "packed on the CD");
+  EXPECT_EQ(test::FileText("D:\\Dest\\a.txt"), "from the CD");
+  EXPECT_EQ(test::FileText("D:\\Dest\\b.txt"), "packed on the CD");
 }
 
 TEST_F(InstallTest, ChecksumsCatchADamagedPlainFileAndOtherContentsInAValidStream) {
@@ -283,27 +258,27 @@ TEST_F(InstallTest, ChecksumsCatchADamagedPlainFileAndOtherContentsInAValidStrea
       Signed(IndexRecord("b.nvx", 1, fkDestination, "\\b.txt"), "bravo"),
       Signed(IndexRecord("c.txt", 0, fkDestination, "\\c.txt"), "charlie")};
   WriteIndex(records);
-  Put("C:\\Package\\a.txt", "alpha");
-  Put("C:\\Package\\b.nvx", Pack("bravo"));
-  Put("C:\\Package\\c.txt", "charlie");
+  test::PutFile("C:\\Package\\a.txt", "alpha");
+  test::PutFile("C:\\Package\\b.nvx", test::Packed("bravo"));
+  test::PutFile("C:\\Package\\c.txt", "charlie");
   EXPECT_TRUE(engine.RunInstall());
 
-  Put("C:\\Package\\a.txt", "alphA");  // damaged on the medium, same size
+  test::PutFile("C:\\Package\\a.txt", "alphA");  // damaged on the medium, same size
   EXPECT_FALSE(engine.RunInstall());
-  EXPECT_EQ(Text("D:\\Dest\\a.txt"), "alphA");
+  EXPECT_EQ(test::FileText("D:\\Dest\\a.txt"), "alphA");
 
-  Put("C:\\Package\\a.txt", "alpha");
-  Put("C:\\Package\\b.nvx", Pack("brave"));  // a valid stream of other contents
+  test::PutFile("C:\\Package\\a.txt", "alpha");
+  test::PutFile("C:\\Package\\b.nvx", test::Packed("brave"));  // a valid stream of other contents
   EXPECT_FALSE(engine.RunInstall());
-  EXPECT_EQ(Text("D:\\Dest\\b.txt"), "bravo");  // the earlier file stays
-  EXPECT_EQ(Text("D:\\Dest\\c.txt"), "charlie");
+  EXPECT_EQ(test::FileText("D:\\Dest\\b.txt"), "bravo");  // the earlier file stays
+  EXPECT_EQ(test::FileText("D:\\Dest\\c.txt"), "charlie");
 
   // Without the signature the same records install as before, unchecked.
   std::vector<TFileConfiguration> unsigned_ = records;
   for (auto& r : unsigned_) r.Reserved[0] = 'n';
   WriteIndex(unsigned_);
   EXPECT_TRUE(engine.RunInstall());
-  EXPECT_EQ(Text("D:\\Dest\\b.txt"), "brave");
+  EXPECT_EQ(test::FileText("D:\\Dest\\b.txt"), "brave");
 }
 
 // --- The shortcut step ---
@@ -321,7 +296,7 @@ class ShortcutTest : public InstallTest {
 };
 
 TEST_F(ShortcutTest, ThreeLinksInTheGroupThenTheGroupIsOpened) {
-  Put("D:\\Nuvex\\Player.exe", "exe");  // found under its upper-case path, as on Windows
+  test::PutFile("D:\\Nuvex\\Player.exe", "exe");  // found under its upper-case path, as on Windows
   Records({IndexRecord("readme", 0, fkDestination, "\\readme.txt"), IndexRecord("player", 0, fkDestination, "\\player.exe")});
   engine.CreateShortcuts();
   EXPECT_EQ(registry.reads, (std::vector<std::string>{
@@ -346,7 +321,7 @@ TEST_F(ShortcutTest, ThreeLinksInTheGroupThenTheGroupIsOpened) {
 
 TEST_F(ShortcutTest, PolishNamesComeFromTheMessageTable) {
   SetCurrentLanguage(kPolishLanguage);
-  Put("D:\\NUVEX\\PLAYER.EXE", "exe");
+  test::PutFile("D:\\NUVEX\\PLAYER.EXE", "exe");
   Records({IndexRecord("player", 0, fkDestination, "\\PLAYER.EXE")});
   registry.value = test::FakeRegistry::Text("C:\\Menu\\Programy\\");  // ends with "\": no doubled separator
   engine.CreateShortcuts();
@@ -362,8 +337,8 @@ TEST_F(ShortcutTest, PolishNamesComeFromTheMessageTable) {
 TEST_F(ShortcutTest, MainProgramIsLookedForInTheDestinationWhateverTheKind) {
   // The first ".exe" record went to the system folder; only a file of that
   // name in the destination folder would make it the player.
-  Put("C:\\WINDOWS\\SYSTEM\\TOOL.EXE", "tool");
-  Put("D:\\NUVEX\\SUB\\PLAYER.EXE", "exe");
+  test::PutFile("C:\\WINDOWS\\SYSTEM\\TOOL.EXE", "tool");
+  test::PutFile("D:\\NUVEX\\SUB\\PLAYER.EXE", "exe");
   Records({IndexRecord("tool", 0, fkSystem, "\\tool.exe"), IndexRecord("notes", 0, fkDestination, "\\NOTES.EXE.TXT"),
            IndexRecord("player", 0, fkDestination, "\\sub\\Player.Exe")});
   engine.CreateShortcuts();
@@ -371,7 +346,7 @@ TEST_F(ShortcutTest, MainProgramIsLookedForInTheDestinationWhateverTheKind) {
   EXPECT_EQ(links.log[1], "SetPath(D:\\NUVEX\\SUB\\PLAYER.EXE)");
 
   links.log.clear();
-  Put("D:\\NUVEX\\TOOL.EXE", "tool here too");
+  test::PutFile("D:\\NUVEX\\TOOL.EXE", "tool here too");
   engine.CreateShortcuts();
   ASSERT_GE(links.log.size(), 2u);
   EXPECT_EQ(links.log[1], "SetPath(D:\\NUVEX\\TOOL.EXE)");
@@ -387,7 +362,7 @@ TEST_F(ShortcutTest, NoMainProgramMeansNothingAtAll) {
 }
 
 TEST_F(ShortcutTest, MissingOrEmptyProgramsValueMeansNoGroup) {
-  Put("D:\\NUVEX\\PLAYER.EXE", "exe");
+  test::PutFile("D:\\NUVEX\\PLAYER.EXE", "exe");
   Records({IndexRecord("player", 0, fkDestination, "\\PLAYER.EXE")});
   for (RegistryValue value : {RegistryValue{}, test::FakeRegistry::Text("")}) {
     registry.value = value;
@@ -399,7 +374,7 @@ TEST_F(ShortcutTest, MissingOrEmptyProgramsValueMeansNoGroup) {
 }
 
 TEST_F(ShortcutTest, ProgramsValueOfAnotherTypeRaises) {
-  Put("D:\\NUVEX\\PLAYER.EXE", "exe");
+  test::PutFile("D:\\NUVEX\\PLAYER.EXE", "exe");
   Records({IndexRecord("player", 0, fkDestination, "\\PLAYER.EXE")});
   registry.value.kind = RegistryValue::Kind::OtherType;
   EXPECT_EQ(test::MessageOf<Error>([&] { engine.CreateShortcuts(); }), "Invalid data type for 'Programs'");
@@ -407,7 +382,7 @@ TEST_F(ShortcutTest, ProgramsValueOfAnotherTypeRaises) {
 }
 
 TEST_F(ShortcutTest, LinkObjectThatCannotBeHadRaisesAfterTheGroupExists) {
-  Put("D:\\NUVEX\\PLAYER.EXE", "exe");
+  test::PutFile("D:\\NUVEX\\PLAYER.EXE", "exe");
   Records({IndexRecord("player", 0, fkDestination, "\\PLAYER.EXE")});
   links.failure = "Class not registered";
   EXPECT_EQ(test::MessageOf<Error>([&] { engine.CreateShortcuts(); }), "Class not registered");
@@ -435,7 +410,7 @@ TEST_F(ShortcutTest, UninstallerPathWhenTheProgramHasNoFolder) {
 
 TEST_F(ShortcutTest, NativeLinkFilesAfterARealRun) {
   // The whole road natively: install, then the stand-in link writer.
-  Put("C:\\Package\\player.nvx", Pack("the player"));
+  test::PutFile("C:\\Package\\player.nvx", test::Packed("the player"));
   WriteIndex({IndexRecord("player.nvx", 1, fkDestination, "\\NuvexPlayer.exe")});
   ScopedService<ShellLinkFactory> realLinks(Service<ShellLinkFactory>::Platform());
   TRunInstall real(kPackage);
@@ -444,11 +419,11 @@ TEST_F(ShortcutTest, NativeLinkFilesAfterARealRun) {
   ASSERT_TRUE(real.RunInstall());
   real.CreateShortcuts();
   const std::string group = "C:\\Menu\\Programs\\Nuvex Player\\";
-  EXPECT_EQ(Text(group + "Nuvex Player 2.6.lnk"),
+  EXPECT_EQ(test::FileText(group + "Nuvex Player 2.6.lnk"),
             "[Shortcut]\nTarget=D:\\NUVEX\\NUVEXPLAYER.EXE\nWorkingDirectory=D:\\NUVEX\\\nArguments=\n");
-  EXPECT_EQ(Text(group + "Help - version 2.6.lnk"),
+  EXPECT_EQ(test::FileText(group + "Help - version 2.6.lnk"),
             "[Shortcut]\nTarget=D:\\NUVEX\\NUVEXPLAYER.chm\nWorkingDirectory=D:\\NUVEX\\\nArguments=\n");
-  EXPECT_EQ(Text(group + "Uninstall - version 2.6.lnk"),
+  EXPECT_EQ(test::FileText(group + "Uninstall - version 2.6.lnk"),
             "[Shortcut]\nTarget=D:\\NUVEX\\Uninstall.exe\nWorkingDirectory=D:\\NUVEX\\\nArguments=\n");
 }
 
