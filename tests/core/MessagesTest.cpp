@@ -104,14 +104,13 @@ TEST_F(MessagesTest, EveryTextInBothLanguagesIsThePinnedOne) {
   EXPECT_EQ(TextIn(kPolishLanguage, 3), std::string({'Z', 'a', 'k', 'o', '\xF1', 'c', 'z'}));
 }
 
-TEST_F(MessagesTest, ShortcutNamePrefixesKeepTheirBackslashAndBlank) {
+// The help shortcut's prefix, whose leading backslash and trailing blank the
+// shortcut names depend on (the pinned table holds every text in full).
+TEST_F(MessagesTest, TheHelpShortcutPrefixKeepsItsBackslashAndBlank) {
   const std::string help = TextIn(kEnglishLanguage, 300);
   EXPECT_EQ(help.size(), 16u);
   EXPECT_EQ(help.front(), '\\');
   EXPECT_EQ(help.back(), ' ');
-  EXPECT_EQ(TextIn(kPolishLanguage, 300), "\\Pomoc - wersja ");
-  EXPECT_EQ(TextIn(kEnglishLanguage, 501), "Uninstall - version ");
-  EXPECT_EQ(TextIn(kPolishLanguage, 501), "Deinstalacja - wersja ");
 }
 
 TEST(LocaleNameTest, PosixNamesMapToLocaleIds) {
