@@ -458,6 +458,18 @@ CheckReport CheckBaseSkin() {
   return report;
 }
 
+namespace {
+
+// A skin that leaves controls out is still a whole skin: the manager hides them.
+std::string Verdict(const CheckReport& report) {
+  if (!report.Complete()) return "the skin has errors";
+  const int missing = report.Count(ControlStatus::Missing);
+  if (missing == 0) return "the skin is complete";
+  return "the skin is valid; the player hides the " + std::to_string(missing) + " controls it leaves out";
+}
+
+}  // namespace
+
 void WriteReport(const CheckReport& report, std::ostream& out) {
   if (report.skinFile.empty())
     out << "base skin " << Quoted(report.name) << "\n";
@@ -481,7 +493,7 @@ void WriteReport(const CheckReport& report, std::ostream& out) {
   out << "summary: " << report.Count(ControlStatus::Complete) << " complete, " << report.Count(ControlStatus::Hidden)
       << " hidden, " << report.Count(ControlStatus::Incomplete) << " incomplete, "
       << report.Count(ControlStatus::Missing) << " missing; " << report.ProblemCount() << " errors, "
-      << report.WarningCount() << " warnings: the skin is " << (report.Complete() ? "complete" : "not complete") << "\n";
+      << report.WarningCount() << " warnings: " << Verdict(report) << "\n";
 }
 
 }  // namespace nvxskin

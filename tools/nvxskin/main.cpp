@@ -12,7 +12,7 @@
 namespace {
 
 constexpr char kUsage[] =
-    "usage: nvxskin check SKINFOLDER            report what the skin defines (exit code 0 only when complete)\n"
+    "usage: nvxskin check SKINFOLDER            report what the skin defines (exit code 0 when it has no errors)\n"
     "       nvxskin check --base                the same for the built-in base skin\n"
     "       nvxskin render [--zoom N] SKINFOLDER OUT.png   a sheet of every control in each state\n"
     "       nvxskin render [--zoom N] --base OUT.png\n"
