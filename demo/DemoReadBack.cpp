@@ -119,7 +119,10 @@ std::string RegisteredFilterPath() {
 
 bool ReadDialogTexts(const std::string& caption, std::vector<ChildText>& texts) {
   texts.clear();
+  // A message box first; otherwise any top-level window of that caption (the
+  // installer's own dialogs are windows of the program's classes).
   HWND dialog = FindWindowA("#32770", caption.c_str());
+  if (!dialog) dialog = FindWindowA(nullptr, caption.c_str());
   if (!dialog) return false;
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     std::string text = WindowText(child);
