@@ -61,10 +61,17 @@ std::string WindowClass(HWND window) {
   return name;
 }
 
+// Asked of the window itself: GetWindowText of another process's window
+// gives only the name it was created with, not an edit box's text.
 std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
   std::string text(length + 1, '\0');
-  text.resize(GetWindowTextA(window, text.data(), length + 1));
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                           2000, &copied))
+    return {};
+  text.resize(copied);
   return text;
 }
 

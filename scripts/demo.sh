@@ -143,10 +143,22 @@ dialog=$(wait_window "$dialog_caption" 20)
 sleep 0.5
 photograph_windows "$demo/setup-folder-dialog.png" "$window" "$dialog"
 echo "demo: dialog \"$dialog_caption\" opened"
-# Cancel lies at client 224,256 75x25 of the 384x285 client area
-# (resources/forms/ChooseDirForm.nfd); the frame is as wide below as aside.
+# A folder typed over the offered one, then Cancel: the install must still go
+# to the default folder (checked with the installed files below).  The edit
+# box lies at client 8,8 369x21 and Cancel at 224,256 75x25 of the 384x285
+# client area (resources/forms/ChooseDirForm.nfd); the frame is as wide below
+# as aside.
 geometry "$dialog"
 border=$(((WIDTH - 384) / 2))
+xdotool mousemove --window "$dialog" $((border + 300)) $((HEIGHT - border - 285 + 18)) click 1
+# Keys through the X server's test extension (no --window): Wine ignores the
+# synthetic events that xdotool sends to a named window.  The click gave the
+# edit box the focus.
+xdotool key End
+xdotool type --delay 50 'Elsewhere'
+sleep 0.5
+dialog_text=$(read_back dialog-text "$dialog_caption" || true)
+grep -q '^Edit: .*Elsewhere$' <<<"$dialog_text" || { echo "$dialog_text" >&2; fail "the typed folder did not reach the dialog"; }
 xdotool mousemove --window "$dialog" $((border + 261)) $((HEIGHT - border - 285 + 268)) click 1
 for _ in $(seq 50); do [ -z "$(find_window "$dialog_caption")" ] && break; sleep 0.1; done
 [ -z "$(find_window "$dialog_caption")" ] || fail "Cancel did not close the folder dialog"
