@@ -146,7 +146,11 @@ Alignment=2
 Layout=1
 """
 SEPARATOR = "\n#BITMAP#\n"
-put("skin", "form-button-label", SKIN + SEPARATOR + BITMAPS["rgb24"].decode("latin-1"))
+# This seed's label is a skin label with its colour, a definition the engine
+# completes, so that the target's completeness check has one to see.
+LABELLED = SKIN.replace("ControlType=Label\nColor=255 128 0\n",
+                        "ControlType=SkinLabel\nColor=255 128 0\nFontColor=255 128 0\n")
+put("skin", "form-button-label", LABELLED + SEPARATOR + BITMAPS["rgb24"].decode("latin-1"))
 put("skin", "palette-picture", SKIN.replace("Width=5", "Width=4").replace("Height=3", "Height=4")
     + SEPARATOR + BITMAPS["pal8"].decode("latin-1"))
 put("skin", "no-picture", SKIN)
