@@ -47,11 +47,11 @@ CT
 # command stays within its time.  Where they cannot run, CTest reports the
 # i686 runs as skipped with the reason, and the x86_64 build runs everything.
 exclude=()
-if scripts/runs-i386.sh >/dev/null; then
+if i386_reason=$(scripts/runs-i386.sh); then
   exclude=(-E '^win64\.(setup_e2e_tests|win_dialog_pictures|win_skindemo_pictures|win_locale_.*|win_progress_estimate_.*)$')
   echo "== i686 programs run under Wine's 32-bit side"
 else
-  echo "== i686 programs cannot run here: $(scripts/runs-i386.sh)"
+  echo "== i686 programs cannot run here: $i386_reason"
 fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}

@@ -57,6 +57,17 @@ struct Picture {
   std::vector<uint32_t> pixels;  // 0x00RRGGBB, rows top-down
 };
 
+// The header of a 32-bit top-down picture, the form both readings compare in.
+BITMAPINFO TopDown32(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  return info;
+}
+
 Picture PlatformPicture(const std::string& path) {
   Picture p;
   HBITMAP bitmap = static_cast<HBITMAP>(
@@ -68,12 +79,7 @@ Picture PlatformPicture(const std::string& path) {
     p.width = section.dsBm.bmWidth;
     p.height = section.dsBm.bmHeight;
     p.bits = section.dsBm.bmBitsPixel;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = p.width;
-    info.bmiHeader.biHeight = -p.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = TopDown32(p.width, p.height);
     p.pixels.assign(static_cast<size_t>(p.width) * p.height, 0);
     HDC screen = GetDC(nullptr);
     const int lines = GetDIBits(screen, bitmap, 0, p.height, p.pixels.data(), &info, DIB_RGB_COLORS);
@@ -100,12 +106,7 @@ Picture GdiPicture(const std::vector<uint8_t>& bytes, int bits) {
     p.height = std::abs(info->bmiHeader.biHeight);
   }
   p.bits = bits;
-  BITMAPINFO target{};
-  target.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  target.bmiHeader.biWidth = p.width;
-  target.bmiHeader.biHeight = -p.height;
-  target.bmiHeader.biPlanes = 1;
-  target.bmiHeader.biBitCount = 32;
+  BITMAPINFO target = TopDown32(p.width, p.height);
   HDC dc = CreateCompatibleDC(nullptr);
   void* pixels = nullptr;
   HBITMAP section = CreateDIBSection(dc, &target, DIB_RGB_COLORS, &pixels, nullptr, 0);
