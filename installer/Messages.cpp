@@ -16,7 +16,7 @@ constexpr std::array<LanguageRow, 2> kLanguages{{
 
 // Windows-1250: a \xB9, c \xE6, l \xB3, n \xF1, s \x9C, z-dot \xBF.  A string
 // is closed after each escape so that a following letter is not read as hex.
-constexpr std::array<MessageEntry, 17> kPolish{{
+constexpr std::array<MessageEntry, 18> kPolish{{
     {0, "Akceptuj"},
     {1, "Anuluj"},
     {2, "Przerwij"},
@@ -33,13 +33,15 @@ constexpr std::array<MessageEntry, 17> kPolish{{
     {105, "Wyst\xB9" "pi\xB3" " b\xB3\xB9" "d podczas instalacji programu!"},
     {107, "Instalacja biblioteki DirectX nie znaleziona!"},
     {108, "Wska\xBF" " folder instalacyjny"},  // "Wskaż folder instalacyjny"
+    // "Folder instalacyjny musi być pełną ścieżką (np. C:\Gry)!"
+    {109, "Folder instalacyjny musi by\xE6" " pe\xB3n\xB9" " \x9C" "cie\xBF" "k\xB9" " (np. C:\\Gry)!"},
     {300, "\\Pomoc - wersja "},
     // "Czy napewno chcesz odinstalować %s oraz wszystkie jego składniki?"
     {500, "Czy napewno chcesz odinstalowa\xE6" " %s oraz wszystkie jego sk\xB3" "adniki?"},
     {501, "Deinstalacja - wersja "},
 }};
 
-constexpr std::array<MessageEntry, 17> kEnglish{{
+constexpr std::array<MessageEntry, 18> kEnglish{{
     {0, "Ok"},
     {1, "Cancel"},
     {2, "Break"},
@@ -54,6 +56,7 @@ constexpr std::array<MessageEntry, 17> kEnglish{{
     {105, "Installation failed!"},
     {107, "DirectX library not found!"},
     {108, "Select Destination Directory"},
+    {109, "The destination folder must be a full path (for example C:\\Games)!"},
     {300, "\\Help - version "},
     {500, "Are you sure you want to completely remove %s and all of its components?"},
     {501, "Uninstall - version "},

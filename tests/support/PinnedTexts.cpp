@@ -28,6 +28,8 @@ constexpr PinnedMessage kMessages[] = {
     {105, "Wyst\xB9" "pi\xB3 b\xB3\xB9" "d podczas instalacji programu!", "Installation failed!"},
     {107, "Instalacja biblioteki DirectX nie znaleziona!", "DirectX library not found!"},
     {108, "Wska\xBF folder instalacyjny", "Select Destination Directory"},
+    {109, "Folder instalacyjny musi by\xE6 pe\xB3n\xB9 \x9C" "cie\xBF" "k\xB9 (np. C:\\Gry)!",
+     "The destination folder must be a full path (for example C:\\Games)!"},
     {300, "\\Pomoc - wersja ", "\\Help - version "},
     {500, "Czy napewno chcesz odinstalowa\xE6 %s oraz wszystkie jego sk\xB3" "adniki?",
      "Are you sure you want to completely remove %s and all of its components?"},
