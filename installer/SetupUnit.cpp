@@ -4,6 +4,7 @@
 
 #include "base/Ascii.h"
 #include "base/Paths.h"
+#include "installer/DiskSpaceCheck.h"
 #include "installer/Messages.h"
 #include "installer/PackageIndex.h"
 #include "platform/Shell.h"
@@ -59,6 +60,8 @@ std::string TRunInstall::TargetPath(const TFileConfiguration& record) const {
 bool TRunInstall::RunInstall() {
   ReadConfiguration();  // whatever it says, the records now in Files are what is installed
   if (Files.Count() == 0) return false;
+  // A drive that cannot take the files is found before any is written.
+  CheckDiskSpace(*this);
   for (int i = 0; i < Files.Count(); ++i)
     if (!InstallRecord(*Files.Items(i))) return false;
   return true;
