@@ -243,7 +243,7 @@ while IFS='|' read -r installed original; do
 done <<EOF
 Program Files/Nuvex Player 2.6 XP/NuvexPlayer.exe|$root/build/$win/demo/NuvexPlayer.exe
 Program Files/Nuvex Player 2.6 XP/NuvexPlayer.chm|$root/demo/payload/NuvexPlayer.chm
-Program Files/Nuvex Player 2.6 XP/Uninstall.exe|$root/build/$win/demo/Uninstall.exe
+Program Files/Nuvex Player 2.6 XP/Uninstall.exe|$root/build/$win/uninstaller/Uninstall.exe
 Program Files/Nuvex Player 2.6 XP/Samples/Sample film.bin|$film
 $system_dir/NuvexFilter.ax|$root/build/$win/demo/NuvexFilter.ax
 Temp/NuvexPlayer-ReadMe.txt|$root/demo/payload/ReadMe.txt

@@ -2,7 +2,7 @@
 # Makes the demo installation package.
 #   make-demo-package.sh BUILD_DIR NVXPACK OUTDIR
 # BUILD_DIR  a Windows build (win64 or win32) whose demo/ folder holds
-#            NuvexPlayer.exe, Uninstall.exe and NuvexFilter.ax
+#            NuvexPlayer.exe and NuvexFilter.ax, and uninstaller/ Uninstall.exe
 # NVXPACK    the nvxpack program of a native build, for example
 #            build/native/tools/nvxpack/nvxpack
 # OUTDIR     the package folder to fill (created if missing): "Setup.dat" and
@@ -24,12 +24,12 @@ stage=$(mktemp -d "${TMPDIR:-/tmp}/nuvex-demo.XXXXXX")
 trap 'rm -rf "$stage"' EXIT
 
 cp "$root/demo/demo.nvm" "$root/demo/payload/"* "$stage/"
-for program in NuvexPlayer.exe Uninstall.exe NuvexFilter.ax; do
-  if [ ! -f "$build_dir/demo/$program" ]; then
-    echo "make-demo-package: $build_dir/demo/$program is missing (build the Windows configuration first)" >&2
+for program in demo/NuvexPlayer.exe uninstaller/Uninstall.exe demo/NuvexFilter.ax; do
+  if [ ! -f "$build_dir/$program" ]; then
+    echo "make-demo-package: $build_dir/$program is missing (build the Windows configuration first)" >&2
     exit 1
   fi
-  cp "$build_dir/demo/$program" "$stage/"
+  cp "$build_dir/$program" "$stage/"
 done
 python3 "$root/demo/make-sample-film.py" "$stage/SampleFilm.bin"
 

@@ -109,7 +109,7 @@ TEST(NvxpackManifest, MalformedLinesAreAllReportedWithTheirLineNumbers) {
             "number 0-255)\n"
             "m.nvm:6: unknown folder kind '256' (destination, windows, system, system32, temp, absolute or a number "
             "0-255)\n"
-            "m.nvm:7: unknown action 'launch' (none, register, open or a number 0-255)\n"
+            "m.nvm:7: unknown action 'launch' (none, register, open, uninstaller or a number 0-255)\n"
             "m.nvm:8: source name must not contain '.' or '..' parts\n"
             "m.nvm:9: source name must be relative to the manifest's folder\n"
             "m.nvm:10: source name must be relative to the manifest's folder\n"
@@ -406,6 +406,49 @@ TEST(NvxpackBuild, PackedFileThatTheInstallerWouldRejectIsRefused) {
   w.File("demo.nvm", "noise.bin plain destination \\noise.bin\n");
   Diagnostics plain;
   EXPECT_TRUE(w.Build(plain)) << Joined(plain.errors);
+}
+
+// The uninstaller's record brings its list of installed files: every placed
+// target once, the list's own included, in a record right after it.
+TEST(NvxpackBuild, TheUninstallerGetsItsListBesideIt) {
+  Workspace w;
+  w.File("Player.exe", "player");
+  w.File("docs/Uninstall.exe", "uninstall");
+  w.File("filter.ax", "filter");
+  w.File("demo.nvm",
+         "Player.exe         plain  destination \\Player.exe\n"
+         "docs/Uninstall.exe packed destination \\Uninstall.exe uninstaller\n"
+         "filter.ax          plain  system      \\filter.ax     register\n"
+         "Player.exe         plain  temp        p.exe\n");
+  Diagnostics d;
+  ASSERT_TRUE(w.Build(d)) << Joined(d.errors);
+  nuvex::TFileConfigurationList index;
+  ASSERT_TRUE(nuvex::ReadPackageIndex(WithSeparator(w.out), index));
+  ASSERT_EQ(index.Count(), 4);
+  EXPECT_EQ(index.Items(1)->Action, nuvex::faNone);
+  const auto* list = index.Items(2);
+  EXPECT_EQ(nuvex::FieldText(list->SourceName), "docs\\Uninstall.lst");
+  EXPECT_EQ(nuvex::FieldText(list->TargetName), "\\Uninstall.lst");
+  EXPECT_EQ(list->Packed, 0);
+  EXPECT_EQ(list->FolderKind, nuvex::fkDestination);
+  const Bytes text = nuvex::test::ReadAll(w.out + "/docs/Uninstall.lst");
+  EXPECT_EQ(std::string(text.begin(), text.end()),
+            "NVX-UNINSTALL 1\r\nself\t\\Uninstall.exe\r\n0\t\\Player.exe\r\n0\t\\Uninstall.exe\r\n"
+            "0\t\\Uninstall.lst\r\n2\t\\filter.ax\r\n");
+  std::ostringstream report;
+  Diagnostics vd;
+  EXPECT_TRUE(VerifyPackage(w.out, report, vd)) << Joined(vd.errors);
+
+  for (const char* manifest : {"Player.exe plain destination \\Player.exe uninstaller\n"
+                               "filter.ax  plain destination \\filter.ax uninstaller\n",
+                               "filter.ax  plain system \\filter.ax uninstaller\n",
+                               "Player.exe plain destination \\Player.exe uninstaller\n"
+                               "filter.ax  plain destination \\Player.lst\n"}) {
+    w.File("demo.nvm", manifest);
+    Diagnostics bad;
+    EXPECT_FALSE(w.Build(bad)) << manifest;
+    EXPECT_EQ(bad.errors.size(), 1u) << Joined(bad.errors);
+  }
 }
 
 }  // namespace

@@ -195,11 +195,17 @@ std::vector<ManifestRecord> ParseManifest(const std::string& text, const std::st
       error(*problem);
       ok = false;
     }
-    if (fields.size() == 5) {
+    if (fields.size() == 5 && nuvex::LowerAscii(fields[4]) == "uninstaller") {
+      record.uninstaller = true;
+      if (record.folderKind != nuvex::fkDestination) {
+        error("the uninstaller must go to the destination folder, where it finds its list");
+        ok = false;
+      }
+    } else if (fields.size() == 5) {
       if (auto action = ParseAction(fields[4])) {
         record.action = *action;
       } else {
-        error("unknown action '" + fields[4] + "' (none, register, open or a number 0-255)");
+        error("unknown action '" + fields[4] + "' (none, register, open, uninstaller or a number 0-255)");
         ok = false;
       }
     }

@@ -98,6 +98,8 @@ bool BuildPackage(const std::string& manifestPath, const std::string& outputFold
     diagnostics.Error(manifestPath + ": lists no files; the installer fails on an empty package");
     return false;
   }
+  const std::optional<UninstallListRecord> uninstallList = AddUninstallList(records, manifestPath, diagnostics);
+  if (!diagnostics.Ok()) return false;
 
   // Everything is checked before anything is written.
   const std::string sourceFolder = nuvex::path::FolderPart(manifestPath);
@@ -106,6 +108,7 @@ bool BuildPackage(const std::string& manifestPath, const std::string& outputFold
   for (const auto& record : records) {
     if (!seen.insert(record.source).second) continue;
     files.push_back(&record);
+    if (record.generated) continue;
     const std::string path = PathIn(sourceFolder, record.source);
     if (!nuvex::FileExists(path)) {
       diagnostics.Error(Place(manifestPath, record.line) + "source '" + record.source + "' not found (" + path + ")");
@@ -142,6 +145,15 @@ bool BuildPackage(const std::string& manifestPath, const std::string& outputFold
       if (!folder.empty() && !nuvex::ForceDirectories(folder)) {
         diagnostics.Error(at + "cannot create the folder " + folder);
         return false;
+      }
+      if (record->generated) {
+        nuvex::FileStream list = nuvex::FileStream::Create(to);
+        list.WriteBuffer(uninstallList->text.data(), uninstallList->text.size());
+        list.Close();
+        checksums[record->source] = nuvex::ChecksumOfFile(to);
+        log << "wrote " << record->source << ": the uninstaller's list of " << std::count(uninstallList->text.begin(),
+            uninstallList->text.end(), '\n') - 2 << " installed files\n";
+        continue;
       }
       std::error_code ec;
       if (std::filesystem::equivalent(FsPath(from), FsPath(to), ec)) {

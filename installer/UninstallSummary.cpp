@@ -1,0 +1,67 @@
+// The uninstaller's words: which shortcut names are the installer's, and the
+// final message.
+#include <algorithm>
+
+#include "base/Ascii.h"
+#include "installer/Messages.h"
+#include "installer/UninstallRun.h"
+
+namespace nuvex {
+namespace {
+
+constexpr int kHelpShortcutMessage = 300;
+constexpr int kUninstallShortcutMessage = 501;
+constexpr int kRemoved = 503;
+constexpr int kNotAllRemoved = 504;
+constexpr int kFailedFiles = 505;
+constexpr int kSharedFiles = 506;
+constexpr int kKeptFolders = 507;
+constexpr int kRemovedAtRestart = 508;
+// A message box grows with its text: a long list is cut here.
+constexpr size_t kNamesShown = 12;
+
+std::string TextOf(uint8_t language, int id) {
+  for (const MessageEntry& entry : MessageTable(language))
+    if (entry.id == static_cast<uint32_t>(id)) return entry.text;
+  return {};
+}
+
+std::string WithProduct(std::string text, const std::string& product) {
+  if (const size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, product);
+  return text;
+}
+
+void AddSection(std::string& text, int id, const std::vector<std::string>& names) {
+  if (names.empty()) return;
+  text += "\r\n\r\n" + GetMessageText(id);
+  for (size_t i = 0; i < names.size() && i < kNamesShown; ++i) text += "\r\n" + names[i];
+  if (names.size() > kNamesShown) text += "\r\n... (+" + std::to_string(names.size() - kNamesShown) + ")";
+}
+
+}  // namespace
+
+bool IsInstallerShortcut(const std::string& name) {
+  const std::string upper = UpperAscii(name);
+  if (upper.size() < 4 || upper.compare(upper.size() - 4, 4, ".LNK") != 0) return false;
+  std::vector<std::string> starts = {"Nuvex Player "};
+  for (uint8_t language : {kPolishLanguage, kEnglishLanguage}) {
+    std::string help = TextOf(language, kHelpShortcutMessage);  // begins with "\": it is joined to the group
+    if (!help.empty() && help.front() == '\\') help.erase(0, 1);
+    starts.push_back(help);
+    starts.push_back(TextOf(language, kUninstallShortcutMessage));
+  }
+  return std::any_of(starts.begin(), starts.end(), [&](const std::string& start) {
+    return !start.empty() && upper.size() > start.size() + 4 && upper.compare(0, start.size(), UpperAscii(start)) == 0;
+  });
+}
+
+std::string UninstallSummary(const TUninstallReport& report, const std::string& product) {
+  std::string text = WithProduct(GetMessageText(report.Failed.empty() ? kRemoved : kNotAllRemoved), product);
+  AddSection(text, kFailedFiles, report.Failed);
+  AddSection(text, kSharedFiles, report.Shared);
+  AddSection(text, kKeptFolders, report.KeptFolders);
+  if (!report.AtRestart.empty()) text += "\r\n\r\n" + GetMessageText(kRemovedAtRestart);
+  return text;
+}
+
+}  // namespace nuvex

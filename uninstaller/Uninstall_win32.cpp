@@ -1,0 +1,78 @@
+// The uninstaller, Uninstall.exe: started from the Start-menu group, it asks
+// whether the player is to go, hands the work to a copy of itself in the
+// temporary folder (SelfRemoval.h), and that copy removes what the package
+// placed and reports.
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "installer/Messages.h"
+#include "installer/UninstallRun.h"
+#include "platform/Files.h"
+#include "uninstaller/SelfRemoval.h"
+
+namespace nuvex {
+namespace {
+
+constexpr const char* kProduct = "Nuvex Player";
+constexpr int kQuestion = 500;
+constexpr int kCaption = 502;
+constexpr int kListMissing = 509;
+
+// DLLs are looked for in the system folder only: the copy runs from the
+// temporary folder, where anyone may have put a DLL of a system name.
+void KeepDllSearchInTheSystemFolder() {
+  using SetDefaultDllDirectoriesCall = BOOL(WINAPI*)(DWORD);
+  if (HMODULE kernel = GetModuleHandleA("kernel32.dll")) {
+    // Present since Windows 8 (and Windows 7 with its update); asked for by
+    // name so that the program still starts without it.
+    FARPROC found = GetProcAddress(kernel, "SetDefaultDllDirectories");
+    if (found) reinterpret_cast<SetDefaultDllDirectoriesCall>(reinterpret_cast<void*>(found))(0x00000800);
+  }
+  SetDllDirectoryA("");
+}
+
+std::string WithProduct(std::string text, const std::string& value) {
+  if (const size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, value);
+  return text;
+}
+
+int Box(const std::string& text, UINT style) {
+  return MessageBoxA(nullptr, text.c_str(), GetMessageText(kCaption).c_str(), style | MB_SETFOREGROUND);
+}
+
+// Reads the list of the uninstaller at programPath; false, and the user
+// told, when there is none to trust.
+bool ReadList(TUninstall& uninstall) {
+  if (uninstall.ReadList()) return true;
+  Box(WithProduct(GetMessageText(kListMissing), uninstall.ListPath()), MB_OK | MB_ICONERROR);
+  return false;
+}
+
+int RemoveAndReport(TUninstall& uninstall, bool selfRunning) {
+  const TUninstallReport report = uninstall.Run(selfRunning);
+  const bool complete = report.Failed.empty();
+  Box(UninstallSummary(report, kProduct), MB_OK | (complete ? MB_ICONINFORMATION : MB_ICONWARNING));
+  return complete ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace nuvex
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  using namespace nuvex;
+  KeepDllSearchInTheSystemFolder();
+  InitializeLanguage();
+  if (const std::optional<TRemovalCopyOrder> order = RemovalCopyOrder(__argc, __argv)) {
+    WaitForProgram(*order);
+    TUninstall uninstall(order->ProgramPath);
+    if (!ReadList(uninstall)) return 1;
+    return RemoveAndReport(uninstall, false);
+  }
+  TUninstall uninstall(ProgramPath());
+  if (!ReadList(uninstall)) return 1;
+  if (Box(WithProduct(GetMessageText(kQuestion), kProduct), MB_YESNO | MB_ICONQUESTION) != IDYES) return 0;
+  if (StartRemovalCopy(ProgramPath())) return 0;
+  return RemoveAndReport(uninstall, true);
+}
