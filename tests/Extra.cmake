@@ -23,8 +23,23 @@ if(WIN32)
   add_library(RegistrationMarker MODULE ${CMAKE_CURRENT_SOURCE_DIR}/win/modules/RegistrationMarker.c)
   set_target_properties(RegistrationMarker PROPERTIES PREFIX "" SUFFIX ".ax"
     LIBRARY_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-  target_link_options(RegistrationMarker PRIVATE -static-libgcc)
+  # Undecorated exports: RegSvr32 asks for "DllRegisterServer", which an i686
+  # stdcall function would otherwise export as "DllRegisterServer@0".
+  target_link_options(RegistrationMarker PRIVATE -static-libgcc -Wl,--kill-at)
   add_dependencies(win_tests RegistrationMarker)
+endif()
+
+# DLLs planted beside Setup.exe under the names of system DLLs: none may be
+# loaded (tests/win/planted-dlls.sh); the stand-in records its own loading.
+if(WIN32 AND TARGET Setup)
+  add_library(PlantedDll MODULE ${CMAKE_CURRENT_SOURCE_DIR}/win/modules/PlantedDll.c)
+  set_target_properties(PlantedDll PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  target_link_options(PlantedDll PRIVATE -static-libgcc)
+  add_test(NAME ${NUVEX_TEST_TAG}.setup_loads_no_planted_dll
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win/planted-dlls.sh ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh
+                   $<TARGET_FILE:Setup> $<TARGET_FILE:PlantedDll>)
+  set_tests_properties(${NUVEX_TEST_TAG}.setup_loads_no_planted_dll PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77)
+  add_dependencies(win_tests PlantedDll)
 endif()
 
 # A bitmap resource for the tests of the program's bitmap resources.
