@@ -48,7 +48,7 @@ CT
 # i686 runs as skipped with the reason, and the x86_64 build runs everything.
 exclude=()
 if i386_reason=$(scripts/runs-i386.sh); then
-  exclude=(-E '^win64\.(setup_e2e_tests|win_dialog_pictures|win_skindemo_pictures|win_locale_.*|win_progress_estimate_.*)$')
+  exclude=(-E '^win64\.(setup_e2e_tests|setup_e2e_full_drive|win_dialog_pictures|win_skindemo_pictures|win_locale_.*|win_progress_estimate_.*)$')
   echo "== i686 programs run under Wine's 32-bit side"
 else
   echo "== i686 programs cannot run here: $i386_reason"

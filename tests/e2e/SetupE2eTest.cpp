@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 #include <set>
+#include <sstream>
 
 #include "base/Ascii.h"
 #include "installer/FileConfiguration.h"
@@ -29,6 +30,7 @@
 #include "tests/support/TestSupport.h"
 #include "tests/support/WindowLists.h"
 #include "tools/nvxpack/IndexFile.h"
+#include "tools/nvxpack/Package.h"
 #include "tools/nvxpack/Packer.h"
 
 namespace nuvex {
@@ -504,6 +506,156 @@ TEST_F(SetupE2e, AFolderTypedIntoTheDialogReceivesTheFiles) {
   EXPECT_FALSE(DirectoryExists(kDefaultDestinationFolder));
   ExpectShortcuts(destination, true);
   WaitFor([&] { return CloseShellWindows() > 0; }, 5000);
+}
+
+// The free-space check as the user meets it: a package whose second file
+// does not fit the small drive of the disk-fault tests is refused with one
+// message before its first file is written, and the window stays.  Runs
+// where the test command has mapped that drive (NUVEX_FULL_DRIVE).
+class FullDriveE2e : public SetupE2e {
+ protected:
+  void RefusedBeforeAnyFileIsWritten(const char* locale) {
+    const char* drive = std::getenv("NUVEX_FULL_DRIVE");
+    ASSERT_TRUE(drive && *drive) << "NUVEX_FULL_DRIVE is not set: this case runs where the test command maps the drive";
+    const std::string root = std::string(drive) + "\\";
+    if (!DirectoryExists(root)) GTEST_SKIP() << "no size-limited drive " << drive;
+    test::WriteAll(package_ / "NuvexPlayer.exe", "player");
+    test::WriteAll(package_ / "big.bin", std::string(3 << 20, 'b'));
+    nvxpack::WriteIndexFile(package_ / kPackageIndexName,
+                            {test::IndexRecord("NuvexPlayer.exe", 0, fkDestination, "\\NuvexPlayer.exe"),
+                             test::IndexRecord("big.bin", 0, 9, root + "big.bin")});
+    ULARGE_INTEGER free{};
+    ASSERT_TRUE(GetDiskFreeSpaceExA(root.c_str(), &free, nullptr, nullptr));
+    const bool polish = std::string(locale) == kPolish;
+    std::string expected = test::Pinned(110, polish ? kPolishLanguage : kEnglishLanguage);
+    for (const std::string& value : {UpperAscii(drive), std::string("3072"), std::to_string(free.QuadPart / 1024)})
+      expected.replace(expected.find("%s"), 2, value);
+
+    SetupProcess setup;
+    ASSERT_TRUE(setup.Start(package_.Path(), locale));
+    HWND main = setup.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ClickAt(main, OnScreen(main, kInstallButton));
+    HWND box = setup.Box(Message(locale, 101));  // the error report's caption is the application's title
+    ASSERT_NE(box, nullptr) << "no refusal";
+    EXPECT_EQ(BoxText(box), Wide(expected, polish ? 1250 : 1252));
+    EXPECT_TRUE(Confirm(box));
+    EXPECT_EQ(setup.Box(Message(locale, 5), 1000), nullptr) << "a success after the refusal";
+    EXPECT_FALSE(setup.Exited(300)) << "the window went with the refusal";
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_FALSE(DirectoryExists(kDefaultDestinationFolder)) << "a file was written before the refusal";
+    EXPECT_FALSE(FileExists(root + "big.bin"));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(setup.Exited(5000));
+  }
+};
+
+TEST_F(FullDriveE2e, AFullDriveIsRefusedBeforeAnyFileIsWritten) { RefusedBeforeAnyFileIsWritten(kEnglish); }
+
+TEST_F(FullDriveE2e, AFullDriveIsRefusedInPolish) {
+  if (PRIMARYLANGID(GetSystemDefaultLangID()) != LANG_POLISH) GTEST_SKIP() << "needs LC_ALL=pl_PL.UTF-8";
+  RefusedBeforeAnyFileIsWritten(kPolish);
+}
+
+// The uninstaller as the user meets it: a package built with nvxpack and the
+// real Uninstall.exe, installed through the button, then the uninstaller
+// started from its shortcut, asked, and its report read.
+class UninstallE2e : public SetupE2e {
+ protected:
+  // A showing message box of any process (the uninstaller's work is done by
+  // a copy of it) with the uninstaller's caption, other than `not`.
+  static HWND UninstallerBox(const char* locale, HWND not_ = nullptr) {
+    HWND found = nullptr;
+    WaitFor([&] {
+      for (HWND w : TopWindows(0))
+        if (w != not_ && ClassOf(w) == "#32770" && TextOf(w) == Message(locale, 502)) found = w;
+      return found != nullptr;
+    }, 30000);
+    return found;
+  }
+
+  void InstallsThenUninstallsFromTheShortcut(const char* locale) {
+    const bool polish = std::string(locale) == kPolish;
+    const uint8_t language = polish ? kPolishLanguage : kEnglishLanguage;
+    const UINT codePage = polish ? 1250 : 1252;
+    test::WriteAll(work_ / "NuvexPlayer.exe", "player");
+    test::WriteAll(work_ / "NuvexPlayer.chm", "help");
+    test::WriteAll(work_ / "film.bin", Film());
+    test::WriteAll(work_ / "NuvexE2e.dll", "shared");
+    ASSERT_TRUE(CopyFileOver(NUVEX_UNINSTALL_EXE, work_ / "Uninstall.exe"));
+    test::WriteAll(work_ / "package.nvm",
+                   "NuvexPlayer.exe plain  destination \\NuvexPlayer.exe\n"
+                   "NuvexPlayer.chm plain  destination \\NuvexPlayer.chm\n"
+                   "Uninstall.exe   packed destination \\Uninstall.exe uninstaller\n"
+                   "film.bin        packed destination \"\\Samples\\Sample film.bin\"\n"
+                   "NuvexE2e.dll    plain  system      \\NuvexE2e.dll\n");
+    nvxpack::Diagnostics built;
+    std::ostringstream log;
+    ASSERT_TRUE(nvxpack::BuildPackage(work_ / "package.nvm", package_.Path(), built, log));
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
+    const std::string shared = std::string(system) + "\\NuvexE2e.dll";
+
+    SetupProcess setup;
+    ASSERT_TRUE(setup.Start(package_.Path(), locale));
+    InstallsThroughTheButton(setup, locale);
+    WaitFor([&] { return CloseShellWindows() > 0; }, 5000);
+    const std::string destination = kDefaultDestinationFolder;
+    ASSERT_TRUE(FileExists(destination + "\\Uninstall.lst"));
+    test::WriteAll(destination + "\\My notes.txt", "mine");
+
+    // Started as the shell starts a shortcut: its target in its working folder.
+    const LinkContents link = ReadLink(group_ + (polish ? "Deinstalacja - wersja 2.6.lnk" : "Uninstall - version 2.6.lnk"));
+    ASSERT_FALSE(link.path.empty()) << "no uninstall shortcut";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string command = "\"" + link.path + "\"";
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, link.folder.c_str(),
+                               &startup, &process));
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    HWND question = UninstallerBox(locale);
+    ASSERT_NE(question, nullptr) << "no question";
+    std::string asked = test::Pinned(500, language);
+    asked.replace(asked.find("%s"), 2, "Nuvex Player");
+    EXPECT_EQ(BoxText(question), Wide(asked, codePage));
+    EXPECT_TRUE(Confirm(question));  // its first button: yes
+    HWND report = UninstallerBox(locale, question);
+    ASSERT_NE(report, nullptr) << "no report";
+    std::string said = test::Pinned(503, language);
+    said.replace(said.find("%s"), 2, "Nuvex Player");
+    said += "\r\n\r\n" + test::Pinned(506, language) + "\r\n" + shared + "\r\n\r\n" + test::Pinned(507, language) +
+            "\r\n" + destination;
+    EXPECT_EQ(BoxText(report), Wide(said, codePage));
+    EXPECT_TRUE(Confirm(report));
+
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(destination))
+      left.push_back(e.path().filename().string());
+    EXPECT_EQ(left, (std::vector<std::string>{"My notes.txt"}));
+    EXPECT_FALSE(DirectoryExists(group_)) << "the group stayed";
+    EXPECT_TRUE(FileExists(shared));
+    DeleteFileA(shared.c_str());
+    // The copy that did the work goes as it ends.
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    EXPECT_TRUE(WaitFor([&] {
+      WIN32_FIND_DATAA found;
+      HANDLE search = FindFirstFileA((std::string(temp) + "NvxUninstall-*.exe").c_str(), &found);
+      if (search == INVALID_HANDLE_VALUE) return true;
+      FindClose(search);
+      return false;
+    }, 10000)) << "the uninstaller's copy stayed in " << temp;
+  }
+};
+
+TEST_F(UninstallE2e, RemovesThePackageAndGroupAndKeepsTheUsersFile) { InstallsThenUninstallsFromTheShortcut(kEnglish); }
+
+TEST_F(UninstallE2e, RemovesThePackageInPolish) {
+  if (PRIMARYLANGID(GetSystemDefaultLangID()) != LANG_POLISH) GTEST_SKIP() << "needs LC_ALL=pl_PL.UTF-8";
+  InstallsThenUninstallsFromTheShortcut(kPolish);
 }
 
 }  // namespace
