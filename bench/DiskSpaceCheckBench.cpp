@@ -49,8 +49,11 @@ int main(int argc, char** argv) {
   const fs::path dir = fs::temp_directory_path() / ("nuvex-space-bench-" + std::to_string(getpid()));
   const fs::path stage = dir / "stage", drives = dir / "drives";
   fs::create_directories(stage);
-  fs::create_directories(drives / "C");
+  fs::create_directories(drives / "C/WINDOWS/SYSTEM32");
   SetDriveRoot(drives.string());
+  // The filter's record is registered with the system folder's RegSvr32,
+  // which the native shell "starts" when the file is there.
+  Put(drives / "C/WINDOWS/SYSTEM32/RegSvr32.exe", "");
 
   const fs::path source = NUVEX_SOURCE_DIR;
   fs::copy_file(source / "demo/demo.nvm", stage / "demo.nvm");
