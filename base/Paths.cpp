@@ -39,4 +39,13 @@ std::string ChangeExtension(std::string_view path, std::string_view extension) {
 
 bool EndsWithSeparator(std::string_view path) { return !path.empty() && IsSeparator(path.back()); }
 
+bool IsFullPath(std::string_view path) {
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  if (path.size() >= 3 && letter(path[0]) && path[1] == ':' && IsSeparator(path[2])) return true;
+  // "\\server\share": a server name, a separator and a share name.
+  if (path.size() < 5 || !IsSeparator(path[0]) || !IsSeparator(path[1]) || IsSeparator(path[2])) return false;
+  const size_t share = path.find_first_of("\\/", 2);
+  return share != std::string_view::npos && share + 1 < path.size() && !IsSeparator(path[share + 1]);
+}
+
 }  // namespace nuvex::path

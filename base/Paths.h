@@ -26,5 +26,9 @@ std::string Extension(std::string_view path);
 // The path with its extension replaced by `extension` (or added when it has none).
 std::string ChangeExtension(std::string_view path, std::string_view extension);
 bool EndsWithSeparator(std::string_view path);
+// A path that names one place whatever the current drive and folder: a drive
+// with its root ("C:\Games") or a network share ("\\server\share").  Not
+// "", "Games", "\Games" or "C:Games".
+bool IsFullPath(std::string_view path);
 
 }  // namespace nuvex::path

@@ -60,11 +60,10 @@ void TChooseDirForm::btOkClick(TObject*) { SetModalResult(mrOk); }
 void TChooseDirForm::btCancelClick(TObject*) { SetModalResult(mrCancel); }
 
 void TChooseDirForm::SetDirectory(const std::string& folder) {
-  if (DirectoryExists(folder)) {
-    directoryListBox_->SetDirectory(folder);
-  } else if (DirectoryExists(kFallbackFolder)) {
-    directoryListBox_->SetDirectory(kFallbackFolder);
-  }
+  // A folder the list cannot show (one without a drive: relative, or a
+  // network share) is treated as a missing one.
+  const bool shown = DirectoryExists(folder) && directoryListBox_->SetDirectory(folder);
+  if (!shown && DirectoryExists(kFallbackFolder)) directoryListBox_->SetDirectory(kFallbackFolder);
   edDir_->SetText(folder);
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/Ascii.h"
 #include "base/Error.h"
+#include "base/Paths.h"
 #include "controls/ControlClasses.h"
 #include "installer/ChooseDirectoryWindow.h"
 #include "installer/InstallerStrings.h"
@@ -26,10 +27,11 @@ constexpr int kFolderHint = 103;
 constexpr int kInstallDone = 104;
 constexpr int kInstallFailed = 105;
 constexpr int kDirectXMissing = 107;
+constexpr int kFolderNotFull = 109;
 
 constexpr const char* kProgramFiles = "C:\\Program Files";
-// While a long extraction keeps the window from its messages, the system is
-// told this often that the program still answers.
+// While a long run keeps the window from its messages, the system is told
+// this often that the program still answers.
 constexpr uint32_t kAliveInterval = 1000;
 
 const TClassRegistry& WindowClasses() {
@@ -113,6 +115,12 @@ THitTest TRunInstallForm::HitTest(int x, int y, THitTest defaultAnswer) {
 }
 
 void TRunInstallForm::btRunInstallClick(TObject*) {
+  // A folder without its drive and root would be taken relative to the
+  // working folder, the distribution medium: refused before anything is written.
+  if (!path::IsFullPath(laFolder_->Caption())) {
+    Application().MessageBox(GetMessageText(kFolderNotFull), GetMessageText(kErrorCaption), mbOk | mbIconError);
+    return;
+  }
   bool ok = false;
   {
     TRunInstall install(programFolder_);
@@ -120,6 +128,8 @@ void TRunInstallForm::btRunInstallClick(TObject*) {
     install.Version = kInstallVersion;
     install.OnStart = {this, &TRunInstallForm::InstallStart};
     install.OnProgress = {this, &TRunInstallForm::InstallProgress};
+    install.OnBusy = {this, &TRunInstallForm::InstallBusy};
+    lastAliveTick_ = CurrentClock().TickCount() - kAliveInterval;  // the first report tells it
     ok = install.RunInstall();
     if (ok) install.CreateShortcuts();
   }
@@ -136,11 +146,14 @@ void TRunInstallForm::InstallStart(void*, int32_t minimum, int32_t maximum) {
   progressBar_->SetMin(minimum);
   progressBar_->SetMax(maximum);
   progressBar_->SetVisible(true);
-  lastAliveTick_ = CurrentClock().TickCount() - kAliveInterval;  // the first report tells it
 }
 
-void TRunInstallForm::InstallProgress(void*, int32_t position) {
+void TRunInstallForm::InstallProgress(void* sender, int32_t position) {
   progressBar_->SetPosition(position);
+  InstallBusy(sender);
+}
+
+void TRunInstallForm::InstallBusy(void*) {
   // The run handles no input until it ends; the system still hears that
   // the program is alive, or it would mark the window as not responding.
   const uint32_t now = CurrentClock().TickCount();

@@ -61,6 +61,7 @@ class TRunInstallForm : public TForm {
   void FormKeyUp(TObject* sender, uint16_t& key, TShiftState shift);
   void InstallStart(void* sender, int32_t minimum, int32_t maximum);
   void InstallProgress(void* sender, int32_t position);
+  void InstallBusy(void* sender);
 
   TImage* image_ = nullptr;
   TLabel* laAppNameBackground_ = nullptr;

@@ -19,7 +19,7 @@ namespace {
 const char kShellFoldersKey[] = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const char kProgramsValue[] = "Programs";
 const char kGroupName[] = "Nuvex Player";
-const char kRegistrationProgram[] = "RegSvr32.exe";
+const char kRegistrationProgram[] = "\\RegSvr32.exe";
 constexpr int kHelpShortcutMessage = 300;
 constexpr int kUninstallShortcutMessage = 501;
 
@@ -62,8 +62,10 @@ bool TRunInstall::RunInstall() {
   if (Files.Count() == 0) return false;
   // A drive that cannot take the files is found before any is written.
   CheckDiskSpace(*this);
-  for (int i = 0; i < Files.Count(); ++i)
+  for (int i = 0; i < Files.Count(); ++i) {
+    OnBusy(this);
     if (!InstallRecord(*Files.Items(i))) return false;
+  }
   return true;
 }
 
@@ -86,7 +88,7 @@ bool TRunInstall::InstallRecord(const TFileConfiguration& record) {
     compressor.ExpectedContents = checksum;
     if (!compressor.Decompress(source, target)) return false;
   } else {
-    if (!CopyFileOver(source, target)) return false;
+    if (!CopyFileOver(source, target, [this] { OnBusy(this); })) return false;
     // A file copied from a CD keeps its read-only attribute, which would make
     // the next installation over it fail.
     ClearReadOnly(target);
@@ -94,8 +96,16 @@ bool TRunInstall::InstallRecord(const TFileConfiguration& record) {
   }
 
   switch (record.Action) {
-    case faRegister:
-      return Service<Shell>::Current().Execute("open", kRegistrationProgram, QuotedArgument(target), kShowHide).Started();
+    case faRegister: {
+      // The system folder's own program, by its full path: found through the
+      // search path, a program of that name beside Setup.exe or in the
+      // working folder would run first, with the installer's rights.
+      const std::string system = GetSystemDir();
+      if (system.empty()) return false;
+      return Service<Shell>::Current()
+          .Execute("open", system + kRegistrationProgram, QuotedArgument(target), kShowHide)
+          .Started();
+    }
     case faOpen:
       return Service<Shell>::Current().Execute("open", target, std::string(), kShowHide).Started();
     default:

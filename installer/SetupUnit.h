@@ -25,6 +25,9 @@ class TCustomInstall {
   TFileConfigurationList Files;
   TStartEvent OnStart;            // handed to every extraction
   TProgressEvent OnProgress;
+  // (sender): before each record and every so often while a plain file is
+  // copied, so that the window can tell the system it still answers.
+  Event<void*> OnBusy;
 
   virtual bool ReadConfiguration() = 0;
   virtual bool RunInstall() = 0;

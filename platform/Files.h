@@ -5,6 +5,7 @@
 // unchanged; elsewhere they are mapped into the native tree (see NativePath.h).
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -19,7 +20,10 @@ bool ForceDirectories(const std::string& path);
 // among them a read-only target and a target that is the source itself.  The
 // copy keeps the source's read-only attribute, as CopyFileA does (natively:
 // a source without its owner's write permission gives a copy without it).
-bool CopyFileOver(const std::string& from, const std::string& to);
+// whileCopying, when set, is called on this thread every so often while the
+// copy lasts (on Windows every quarter second, natively after each block), so
+// that a caller that handles no messages meanwhile can still report in.
+bool CopyFileOver(const std::string& from, const std::string& to, const std::function<void()>& whileCopying = {});
 // Clears the read-only attribute of an existing file and changes nothing else
 // (natively: gives its owner write permission).  False when it cannot.
 bool ClearReadOnly(const std::string& path);

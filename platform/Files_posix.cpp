@@ -43,7 +43,7 @@ bool ForceDirectories(const std::string& path) {
 // read-only file; the bit is looked at directly because root may write anything.
 static bool ReadOnly(const struct stat& st) { return S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR); }
 
-bool CopyFileOver(const std::string& from, const std::string& to) {
+bool CopyFileOver(const std::string& from, const std::string& to, const std::function<void()>& whileCopying) {
   int in = ::open(NativePath(from).c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return false;
   struct stat st {};
@@ -84,6 +84,7 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
       done += put;
     }
     if (!ok) break;
+    if (whileCopying) whileCopying();
   }
   struct stat copy {};
   if (ok && ReadOnly(st) && ::fstat(out, &copy) == 0 && S_ISREG(copy.st_mode))

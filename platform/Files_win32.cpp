@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Error.h"
+#include "base/ScopeGuard.h"
 #include "platform/Files.h"
 
 namespace nuvex {
@@ -13,6 +14,22 @@ HANDLE H(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 DWORD Attributes(const std::string& path) {
   return path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
 }
+
+// One copy by the system, on a thread of its own.
+struct CopyJob {
+  std::string from, to;
+  BOOL ok = FALSE;
+  DWORD error = 0;
+};
+
+DWORD WINAPI RunCopy(LPVOID parameter) {
+  auto* job = static_cast<CopyJob*>(parameter);
+  job->ok = CopyFileA(job->from.c_str(), job->to.c_str(), FALSE);
+  job->error = GetLastError();
+  return 0;
+}
+
+constexpr DWORD kCopyReportInterval = 250;
 
 }  // namespace
 
@@ -39,8 +56,23 @@ bool ForceDirectories(const std::string& path) {
   return CreateDirectoryA(dir.c_str(), nullptr) || DirectoryExists(dir);
 }
 
-bool CopyFileOver(const std::string& from, const std::string& to) {
-  return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+bool CopyFileOver(const std::string& from, const std::string& to, const std::function<void()>& whileCopying) {
+  if (!whileCopying) return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+  // The system's copy keeps its own rules (attributes, times, a read-only
+  // target refused) but reports nothing on every system, so it runs on a
+  // thread of its own while this one waits and reports in.  The job is the
+  // only thing the two share, and the wait ends before it goes.
+  CopyJob job{from, to};
+  HANDLE thread = CreateThread(nullptr, 0, RunCopy, &job, 0, nullptr);
+  if (!thread) return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+  const ScopeExit join([thread] {
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+  });
+  while (WaitForSingleObject(thread, kCopyReportInterval) == WAIT_TIMEOUT) whileCopying();
+  WaitForSingleObject(thread, INFINITE);  // also when the wait above failed
+  SetLastError(job.error);
+  return job.ok != FALSE;
 }
 
 bool ClearReadOnly(const std::string& path) {

@@ -96,6 +96,14 @@ TEST_F(ChooseDirectoryTest, APresetIsShownAsGivenWhileTheListFallsBackOrStays) {
   EXPECT_EQ(form.GetDirectory(), kPreset);  // after the list's change, still the preset
   form.SetDirectory("  not a path\\");
   EXPECT_EQ(form.GetDirectory(), "  not a path\\");  // unaltered
+  // A folder that exists but that the list cannot show (no drive of its own,
+  // as a relative folder or a network share) falls back as a missing one.
+  for (const std::string& unshown : {drives_.Path(), std::string("C:Games")}) {
+    ASSERT_TRUE(form.DirectoryListBox().SetDirectory("C:\\Games"));
+    form.SetDirectory(unshown);
+    EXPECT_EQ(form.DirectoryListBox().Directory(), "C:\\Program Files") << unshown;
+    EXPECT_EQ(form.GetDirectory(), unshown);
+  }
 
   // Without "C:\Program Files" the list stays where it is.
   ASSERT_TRUE(form.DirectoryListBox().SetDirectory("C:\\Games"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "base/Error.h"
 #include "platform/Files.h"
@@ -42,15 +43,29 @@ TEST(Files, ForceDirectoriesCreatesMissingParents) {
   EXPECT_FALSE(ForceDirectories(tmp / "file/sub"));  // a file stands in the way
 }
 
+// The same rules for a copy that reports in while it lasts (on Windows the
+// system's copy then runs on a thread of its own).
 TEST(Files, CopyOverwritesAndFailsOnMissingSource) {
-  TempFolder tmp;
-  test::WriteAll(tmp / "src", "new contents");
-  test::WriteAll(tmp / "dst", "old contents that are longer");
-  EXPECT_TRUE(CopyFileOver(tmp / "src", tmp / "dst"));
-  EXPECT_EQ(test::ReadAll(tmp / "dst"), test::ReadAll(tmp / "src"));
-  EXPECT_FALSE(CopyFileOver(tmp / "missing", tmp / "dst2"));
-  EXPECT_FALSE(FileExists(tmp / "dst2"));
-  EXPECT_FALSE(CopyFileOver(tmp / "src", tmp / "no/such/folder/dst"));
+  for (bool reporting : {false, true}) {
+    SCOPED_TRACE(reporting ? "reporting" : "plain");
+    TempFolder tmp;
+    int reports = 0;
+    const std::function<void()> report = [&reports] { ++reports; };
+    const auto copy = [&](const std::string& from, const std::string& to) {
+      return reporting ? CopyFileOver(from, to, report) : CopyFileOver(from, to);
+    };
+    test::WriteAll(tmp / "src", std::string(1 << 20, 'n'));
+    test::WriteAll(tmp / "dst", std::string((1 << 20) + 7, 'o'));
+    EXPECT_TRUE(copy(tmp / "src", tmp / "dst"));
+    EXPECT_EQ(test::ReadAll(tmp / "dst"), test::ReadAll(tmp / "src"));
+#ifndef _WIN32
+    EXPECT_GE(reports, reporting ? 16 : 0);  // natively after each 64 KiB block
+#endif
+    EXPECT_FALSE(copy(tmp / "missing", tmp / "dst2"));
+    EXPECT_FALSE(FileExists(tmp / "dst2"));
+    EXPECT_FALSE(copy(tmp / "src", tmp / "no/such/folder/dst"));
+    EXPECT_FALSE(copy(tmp / "src", tmp / "src"));
+  }
 }
 
 // Read-only the portable way: the Windows runtime maps the write bits to the

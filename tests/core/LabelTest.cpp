@@ -156,10 +156,13 @@ TEST_F(LabelTest, WordWrapKeepsTheWidthAndGrowsTheHeight) {
   label.SetAlignment(taRightJustify);
   EXPECT_EQ(label.Lines(), (std::vector<std::string>{"C:\\Program", "Files\\Nuvex"}));
   EXPECT_EQ(label.Height(), 22);
-  // No text, no lines: nothing high, as the window system measures it.
+  // No text is measured as a blank: one line high, as the window system measures it.
   label.SetCaption("");
-  EXPECT_EQ(label.Height(), 0);
+  EXPECT_EQ(label.Height(), 11);
   EXPECT_EQ(label.Width(), 72);
+  label.SetWordWrap(false);
+  EXPECT_EQ(label.BoundsRect().Width(), 6);
+  EXPECT_EQ(label.Height(), 11);
 }
 
 TEST_F(LabelTest, TransparentLabelsShowWhatLiesBeneathAndLaterOnesCover) {

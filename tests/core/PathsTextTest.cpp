@@ -29,6 +29,14 @@ TEST(Paths, ExtensionBelongsToTheFileNameOnly) {
   EXPECT_FALSE(path::EndsWithSeparator(""));
 }
 
+TEST(Paths, AFullPathHasADriveAndItsRootOrAShare) {
+  for (const char* full : {"C:\\", "d:/Games", "C:\\Program Files\\Nuvex", "\\\\server\\share", "//server/share/x"})
+    EXPECT_TRUE(path::IsFullPath(full)) << full;
+  for (const char* partial : {"", "Games", "\\Games", "C:", "C:Games", "1:\\x", "\\\\server", "\\\\server\\",
+                              "\\\\\\share", " C:\\x"})
+    EXPECT_FALSE(path::IsFullPath(partial)) << partial;
+}
+
 TEST(AsciiText, OnlyAsciiLettersChangeCase) {
   // "Zażółć" in Windows-1250: the Polish letters keep their bytes.
   const std::string polish = "Za\xBF\xF3\xB3\xE6";

@@ -13,6 +13,7 @@
 #include "installer/Messages.h"
 #include "installer/PackageIndex.h"
 #include "installer/RunInstallWindow.h"
+#include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/NativePath.h"
 #include "tests/support/IndexRecord.h"
@@ -202,11 +203,12 @@ TEST_F(RunInstallWindowTest, EscapeClosesTheWindowAndEndsTheProgram) {
 
 TEST_F(RunInstallWindowTest, TheFolderTextOpensTheDialogAndTakesItsAnswer) {
   auto window = Open();
-  auto answer = [this](std::string typed, bool ok) {
-    backend.QueueInput([this, typed, ok] {
+  // The dialog offers the folder shown; the user types over it.
+  auto answer = [this](std::string typed, bool ok, std::string offered = kDefaultDestinationFolder) {
+    backend.QueueInput([this, typed, ok, offered] {
       for (int i = Application().ComponentCount(); i-- > 0;) {
         if (auto* dialog = dynamic_cast<TChooseDirForm*>(Application().Components(i))) {
-          EXPECT_EQ(dialog->GetDirectory(), "C:\\Program Files\\Nuvex Player 2.6 XP");
+          EXPECT_EQ(dialog->GetDirectory(), offered);
           test::WindowOf(dialog->edDir()).SetText(typed);
           test::WindowOf(ok ? dialog->btOk() : dialog->btCancel()).Notify(kButtonClicked);
           return;
@@ -225,6 +227,60 @@ TEST_F(RunInstallWindowTest, TheFolderTextOpensTheDialogAndTakesItsAnswer) {
   ClickOn(window->laFolderBackgnd());
   EXPECT_EQ(window->laFolder().Caption(), "C:\\Program Files\\");
   EXPECT_EQ(window->laFolderBackgnd().Caption(), "C:\\Program Files\\");
+  answer("", true, "C:\\Program Files\\");  // an empty answer too
+  ClickOn(window->laFolderBackgnd());
+  EXPECT_EQ(window->laFolderBackgnd().Caption(), "");
+  // The empty text keeps a line's height, where a click still opens the dialog.
+  answer("D:\\Games", true, "");
+  ClickOn(window->laFolderBackgnd());
+  EXPECT_EQ(window->laFolder().Caption(), "D:\\Games");
+}
+
+// A folder without a drive and its root would land relative to the working
+// folder: the click is refused with a message, nothing is written and the
+// window stays.
+TEST_F(RunInstallWindowTest, AFolderThatIsNotAFullPathIsRefusedAndNothingIsWritten) {
+  WritePackage();
+  auto window = Open();
+  for (const char* folder : {"", "Games", "C:Games"}) {
+    SCOPED_TRACE(folder);
+    window->laFolder().SetCaption(folder);
+    const size_t before = backend.MessageBoxes().size();
+    ClickOn(window->rbRunInstall());
+    ASSERT_EQ(backend.MessageBoxes().size(), before + 1);
+    EXPECT_EQ(backend.MessageBoxes().back().Text, test::Pinned(109));
+    EXPECT_EQ(backend.MessageBoxes().back().Caption, test::Pinned(4));
+    EXPECT_EQ(backend.MessageBoxes().back().Flags, mbOk | mbIconError);
+    EXPECT_FALSE(FileExists(std::string(folder) + "\\PLAYER.EXE"));
+    EXPECT_FALSE(window->ProgressBar().Visible());
+  }
+  EXPECT_EQ(links.created, 0);
+  EXPECT_TRUE(shell.calls.empty());
+  EXPECT_TRUE(window->Visible());
+  EXPECT_FALSE(backend.QuitRequested());
+}
+
+// The system marks a window that asks for no message for a few seconds as
+// not responding: a run of plain files reports in between records and while
+// a long copy lasts, as often as the clock allows.
+TEST_F(RunInstallWindowTest, APlainRunKeepsTheWindowAliveBetweenRecordsAndDuringALongCopy) {
+  struct SteppingClock : TManualClock {
+    uint32_t TickCount() override { return now += 600; }
+    uint32_t now = 0;
+  } clock;
+  ScopedService<TClock> clockScope(clock);
+  test::PutFile(std::string(kPackage) + "PLAYER.EXE", "player");
+  test::PutFile(std::string(kPackage) + "FILM.AVI", std::string(1 << 20, 'f'));  // sixteen blocks
+  nvxpack::WriteIndexFile(std::string(kPackage) + kPackageIndexName,
+                          {test::IndexRecord("PLAYER.EXE", 0, fkDestination, "\\PLAYER.EXE"),
+                           test::IndexRecord("FILM.AVI", 0, fkDestination, "\\FILM.AVI")});
+  auto window = Open();
+  ClickToInstall(*window);
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].Text, test::Pinned(104));
+  // Two records alone could tell it twice at most; the copy's blocks, every
+  // second reading of this clock, tell it more often.
+  EXPECT_GE(backend.KeepAliveCount(), 6);
 }
 
 TEST_F(RunInstallWindowTest, ASuccessfulInstallReportsAndClosesAndTheBarFollowedThePackedFiles) {

@@ -196,14 +196,23 @@ TEST_F(InstallTest, CorruptPackedDataLeavesTheRunAsAnError) {
   EXPECT_EQ(test::MessageOf<Error>([&] { engine.RunInstall(); }), "error");
 }
 
-TEST_F(InstallTest, RegistrationPassesTheQuotedTargetToRegSvr32Hidden) {
+// The system folder's own RegSvr32, by its full path: a program of that name
+// planted beside Setup.exe is never the one started.  Without a system
+// folder nothing is started and the record fails.
+TEST_F(InstallTest, RegistrationStartsTheSystemFoldersRegSvr32WithTheQuotedTargetHidden) {
   test::PutFile("C:\\Package\\x.ax", "component");
+  test::PutFile("C:\\Package\\RegSvr32.exe", "planted");
   WriteIndex({IndexRecord("x.ax", 0, 9, "C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax", faRegister)});
   EXPECT_TRUE(engine.RunInstall());
   ASSERT_EQ(shell.calls.size(), 1u);
-  EXPECT_EQ(shell.calls[0], (ShellCall{"open", "RegSvr32.exe", "\"C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax\"",
-                                       kShowHide}));
+  EXPECT_EQ(shell.calls[0], (ShellCall{"open", "C:\\WINDOWS\\SYSTEM\\RegSvr32.exe",
+                                       "\"C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax\"", kShowHide}));
   EXPECT_EQ(test::FileText("C:\\Program Files\\Nuvex Player 2.6 XP\\x.ax"), "component");
+
+  test::FakeFolders none{nullptr, &WindowsFolder};
+  ScopedService<TSystemFolders> noSystem(none);
+  EXPECT_FALSE(engine.RunInstall());
+  EXPECT_EQ(shell.calls.size(), 1u);
 }
 
 TEST_F(InstallTest, OpenActionOpensTheTargetHiddenAndOtherActionsDoNothing) {

@@ -9,9 +9,11 @@
 namespace nuvex {
 namespace {
 
-// "c:/a\\b\\" → "C:\a\b"; "C:" → "C:\"; empty when there is no drive.
+// "c:/a\\b\\" → "C:\a\b"; "C:" → "C:\"; empty when there is no drive, and for
+// "C:a", which names a folder below the drive's current one, not its root.
 std::string Normal(const std::string& text) {
   if (text.size() < 2 || text[1] != ':' || !std::isalpha(static_cast<unsigned char>(text[0]))) return {};
+  if (text.size() > 2 && text[2] != '\\' && text[2] != '/') return {};
   std::string out(1, AsciiUpper(text[0]));
   out += ":\\";
   std::string part;

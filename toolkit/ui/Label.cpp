@@ -71,7 +71,9 @@ void TLabel::SetBounds(int left, int top, int width, int height) {
 void TLabel::AdjustBounds() {
   if (!autoSize_ || adjusting_ || IsLoading()) return;
   ScopedValue adjusting(adjusting_, true);
-  const std::vector<std::string> lines = Lines();
+  // An empty text is measured as one blank, as the window system's labels
+  // measure it: the label keeps a line's height, where a click still finds it.
+  const std::vector<std::string> lines = Caption().empty() ? std::vector<std::string>{" "} : Lines();
   TCanvas& canvas = TextCanvas();
   int width = 0;
   for (const std::string& line : lines) width = std::max(width, canvas.TextWidth(line));
