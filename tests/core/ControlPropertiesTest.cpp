@@ -192,7 +192,7 @@ TEST_F(ControlProperties, AFormTakesItsClientSizeWithoutMakingItsWindow) {
   EXPECT_FALSE(dialog.HandleAllocated());
   EXPECT_EQ(dialog.ClientWidth(), 384);
   EXPECT_EQ(dialog.ClientHeight(), 285);
-  const TSize frame = backend.FrameSize(TWindowKind::Dialog);
+  const TSize frame = backend.FrameSize(TWindowKind::Single);
   EXPECT_EQ(dialog.Width(), 384 + frame.cx);
   dialog.Show();
   EXPECT_EQ(test::WindowOf(dialog).Bounds().Width(), 384 + frame.cx);

@@ -33,8 +33,12 @@ TEST_F(FormTest, BorderStylesPickTheWindowKindAndCentringUsesTheScreen) {
   EXPECT_FALSE(dialog->Visible());  // a form shows when asked to
   dialog->SetPosition(poScreenCenter);
   dialog->Show();
-  EXPECT_EQ(test::WindowOf(*dialog).Params().Kind, TWindowKind::Dialog);
+  EXPECT_EQ(test::WindowOf(*dialog).Params().Kind, TWindowKind::Single);
   EXPECT_EQ(test::WindowOf(*main).Params().Kind, TWindowKind::Sizeable);
+  TForm framed(nullptr);
+  framed.SetBorderStyle(bsDialog);
+  framed.Show();
+  EXPECT_EQ(test::WindowOf(framed).Params().Kind, TWindowKind::Dialog);
   EXPECT_EQ(dialog->BoundsRect(), (TRect{412, 334, 612, 434}));  // on 1024 x 768
   TForm popup(nullptr);
   popup.SetBorderStyle(bsNone);

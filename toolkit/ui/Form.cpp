@@ -32,7 +32,7 @@ TWindowKind TForm::WindowKind() const {
   if (Parent()) return TWindowKind::Child;
   switch (borderStyle_) {
     case bsNone: return TWindowKind::Popup;
-    case bsSingle:
+    case bsSingle: return TWindowKind::Single;
     case bsDialog: return TWindowKind::Dialog;
     case bsSizeable: break;
   }

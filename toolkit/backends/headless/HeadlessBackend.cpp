@@ -8,6 +8,7 @@ namespace {
 
 TSize FrameOf(TWindowKind kind) {
   switch (kind) {
+    case TWindowKind::Single: return {2, 21};  // a one-pixel border around a 19-pixel title bar
     case TWindowKind::Dialog: return {6, 25};
     case TWindowKind::Sizeable: return {8, 27};
     default: return {0, 0};

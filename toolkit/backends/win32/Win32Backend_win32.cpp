@@ -79,6 +79,9 @@ TWindowStyle StyleOf(TWindowKind kind) {
   switch (kind) {
     case TWindowKind::Child: return {WS_CHILD | WS_CLIPSIBLINGS, 0};
     case TWindowKind::Popup: return {WS_POPUP, 0};
+    // A title bar (WS_CAPTION holds WS_BORDER) alone gives the thin border;
+    // the modal frame makes it the thick dialog frame.
+    case TWindowKind::Single: return {WS_POPUP | WS_CAPTION | WS_SYSMENU, 0};
     case TWindowKind::Dialog: return {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME};
     case TWindowKind::Sizeable: return {WS_OVERLAPPEDWINDOW, 0};
   }
