@@ -7,10 +7,14 @@
 
 #include "installer/Messages.h"
 #include "installer/RunInstallWindow.h"
+#include "platform/DllSearch.h"
 #include "toolkit/ui/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace nuvex;
+  // Before anything loads a DLL: the program runs with raised rights from a
+  // folder that others may write.
+  RestrictDllSearch();
   InitializeLanguage();
   TApplication& application = Application();
   application.Initialize();

@@ -31,7 +31,9 @@ function(nuvex_layer name)
     target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
     target_link_libraries(${target} PUBLIC ${depends} ${links})
     if(WIN32)
-      target_compile_definitions(${target} PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+      # System functions are called through their import entry points, which
+      # delay-loading needs (cmake/DelayLoad.cmake).
+      target_compile_definitions(${target} PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 DECLSPEC_IMPORT=)
     endif()
   else()
     # Nothing to build on this platform (the Win32 backend natively).

@@ -6,11 +6,13 @@
 #include <exception>
 
 #include "base/ScopeGuard.h"
+#include "platform/DllSearch.h"
 #include "skindemo/PlayerWindow.h"
 #include "toolkit/ui/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace nuvex;
+  RestrictDllSearch();  // before anything loads a DLL
   TApplication& application = Application();
   application.Initialize();
   application.SetTitle("Nuvex Player");

@@ -181,7 +181,10 @@ TEST(InstallWin, RunPlacesEveryFolderKindRegistersOpensAndMakesShortcuts) {
 
   ASSERT_EQ(shell.calls.size(), 2u);
   const std::string component = destination + "\\Filters\\filter.ax";
-  EXPECT_EQ(shell.calls[0], (test::ShellCall{"open", "RegSvr32.exe", "\"" + component + "\"", kShowHide}));
+  char system[MAX_PATH]{};
+  GetSystemDirectoryA(system, MAX_PATH);  // the system folder's own RegSvr32, by its full path
+  EXPECT_EQ(shell.calls[0],
+            (test::ShellCall{"open", std::string(system) + "\\RegSvr32.exe", "\"" + component + "\"", kShowHide}));
   EXPECT_TRUE(shell.results[0].Started());
   EXPECT_TRUE(AppearsWithin(component + ".registered", std::chrono::seconds(30)))
       << "RegSvr32 did not register the component at a path with blanks";

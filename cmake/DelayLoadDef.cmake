@@ -1,0 +1,25 @@
+# Writes the .def file of a DLL's delay-import library: every function the
+# toolchain's import library imports from it.
+#   cmake -DNM=... -DIMPORT_LIBRARY=... -DDLL=... -DSIZEOF_VOID_P=4|8 -DDEF=... -P DelayLoadDef.cmake
+execute_process(COMMAND ${NM} -g ${IMPORT_LIBRARY} OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${NM} could not read ${IMPORT_LIBRARY}")
+endif()
+# i686: "__imp__CreateWindowExA@48"; x86_64: "__imp_CreateWindowExA".
+if(SIZEOF_VOID_P EQUAL 4)
+  set(pattern " I __imp__([^\n]+)")
+else()
+  set(pattern " I __imp_([^\n]+)")
+endif()
+string(REGEX MATCHALL "${pattern}" entries "${symbols}")
+set(text "LIBRARY ${DLL}.dll\nEXPORTS\n")
+set(count 0)
+foreach(entry IN LISTS entries)
+  string(REGEX REPLACE "${pattern}" "\\1" name "${entry}")
+  string(APPEND text "${name}\n")
+  math(EXPR count "${count} + 1")
+endforeach()
+if(count EQUAL 0)
+  message(FATAL_ERROR "${IMPORT_LIBRARY} names no function of ${DLL}.dll")
+endif()
+file(WRITE ${DEF} "${text}")
