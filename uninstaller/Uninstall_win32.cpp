@@ -9,6 +9,7 @@
 
 #include "installer/Messages.h"
 #include "installer/UninstallRun.h"
+#include "platform/DllSearch.h"
 #include "platform/Files.h"
 #include "uninstaller/SelfRemoval.h"
 
@@ -19,19 +20,6 @@ constexpr const char* kProduct = "Nuvex Player";
 constexpr int kQuestion = 500;
 constexpr int kCaption = 502;
 constexpr int kListMissing = 509;
-
-// DLLs are looked for in the system folder only: the copy runs from the
-// temporary folder, where anyone may have put a DLL of a system name.
-void KeepDllSearchInTheSystemFolder() {
-  using SetDefaultDllDirectoriesCall = BOOL(WINAPI*)(DWORD);
-  if (HMODULE kernel = GetModuleHandleA("kernel32.dll")) {
-    // Present since Windows 8 (and Windows 7 with its update); asked for by
-    // name so that the program still starts without it.
-    FARPROC found = GetProcAddress(kernel, "SetDefaultDllDirectories");
-    if (found) reinterpret_cast<SetDefaultDllDirectoriesCall>(reinterpret_cast<void*>(found))(0x00000800);
-  }
-  SetDllDirectoryA("");
-}
 
 std::string WithProduct(std::string text, const std::string& value) {
   if (const size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, value);
@@ -62,7 +50,9 @@ int RemoveAndReport(TUninstall& uninstall, bool selfRunning) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace nuvex;
-  KeepDllSearchInTheSystemFolder();
+  // First of all: the copy runs from the temporary folder, where anyone may
+  // have put a DLL of a system name.
+  RestrictDllSearch();
   InitializeLanguage();
   if (const std::optional<TRemovalCopyOrder> order = RemovalCopyOrder(__argc, __argv)) {
     WaitForProgram(*order);
