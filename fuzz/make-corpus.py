@@ -223,3 +223,12 @@ put("manifest", "keywords", "\xef\xbb\xbfa\\b.txt PLAIN Windows \\a.txt OPEN\r\n
     "\"#quoted name\" packed 17 \"C:\\Abs Path\\x\" 255\n\tc/d.bin packed system32 \\d.bin none # note\n")
 put("manifest", "errors", "Setup.dat plain destination \\x\nbad\n..\\up packed destination \\y\n"
     "a plain nowhere \\z\n" + "n" * 261 + " plain temp t\nA plain temp t\na plain temp u\n")
+
+# ---- uninstall lists ----------------------------------------------------------
+
+put("uninstall", "demo.lst", "NVX-UNINSTALL 1\r\nself\t\\Uninstall.exe\r\n" + "".join(
+    "%d\t%s\r\n" % entry for entry in [
+        (0, "\\NuvexPlayer.exe"), (0, "\\NuvexPlayer.chm"), (0, "\\Uninstall.exe"), (0, "\\Uninstall.lst"),
+        (0, "\\Samples\\Sample film.bin"), (2, "\\NuvexFilter.ax"), (4, "NuvexPlayer-ReadMe.txt")]))
+put("uninstall", "bare-newlines.lst",
+    "NVX-UNINSTALL 1\nself\t\\Bin\\Uninstall.exe\n0\t\\Bin\\Uninstall.exe\n255\tE:\\a\tb.txt\n9\tD:\\x.dll")
