@@ -14,6 +14,7 @@
 #include "installer/Messages.h"
 #include "tests/support/ModalSteps.h"
 #include "tests/support/PinnedTexts.h"
+#include "tests/support/TestSupport.h"
 #include "toolkit/ui/Application.h"
 
 namespace nuvex {
@@ -133,11 +134,32 @@ TEST_F(ChooseDirectoryWin, APresetThatDoesNotExistIsOfferedAndOkGivesItBack) {
     EXPECT_EQ(ok.left, 88);
     EXPECT_EQ(ok.top, 256);
     EXPECT_EQ(ok.right - ok.left, 75);
-    EXPECT_FALSE(GetWindowLongA(w.Dialog, GWL_STYLE) & WS_THICKFRAME);
+    // A title bar with the single fixed border: neither sizeable nor the modal dialog frame.
+    EXPECT_EQ(GetWindowLongA(w.Dialog, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME), WS_CAPTION | WS_SYSMENU);
+    EXPECT_FALSE(GetWindowLongA(w.Dialog, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
     SendMessageA(w.Ok, BM_CLICK, 0, 0);
   }});
   EXPECT_TRUE(answer);
   EXPECT_EQ(folder, kPreset);
+}
+
+// A relative folder exists below the working folder, but the list cannot
+// show it: it falls back to Program Files, and the text stays as given.
+TEST_F(ChooseDirectoryWin, AFolderTheListCannotShowFallsBackToProgramFiles) {
+  test::TempFolder work;
+  ASSERT_TRUE(CreateDirectoryA((work / "Games").c_str(), nullptr));
+  char saved[MAX_PATH]{};
+  GetCurrentDirectoryA(MAX_PATH, saved);
+  ASSERT_TRUE(SetCurrentDirectoryA(work.Path().c_str()));
+  std::string folder = "Games";
+  Choose(folder, {[](const DialogWindows& w) {
+    ASSERT_TRUE(w.List && w.Edit && w.Ok);
+    EXPECT_EQ(SelectedListText(w.List), "Program Files");
+    EXPECT_EQ(TextOf(w.Edit), "Games");
+    SendMessageA(w.Ok, BM_CLICK, 0, 0);
+  }});
+  SetCurrentDirectoryA(saved);
+  EXPECT_EQ(folder, "Games");
 }
 
 TEST_F(ChooseDirectoryWin, ClickingAFolderReplacesTheTypedTextAndTabWalksTheControls) {

@@ -147,41 +147,65 @@ std::string ShownTooltipText() {
   return text;
 }
 
+// A form whose whole surface may drag it, as the installer's window does.
+class DraggedForm : public TForm {
+ public:
+  using TForm::TForm;
+  bool dragsEverywhere = false;
+
+ protected:
+  THitTest HitTest(int, int, THitTest defaultAnswer) override {
+    return dragsEverywhere && defaultAnswer == THitTest::Client ? THitTest::Caption : defaultAnswer;
+  }
+};
+
+// Also over a surface that answers the hit test as caption, where the window
+// system sends non-client mouse messages only.
 TEST_F(ToolkitWin, AWindowlessControlsHintShowsInARealTooltipWhereThePointerRests) {
-  TForm hinted(nullptr);
-  hinted.SetBorderStyle(bsNone);
-  hinted.SetBounds(200, 200, 240, 100);
-  hinted.SetShowHint(true);
-  TLabel& label = TComponent::Create<TLabel>(hinted);
-  label.SetParent(&hinted);
-  label.SetAutoSize(false);
-  label.SetBounds(10, 10, 120, 20);
-  label.SetHint("Click to choose the folder");
-  hinted.Show();
-  HWND hwnd = test::WindowHandle(hinted);
-  SetForegroundWindow(hwnd);
-  SetCursorPos(200 + 40, 200 + 18);
-  std::string shown;
-  // The pointer arrives and rests: one move, then only the message loop.
-  SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(40, 18));
-  for (int i = 0; i < 100 && shown.empty(); ++i) {
+  for (bool caption : {true, false}) {
+    SCOPED_TRACE(caption ? "over a caption surface" : "over the client area");
+    DraggedForm hinted(nullptr);
+    hinted.dragsEverywhere = caption;
+    hinted.SetBorderStyle(bsNone);
+    hinted.SetBounds(200, 200, 240, 100);
+    hinted.SetShowHint(true);
+    TLabel& label = TComponent::Create<TLabel>(hinted);
+    label.SetParent(&hinted);
+    label.SetAutoSize(false);
+    label.SetBounds(10, 10, 120, 20);
+    label.SetHint("Click to choose the folder");
+    hinted.Show();
+    HWND hwnd = test::WindowHandle(hinted);
+    SetForegroundWindow(hwnd);
+    SetCursorPos(200 + 40, 200 + 18);
+    std::string shown;
+    // The pointer arrives and rests: one move, then only the message loop.
+    if (caption) {
+      ASSERT_EQ(SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(200 + 40, 200 + 18)), HTCAPTION);
+      SendMessageA(hwnd, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(200 + 40, 200 + 18));
+    } else {
+      SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(40, 18));
+    }
+    for (int i = 0; i < 100 && shown.empty(); ++i) {
+      Application().ProcessMessages();
+      Sleep(30);
+      shown = ShownTooltipText();
+    }
+    EXPECT_EQ(shown, "Click to choose the folder");
+    if (caption) continue;
+    // Without ShowHint the tool is gone.
+    label.SetShowHint(false);
+    SetCursorPos(200 + 200, 200 + 80);
+    SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(200, 80));
     Application().ProcessMessages();
-    Sleep(30);
-    shown = ShownTooltipText();
+    SetCursorPos(200 + 40, 200 + 18);
+    SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(40, 18));
+    for (int i = 0; i < 40; ++i) {
+      Application().ProcessMessages();
+      Sleep(30);
+    }
+    EXPECT_EQ(ShownTooltipText(), "");
   }
-  EXPECT_EQ(shown, "Click to choose the folder");
-  // Without ShowHint the tool is gone.
-  label.SetShowHint(false);
-  SetCursorPos(200 + 200, 200 + 80);
-  SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(200, 80));
-  Application().ProcessMessages();
-  SetCursorPos(200 + 40, 200 + 18);
-  SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(40, 18));
-  for (int i = 0; i < 40; ++i) {
-    Application().ProcessMessages();
-    Sleep(30);
-  }
-  EXPECT_EQ(ShownTooltipText(), "");
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ enum class TWindowKind : uint8_t {
   Child,       // a child window without a frame
   Popup,       // a top-level window without border or title bar
   Single,      // a top-level window with a single fixed border and a title bar
-  Dialog,      // a top-level window with a thick fixed dialog frame and a title bar
+  Dialog,      // a top-level window with a dialog's modal frame and a title bar
   Sizeable,    // a top-level window with a sizeable border and a title bar
 };
 

@@ -8,7 +8,9 @@ namespace {
 
 TSize FrameOf(TWindowKind kind) {
   switch (kind) {
-    case TWindowKind::Single: return {2, 21};  // a one-pixel border around a 19-pixel title bar
+    // A title bar brings its fixed frame with it; the modal frame of a dialog
+    // changes only its edge.
+    case TWindowKind::Single:
     case TWindowKind::Dialog: return {6, 25};
     case TWindowKind::Sizeable: return {8, 27};
     default: return {0, 0};

@@ -79,8 +79,8 @@ TWindowStyle StyleOf(TWindowKind kind) {
   switch (kind) {
     case TWindowKind::Child: return {WS_CHILD | WS_CLIPSIBLINGS, 0};
     case TWindowKind::Popup: return {WS_POPUP, 0};
-    // A title bar (WS_CAPTION holds WS_BORDER) alone gives the thin border;
-    // the modal frame makes it the thick dialog frame.
+    // A title bar alone keeps the single fixed border; the modal frame makes
+    // it a dialog's frame, with its raised edge and no icon in the title bar.
     case TWindowKind::Single: return {WS_POPUP | WS_CAPTION | WS_SYSMENU, 0};
     case TWindowKind::Dialog: return {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME};
     case TWindowKind::Sizeable: return {WS_OVERLAPPEDWINDOW, 0};
@@ -359,6 +359,15 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wparam, LPARAM lparam, const TD
   if (destroying_) return Default(message, wparam, lparam);
   const bool native = nativeProc_ != nullptr;
   if (tooltip_ && IsMouseMessage(message)) RelayToTooltip(message, wparam, lparam);
+  // Where the hit test answers caption over the client area (a surface that
+  // drags its window), the pointer's messages arrive as non-client ones, in
+  // screen points: the tooltip hears them as the client-area messages they
+  // stand for, in the same order.
+  if (tooltip_ && message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK) {
+    POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    ScreenToClient(hwnd_, &p);
+    RelayToTooltip(WM_MOUSEMOVE + (message - WM_NCMOUSEMOVE), 0, MAKELPARAM(p.x, p.y));
+  }
   switch (message) {
     case WM_ERASEBKGND:
       if (native) break;
