@@ -455,6 +455,40 @@ TEST_F(SetupE2e, DirectXButtonsShowOnlyWhenTheirInstallerLiesBeside) {
   }
 }
 
+// A click on the folder text's start, which an empty text still covers (it
+// measures a blank), then in the dialog the edit box, which shows `preset`,
+// `typed` over its whole text and OK.  False when no dialog opened.
+bool AnswerFolderDialog(SetupProcess& setup, HWND main, const char* locale, const std::string& preset,
+                        const std::string& typed) {
+  ClickAt(main, OnScreen(main, {86, kFolderText.y}));
+  HWND dialog = setup.Window("NuvexWindow", Message(locale, 108), 5000);
+  if (!dialog) return false;
+  HWND edit = nullptr, ok = nullptr;
+  // The dialog may show before it holds the folder.
+  WaitFor([&] {
+    for (HWND child : Children(dialog)) {
+      if (lstrcmpiA(ClassOf(child).c_str(), "Edit") == 0 && TextOf(child) == Wide(preset, 1252)) edit = child;
+      if (lstrcmpiA(ClassOf(child).c_str(), "Button") == 0 && TextOf(child) == Message(locale, 0)) ok = child;
+    }
+    return edit && ok;
+  }, 5000);
+  EXPECT_TRUE(edit && ok) << "the dialog does not offer " << preset;
+  if (!edit || !ok) return true;
+  RECT r;
+  GetWindowRect(edit, &r);
+  ClickAt(dialog, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  Sleep(100);
+  SendMessageA(edit, EM_SETSEL, 0, -1);  // what is typed replaces the whole text
+  Key(VK_DELETE);
+  Key(VK_DELETE, KEYEVENTF_KEYUP);
+  TypeText(typed);
+  EXPECT_TRUE(WaitFor([&] { return TextOf(edit) == Wide(typed, 1252); }, 3000)) << "the typing did not arrive";
+  GetWindowRect(ok, &r);
+  ClickAt(dialog, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 5000));
+  return true;
+}
+
 // The folder dialog as the user meets it: a click on the folder text, a folder
 // typed over the offered one, OK, then the install into that folder.
 TEST_F(SetupE2e, AFolderTypedIntoTheDialogReceivesTheFiles) {
@@ -464,37 +498,7 @@ TEST_F(SetupE2e, AFolderTypedIntoTheDialogReceivesTheFiles) {
   ASSERT_TRUE(setup.Start(package_.Path(), kEnglish));
   HWND main = setup.MainWindow();
   ASSERT_NE(main, nullptr);
-  ClickAt(main, OnScreen(main, kFolderText));
-  HWND dialog = setup.Window("NuvexWindow", Message(kEnglish, 108));
-  ASSERT_NE(dialog, nullptr) << "no folder dialog";
-  HWND edit = nullptr, ok = nullptr;
-  // The dialog may show before it holds the folder.
-  WaitFor([&] {
-  for (HWND child : Children(dialog)) {
-    // The folder's own edit box shows the folder the window had.
-    if (lstrcmpiA(ClassOf(child).c_str(), "Edit") == 0 && TextOf(child) == Wide(kDefaultDestinationFolder, 1252))
-      edit = child;
-    if (lstrcmpiA(ClassOf(child).c_str(), "Button") == 0 && TextOf(child) == Message(kEnglish, 0)) ok = child;
-  }
-  return edit && ok;
-  }, 5000);
-  if (!edit)
-    for (HWND child : Children(dialog)) {
-      const std::wstring t = TextOf(child);
-      ADD_FAILURE() << ClassOf(child) << " [" << std::string(t.begin(), t.end()) << "]";
-    }
-  ASSERT_NE(edit, nullptr);
-  ASSERT_NE(ok, nullptr);
-  RECT r;
-  GetWindowRect(edit, &r);
-  ClickAt(dialog, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-  Sleep(100);
-  SendMessageA(edit, EM_SETSEL, 0, -1);  // what is typed replaces the whole text
-  TypeText(destination);
-  EXPECT_TRUE(WaitFor([&] { return TextOf(edit) == Wide(destination, 1252); }, 3000)) << "the typing did not arrive";
-  GetWindowRect(ok, &r);
-  ClickAt(dialog, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 5000));
+  ASSERT_TRUE(AnswerFolderDialog(setup, main, kEnglish, kDefaultDestinationFolder, destination)) << "no folder dialog";
 
   ClickAt(main, OnScreen(main, kInstallButton));
   HWND box = setup.Box(Message(kEnglish, 5));
@@ -506,6 +510,44 @@ TEST_F(SetupE2e, AFolderTypedIntoTheDialogReceivesTheFiles) {
   EXPECT_FALSE(DirectoryExists(kDefaultDestinationFolder));
   ExpectShortcuts(destination, true);
   WaitFor([&] { return CloseShellWindows() > 0; }, 5000);
+}
+
+// An empty answer leaves a folder text that a click still opens; "" and a
+// folder relative to the working folder (the package's) are refused at the
+// install button, nothing is written, and the window stays.
+void RefusesFoldersThatAreNotFullPaths(SetupProcess& setup, const char* locale, const std::string& package) {
+  HWND main = setup.MainWindow();
+  ASSERT_NE(main, nullptr);
+  std::string shown = kDefaultDestinationFolder;
+  for (const std::string folder : {"", "Games"}) {
+    SCOPED_TRACE("folder \"" + folder + "\"");
+    ASSERT_TRUE(AnswerFolderDialog(setup, main, locale, shown, folder)) << "the folder text did not open the dialog";
+    shown = folder;
+    ClickAt(main, OnScreen(main, kInstallButton));
+    HWND box = setup.Box(Message(locale, 4), 10000);
+    ASSERT_NE(box, nullptr) << "no refusal";
+    EXPECT_EQ(BoxText(box), Message(locale, 109));
+    EXPECT_TRUE(Confirm(box));
+  }
+  EXPECT_FALSE(setup.Exited(300));
+  EXPECT_FALSE(FileExists(package + "Games\\NuvexPlayer.exe"));
+  EXPECT_FALSE(FileExists(package.substr(0, 3) + "NuvexPlayer.exe"));  // the working folder's drive root
+  EXPECT_FALSE(DirectoryExists(kDefaultDestinationFolder));
+}
+
+TEST_F(SetupE2e, AnEmptyFolderTextStaysClickableAndFoldersThatAreNotFullPathsAreRefused) {
+  MakePackage();
+  SetupProcess setup;
+  ASSERT_TRUE(setup.Start(package_.Path(), kEnglish));
+  RefusesFoldersThatAreNotFullPaths(setup, kEnglish, package_.Path());
+}
+
+TEST_F(SetupE2e, FoldersThatAreNotFullPathsAreRefusedInPolish) {
+  if (PRIMARYLANGID(GetSystemDefaultLangID()) != LANG_POLISH) GTEST_SKIP() << "needs LC_ALL=pl_PL.UTF-8";
+  MakePackage();
+  SetupProcess setup;
+  ASSERT_TRUE(setup.Start(package_.Path(), kPolish));
+  RefusesFoldersThatAreNotFullPaths(setup, kPolish, package_.Path());
 }
 
 // The free-space check as the user meets it: a package whose second file
