@@ -19,13 +19,14 @@ overrides=$(IFS=,; echo "${names[*]}")
 # time it has made its window, its texts and their tooltips.
 cd "$folder"
 status=0
-(WINEDLLOVERRIDES="$overrides=n,b;mscoree,mshtml=" exec timeout -s KILL "$seconds" "$wine_run" "$folder/$(basename "$program")" \
-  </dev/null >/dev/null 2>&1) 2>/dev/null || status=$?
+WINEDLLOVERRIDES="$overrides=n,b;mscoree,mshtml=" timeout -k 5 "$seconds" "$wine_run" "$folder/$(basename "$program")" \
+  </dev/null >/dev/null 2>&1 || status=$?
 loaded=$(cd "$folder" && ls -- *.loaded 2>/dev/null || true)
 if [ -n "$loaded" ]; then
   echo "planted-dlls: $(basename "$program") loaded planted DLLs: $(echo $loaded | sed 's/\.loaded//g')" >&2
   exit 1
 fi
-# Still running when it was ended (137), as a program with its window is.
-[ "$status" -eq 137 ] || { echo "planted-dlls: $(basename "$program") ended early ($status)" >&2; exit 1; }
+# Still running when its time was up (124, or 137 when it had to be killed),
+# as a program with its window is.
+[ "$status" -eq 124 ] || [ "$status" -eq 137 ] || { echo "planted-dlls: $(basename "$program") ended early ($status)" >&2; exit 1; }
 echo "planted-dlls: $(basename "$program") loaded none of ${names[*]} from its folder"
