@@ -16,8 +16,16 @@ cd "$root"
 started=$SECONDS
 
 scripts/install-deps.sh
+# The package's programs and Setup.exe come from the build that runs here, and
+# only that one is built.  A 32-bit program's system folder is syswow64 on a
+# 64-bit system.
+if i386_reason=$(scripts/runs-i386.sh); then
+  win=win32 wine=/usr/lib/wine/wine system_dir=windows/syswow64
+else
+  win=win64 wine=/usr/lib/wine/wine64 system_dir=windows/system32
+fi
 mkdir -p build
-for config in native win64 win32; do
+for config in native "$win"; do
   echo "== build $config"
   scripts/build.sh "$config" >"build/$config.build.log" 2>&1 || { tail -50 "build/$config.build.log"; exit 1; }
 done
@@ -30,13 +38,6 @@ clean_prefix=$demo/wine-clean
 mkdir -p "$demo"
 find "$demo" -mindepth 1 -maxdepth 1 ! -name wine-clean -exec rm -rf {} +
 echo "== demo package"
-# The package's programs and Setup.exe come from the build that runs here.
-# A 32-bit program's system folder is syswow64 on a 64-bit system.
-if i386_reason=$(scripts/runs-i386.sh); then
-  win=win32 wine=/usr/lib/wine/wine system_dir=windows/syswow64
-else
-  win=win64 wine=/usr/lib/wine/wine64 system_dir=windows/system32
-fi
 scripts/make-demo-package.sh "build/$win" build/native/tools/nvxpack/nvxpack "$package"
 build/native/tools/nvxpack/nvxpack list "$package"
 cp "build/$win/app/Setup.exe" "$package/"
