@@ -7,6 +7,7 @@
 #include "installer/Messages.h"
 #include "installer/PackageIndex.h"
 #include "installer/SetupUnit.h"
+#include "installer/WinSysTools.h"
 #include "platform/DiskSpace.h"
 #include "platform/Drives.h"
 #include "platform/Files.h"
@@ -15,7 +16,6 @@ namespace nuvex {
 namespace {
 
 constexpr int kNotEnoughSpace = 110;
-constexpr const char* kTempFolder = "C:\\Temp\\";
 
 // The size of an existing file; 0 for none, and for one that cannot be
 // opened (its record fails in the run anyway).
@@ -45,25 +45,13 @@ uint64_t PlacedSize(const TFileConfiguration& record, const std::string& source)
   return wholeBlocks > 0 ? (wholeBlocks - 1) * 4096 : 0;
 }
 
+// The run creates "C:\Temp\" for its records; the check only names it.
 std::string TargetWithoutCreating(const TRunInstall& install, const TFileConfiguration& record) {
-  // The run creates "C:\Temp\" for its records; the check only names it.
-  if (record.FolderKind == fkTemp) return kTempFolder + FieldText(record.TargetName);
-  return install.TargetPath(record);
+  return PlacedPath(record.FolderKind, FieldText(record.TargetName), install.DestinationFolder);
 }
 
 std::string KiloBytes(uint64_t bytes, bool roundUp) {
   return std::to_string(bytes / 1024 + (roundUp && bytes % 1024 != 0 ? 1 : 0));
-}
-
-std::string Formatted(std::string text, const std::vector<std::string>& values) {
-  size_t at = 0;
-  for (const std::string& value : values) {
-    at = text.find("%s", at);
-    if (at == std::string::npos) break;
-    text.replace(at, 2, value);
-    at += value.size();
-  }
-  return text;
 }
 
 }  // namespace
@@ -125,8 +113,8 @@ void CheckDiskSpace(const TRunInstall& install) {
     if (need.Needed == 0) continue;
     const std::optional<uint64_t> free = Service<TDiskSpace>::Current().FreeBytes(need.Drive + "\\");
     if (!free || *free >= need.Needed) continue;
-    throw DiskSpaceError(Formatted(GetMessageText(kNotEnoughSpace),
-                                   {need.Drive, KiloBytes(need.Needed, true), KiloBytes(*free, false)}));
+    throw DiskSpaceError(FormatText(GetMessageText(kNotEnoughSpace),
+                                    {need.Drive, KiloBytes(need.Needed, true), KiloBytes(*free, false)}));
   }
 }
 

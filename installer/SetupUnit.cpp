@@ -7,18 +7,15 @@
 #include "installer/DiskSpaceCheck.h"
 #include "installer/Messages.h"
 #include "installer/PackageIndex.h"
+#include "installer/StartMenuGroup.h"
 #include "platform/Shell.h"
 #include "platform/ShellLink.h"
-#include "platform/UserRegistry.h"
 #include "installer/WinSysTools.h"
 #include "platform/Files.h"
 
 namespace nuvex {
 namespace {
 
-const char kShellFoldersKey[] = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-const char kProgramsValue[] = "Programs";
-const char kGroupName[] = "Nuvex Player";
 const char kRegistrationProgram[] = "\\RegSvr32.exe";
 constexpr int kHelpShortcutMessage = 300;
 constexpr int kUninstallShortcutMessage = 501;
@@ -37,24 +34,8 @@ TRunInstall::TRunInstall(std::string packageFolder) : TCustomInstall(std::move(p
 bool TRunInstall::ReadConfiguration() { return ReadPackageIndex(PackageFolder, Files); }
 
 std::string TRunInstall::TargetPath(const TFileConfiguration& record) const {
-  std::string name = FieldText(record.TargetName);
-  switch (record.FolderKind) {
-    case fkDestination:
-      return DestinationFolder + name;
-    case fkWindows:
-      return GetWindowsDir() + name;
-    case fkSystem:
-      return GetSystemDir() + name;
-    case fkSystem32: {
-      // The folder beside the system folder: "C:\WINDOWS\SYSTEM" gives "C:\WINDOWS\System32".
-      std::string system = GetSystemDir();
-      return system.substr(0, system.find_last_of('\\') + 1) + "System32" + name;
-    }
-    case fkTemp:
-      return GetTempDir() + name;
-    default:
-      return name;
-  }
+  if (record.FolderKind == fkTemp) GetTempDir();  // the run makes the temporary folder
+  return PlacedPath(record.FolderKind, FieldText(record.TargetName), DestinationFolder);
 }
 
 bool TRunInstall::RunInstall() {
@@ -127,11 +108,10 @@ void TRunInstall::CreateShortcuts() {
   const std::string program = FindMainProgram();
   if (program.empty()) return;
 
-  const std::string programs = ReadRegistryString(Service<UserRegistry>::Current(), kShellFoldersKey, kProgramsValue);
-  if (programs.empty()) return;
+  const std::string groupFolder = StartMenuGroupFolder();
+  if (groupFolder.empty()) return;
 
-  const std::string group =
-      programs + (path::EndsWithSeparator(programs) ? "" : "\\") + kGroupName + "\\";
+  const std::string group = groupFolder + "\\";
   if (!DirectoryExists(group)) ForceDirectories(group);
 
   std::unique_ptr<ShellLink> link = Service<ShellLinkFactory>::Current().Create();

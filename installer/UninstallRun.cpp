@@ -7,19 +7,14 @@
 #include "base/Error.h"
 #include "base/Paths.h"
 #include "installer/FileConfiguration.h"
+#include "installer/StartMenuGroup.h"
 #include "installer/WinSysTools.h"
 #include "platform/Files.h"
 #include "platform/FolderEntries.h"
 #include "platform/Removal.h"
-#include "platform/UserRegistry.h"
 
 namespace nuvex {
 namespace {
-
-const char kShellFoldersKey[] = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-const char kProgramsValue[] = "Programs";
-const char kGroupName[] = "Nuvex Player";
-const char kTempFolder[] = "C:\\Temp\\";
 
 // "\" for "/", and one separator where the joining of a folder and a name
 // made two (a network path keeps its leading pair).
@@ -119,23 +114,8 @@ bool TUninstall::ReadList() {
 }
 
 std::string TUninstall::OutsidePath(const TUninstallEntry& entry) const {
-  const std::string& name = entry.TargetName;
-  switch (entry.FolderKind) {
-    case fkDestination:
-      return Tidy(destination_ + name);
-    case fkWindows:
-      return Tidy(GetWindowsDir() + name);
-    case fkSystem:
-      return Tidy(GetSystemDir() + name);
-    case fkSystem32: {
-      const std::string system = GetSystemDir();
-      return Tidy(system.substr(0, system.find_last_of('\\') + 1) + "System32" + name);
-    }
-    case fkTemp:
-      return Tidy(kTempFolder + name);  // named only: the folder is not made
-    default:
-      return Tidy(name);
-  }
+  // "C:\Temp\" is named only: the folder is not made.
+  return Tidy(PlacedPath(entry.FolderKind, entry.TargetName, destination_));
 }
 
 TUninstallReport TUninstall::Run(bool selfRunning) {
@@ -148,7 +128,11 @@ TUninstallReport TUninstall::Run(bool selfRunning) {
       for (size_t i = 1; i < report.AtRestart.size(); ++i) RemoveAtRestart(report.AtRestart[i]);
     } else {
       report.Failed.push_back(report.AtRestart.front());
-      if (report.AtRestart.size() > 1) report.KeptFolders.push_back(destination_);
+      // The folders that waited for it stay; the destination folder names
+      // them, once (it is named already when the user's files keep it).
+      const auto& kept = report.KeptFolders;
+      if (report.AtRestart.size() > 1 && std::find(kept.begin(), kept.end(), destination_) == kept.end())
+        report.KeptFolders.push_back(destination_);
       report.AtRestart.clear();
     }
   }
@@ -216,15 +200,13 @@ void TUninstall::RemoveFolders(TUninstallReport& report) const {
 }
 
 void TUninstall::RemoveGroup(TUninstallReport& report) const {
-  std::string programs;
+  std::string group;
   try {
-    programs = ReadRegistryString(Service<UserRegistry>::Current(), kShellFoldersKey, kProgramsValue);
+    group = StartMenuGroupFolder();
   } catch (const Error&) {
     return;  // a value of another type: there is no group of ours to find
   }
-  if (programs.empty()) return;
-  const std::string group = programs + (path::EndsWithSeparator(programs) ? "" : "\\") + kGroupName;
-  if (!DirectoryExists(group)) return;
+  if (group.empty() || !DirectoryExists(group)) return;
   for (const TFolderEntry& entry : FindFolderEntries(group + "\\*")) {
     if (entry.Directory || !IsInstallerShortcut(entry.Name)) continue;
     const std::string shortcut = group + "\\" + entry.Name;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Ascii.h"
+#include "base/Error.h"
 #include "installer/Messages.h"
 #include "installer/UninstallRun.h"
 
@@ -24,11 +25,6 @@ std::string TextOf(uint8_t language, int id) {
   for (const MessageEntry& entry : MessageTable(language))
     if (entry.id == static_cast<uint32_t>(id)) return entry.text;
   return {};
-}
-
-std::string WithProduct(std::string text, const std::string& product) {
-  if (const size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, product);
-  return text;
 }
 
 void AddSection(std::string& text, int id, const std::vector<std::string>& names) {
@@ -56,7 +52,7 @@ bool IsInstallerShortcut(const std::string& name) {
 }
 
 std::string UninstallSummary(const TUninstallReport& report, const std::string& product) {
-  std::string text = WithProduct(GetMessageText(report.Failed.empty() ? kRemoved : kNotAllRemoved), product);
+  std::string text = FormatText(GetMessageText(report.Failed.empty() ? kRemoved : kNotAllRemoved), {product});
   AddSection(text, kFailedFiles, report.Failed);
   AddSection(text, kSharedFiles, report.Shared);
   AddSection(text, kKeptFolders, report.KeptFolders);

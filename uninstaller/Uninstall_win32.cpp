@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/Error.h"
 #include "installer/Messages.h"
 #include "installer/UninstallRun.h"
 #include "platform/DllSearch.h"
@@ -21,11 +22,6 @@ constexpr int kQuestion = 500;
 constexpr int kCaption = 502;
 constexpr int kListMissing = 509;
 
-std::string WithProduct(std::string text, const std::string& value) {
-  if (const size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, value);
-  return text;
-}
-
 int Box(const std::string& text, UINT style) {
   return MessageBoxA(nullptr, text.c_str(), GetMessageText(kCaption).c_str(), style | MB_SETFOREGROUND);
 }
@@ -34,7 +30,7 @@ int Box(const std::string& text, UINT style) {
 // told, when there is none to trust.
 bool ReadList(TUninstall& uninstall) {
   if (uninstall.ReadList()) return true;
-  Box(WithProduct(GetMessageText(kListMissing), uninstall.ListPath()), MB_OK | MB_ICONERROR);
+  Box(FormatText(GetMessageText(kListMissing), {uninstall.ListPath()}), MB_OK | MB_ICONERROR);
   return false;
 }
 
@@ -62,7 +58,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   }
   TUninstall uninstall(ProgramPath());
   if (!ReadList(uninstall)) return 1;
-  if (Box(WithProduct(GetMessageText(kQuestion), kProduct), MB_YESNO | MB_ICONQUESTION) != IDYES) return 0;
+  if (Box(FormatText(GetMessageText(kQuestion), {kProduct}), MB_YESNO | MB_ICONQUESTION) != IDYES) return 0;
   if (StartRemovalCopy(ProgramPath())) return 0;
   return RemoveAndReport(uninstall, true);
 }

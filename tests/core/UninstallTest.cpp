@@ -121,19 +121,26 @@ TEST_F(UninstallTest, AListThatIsMissingOrDoesNotFitRemovesNothing) {
 }
 
 // A running program cannot remove its own file; natively there is no
-// restart to leave it to, so it is named, and its folder stays.
+// restart to leave it to, so it is named, and its folder stays, named once
+// also when the user's own file keeps it too.
 TEST_F(UninstallTest, TheRunningProgramIsLeftToTheRestartOrNamed) {
-  PutFile("D:\\Nuvex\\Uninstall.exe", "x");
-  PutFile("D:\\Nuvex\\Uninstall.lst",
-          UninstallListText({"\\Uninstall.exe", {{0, "\\Uninstall.exe"}, {0, "\\Uninstall.lst"}}}));
-  TUninstall uninstall("D:\\Nuvex\\Uninstall.exe");
-  ASSERT_TRUE(uninstall.ReadList());
-  const TUninstallReport report = uninstall.Run(true);
-  EXPECT_EQ(report.Removed, (Names{"D:\\Nuvex\\Uninstall.lst"}));
-  EXPECT_EQ(report.Failed, (Names{"D:\\Nuvex\\Uninstall.exe"}));
-  EXPECT_EQ(report.KeptFolders, (Names{"D:\\Nuvex"}));
-  EXPECT_TRUE(report.AtRestart.empty());
-  EXPECT_TRUE(FileExists("D:\\Nuvex\\Uninstall.exe"));
+  for (const std::string folder : {"", "\\Bin"}) {
+    SCOPED_TRACE(folder);
+    const std::string dest = folder.empty() ? "D:\\Nuvex" : "E:\\Nuvex";
+    PutFile(dest + folder + "\\Uninstall.exe", "x");
+    PutFile(dest + folder + "\\Uninstall.lst",
+            UninstallListText({folder + "\\Uninstall.exe",
+                               {{0, folder + "\\Uninstall.exe"}, {0, folder + "\\Uninstall.lst"}}}));
+    if (!folder.empty()) PutFile(dest + "\\mine.txt", "x");
+    TUninstall uninstall(dest + folder + "\\Uninstall.exe");
+    ASSERT_TRUE(uninstall.ReadList());
+    const TUninstallReport report = uninstall.Run(true);
+    EXPECT_EQ(report.Removed, (Names{dest + folder + "\\Uninstall.lst"}));
+    EXPECT_EQ(report.Failed, (Names{dest + folder + "\\Uninstall.exe"}));
+    EXPECT_EQ(report.KeptFolders, (Names{dest}));
+    EXPECT_TRUE(report.AtRestart.empty());
+    EXPECT_TRUE(FileExists(dest + folder + "\\Uninstall.exe"));
+  }
 }
 
 }  // namespace
