@@ -72,15 +72,14 @@ bool StartRemovalCopy(const std::string& programPath) {
   if (!CreateProcessA(copy.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup,
                       &process))
     return false;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  // The copy runs on its own: this process keeps no handle to it.
+  const Handle thread(process.hThread), started(process.hProcess);
   return true;
 }
 
 void WaitForProgram(const TRemovalCopyOrder& order) {
-  HANDLE program = reinterpret_cast<HANDLE>(order.ProgramHandle);
-  WaitForSingleObject(program, kWaitForProgram);
-  CloseHandle(program);
+  const Handle program(reinterpret_cast<HANDLE>(order.ProgramHandle));
+  WaitForSingleObject(program.get(), kWaitForProgram);
 }
 
 }  // namespace nuvex
