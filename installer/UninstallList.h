@@ -20,6 +20,10 @@ namespace nuvex {
 
 inline constexpr char kUninstallListSignature[] = "NVX-UNINSTALL 1";
 inline constexpr char kUninstallListExtension[] = ".lst";
+// The largest list the uninstaller reads: far above what a package's list
+// takes (under 2000 lines, each a folder kind and a name of at most 260
+// characters).
+inline constexpr int64_t kMaxUninstallListSize = 4 << 20;
 
 struct TUninstallEntry {
   uint8_t FolderKind = 0;

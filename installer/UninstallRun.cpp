@@ -95,6 +95,9 @@ bool TUninstall::ReadList() {
   std::string text;
   try {
     FileStream in = FileStream::OpenRead(listPath);
+    // A damaged list may claim any size: one larger than any list is refused
+    // rather than read into memory.
+    if (in.Size() > kMaxUninstallListSize) return false;
     text.resize(static_cast<size_t>(std::max<int64_t>(in.Size(), 0)));
     text.resize(in.Read(text.data(), text.size()));
   } catch (const Error&) {

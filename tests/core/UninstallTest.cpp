@@ -117,6 +117,11 @@ TEST_F(UninstallTest, AListThatIsMissingOrDoesNotFitRemovesNothing) {
   EXPECT_FALSE(uninstall.ReadList());
   PutFile("D:\\Nuvex\\Uninstall.lst", "NVX-UNINSTALL 1\r\nself\t\\Uninstall.exe\r\n0\t\\Player.exe\r\n0\n");
   EXPECT_FALSE(uninstall.ReadList());
+  // Well formed but larger than any list a package holds: not read at all.
+  std::string huge = UninstallListText({"\\Uninstall.exe", {{0, "\\Player.exe"}}});
+  while (huge.size() <= (4u << 20)) huge += "0\t\\Player.exe\r\n";
+  PutFile("D:\\Nuvex\\Uninstall.lst", huge);
+  EXPECT_FALSE(uninstall.ReadList());
   EXPECT_TRUE(FileExists("D:\\Nuvex\\Player.exe"));
 }
 
