@@ -409,13 +409,13 @@ TEST_F(SetupE2e, EscapeClosesTheWindowAndOnlyTheFolderTextIsClientArea) {
   const POINT b = OnScreen(main, {80, 63});
   const RECT button{b.x, b.y, b.x + 226, b.y + 39};
   ScreenGrab away(button);
+  // A loaded machine may paint late: each picture is waited for, not timed.
   MoveTo(OnScreen(main, kInstallButton));
-  Sleep(300);
-  ScreenGrab over(button);
-  EXPECT_GT(over.Differences(away), 100) << "the pointer-over picture did not show";
+  EXPECT_TRUE(WaitFor([&] { return ScreenGrab(button).Differences(away) > 100; }, 5000))
+      << "the pointer-over picture did not show";
   MoveTo(OnScreen(main, {20, 280}));
-  Sleep(300);
-  EXPECT_EQ(ScreenGrab(button).Differences(away), 0) << "the normal picture did not come back";
+  EXPECT_TRUE(WaitFor([&] { return ScreenGrab(button).Differences(away) == 0; }, 5000))
+      << "the normal picture did not come back";
 
   SetForegroundWindow(main);
   Sleep(100);

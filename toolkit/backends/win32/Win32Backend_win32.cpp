@@ -134,6 +134,7 @@ class Win32Window final : public TNativeWindow {
 
   ~Win32Window() override {
     destroying_ = true;
+    if (pointerOwner_ == this) pointerOwner_ = nullptr;
     if (tooltip_) DestroyWindow(tooltip_);
     if (hwnd_) DestroyWindow(hwnd_);
   }
@@ -283,12 +284,22 @@ class Win32Window final : public TNativeWindow {
   void Paint();
   void MakeTooltip();
   void RelayToTooltip(UINT message, WPARAM wparam, LPARAM lparam);
+  void PointerLeft() {
+    tracking_ = false;
+    if (pointerOwner_ == this) pointerOwner_ = nullptr;
+    sink_.WindowMouseLeave();
+  }
 
   TWindowSink& sink_;
   const TListKind listKind_;
   WNDPROC nativeProc_ = nullptr;
   HWND tooltip_ = nullptr;  // made with the first hint; shows this window's hints
   bool tracking_ = false;
+  // The window that last heard the pointer enter and not yet leave.  The
+  // system tracks one window a thread and may drop its leave (seen under Wine:
+  // a button kept its pointer-over picture after the pointer had gone), so a
+  // pointer message for another of our windows is that window's leave too.
+  static inline Win32Window* pointerOwner_ = nullptr;
   TBitmap nowSurface_;  // PaintNow's picture of the client area
   TWatchedLife life_;  // last member: the watches hear of the end after everything else
 };
@@ -343,6 +354,7 @@ void Win32Window::Mouse(TMouseAction action, TMouseButton button, bool doubleCli
   if (action == TMouseAction::Move && !tracking_ && insideClient()) {
     TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd_, 0};
     tracking_ = TrackMouseEvent(&track) != FALSE;
+    if (tracking_) pointerOwner_ = this;
     sink_.WindowMouseEnter();
     if (live.Destroyed() || destroying_) return;
   }
@@ -367,6 +379,10 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wparam, LPARAM lparam, const TD
     POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
     ScreenToClient(hwnd_, &p);
     RelayToTooltip(WM_MOUSEMOVE + (message - WM_NCMOUSEMOVE), 0, MAKELPARAM(p.x, p.y));
+  }
+  if ((message == WM_MOUSEMOVE || message == WM_NCMOUSEMOVE) && pointerOwner_ && pointerOwner_ != this) {
+    pointerOwner_->PointerLeft();
+    if (live.Destroyed() || destroying_) return 0;
   }
   switch (message) {
     case WM_ERASEBKGND:
@@ -398,8 +414,8 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wparam, LPARAM lparam, const TD
     case WM_MBUTTONDBLCLK: Mouse(TMouseAction::Down, mbMiddle, true, wparam, lparam, live); break;
     case WM_MBUTTONUP: Mouse(TMouseAction::Up, mbMiddle, false, wparam, lparam, live); break;
     case WM_MOUSELEAVE:
-      tracking_ = false;
-      sink_.WindowMouseLeave();
+      // A leave already given for a move over another window is not repeated.
+      if (tracking_) PointerLeft();
       break;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lparam) != hwnd_) sink_.WindowCaptureLost();
@@ -461,6 +477,7 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wparam, LPARAM lparam, const TD
     }
     case WM_DESTROY:
       destroying_ = true;
+      if (pointerOwner_ == this) pointerOwner_ = nullptr;
       break;
     default:
       break;
