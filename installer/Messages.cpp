@@ -125,10 +125,12 @@ void SetCurrentLanguage(uint8_t index) {
 
 bool IsEnglishLanguage() { return g_currentLanguage == kEnglishLanguage; }
 
-std::string GetMessageText(int id) {
+std::string GetMessageText(int id) { return GetMessageText(g_currentLanguage, id); }
+
+std::string GetMessageText(uint8_t language, int id) {
   // Ids are unsigned in the table: a negative id matches nothing.
   const auto wanted = static_cast<uint32_t>(id);
-  for (const MessageEntry& entry : MessageTable(g_currentLanguage)) {
+  for (const MessageEntry& entry : MessageTable(language)) {
     if (entry.id == wanted) return entry.text;
   }
   return {};

@@ -45,5 +45,7 @@ bool IsEnglishLanguage();
 // The text of the first message with this id in the current language; empty
 // when there is none.  Nothing is formatted: "%s" stays as it is.
 std::string GetMessageText(int id);
+// The same in the given language (an index of the language table).
+std::string GetMessageText(uint8_t language, int id);
 
 }  // namespace nuvex

@@ -21,12 +21,6 @@ constexpr int kRemovedAtRestart = 508;
 // A message box grows with its text: a long list is cut here.
 constexpr size_t kNamesShown = 12;
 
-std::string TextOf(uint8_t language, int id) {
-  for (const MessageEntry& entry : MessageTable(language))
-    if (entry.id == static_cast<uint32_t>(id)) return entry.text;
-  return {};
-}
-
 void AddSection(std::string& text, int id, const std::vector<std::string>& names) {
   if (names.empty()) return;
   text += "\r\n\r\n" + GetMessageText(id);
@@ -41,10 +35,10 @@ bool IsInstallerShortcut(const std::string& name) {
   if (upper.size() < 4 || upper.compare(upper.size() - 4, 4, ".LNK") != 0) return false;
   std::vector<std::string> starts = {"Nuvex Player "};
   for (uint8_t language : {kPolishLanguage, kEnglishLanguage}) {
-    std::string help = TextOf(language, kHelpShortcutMessage);  // begins with "\": it is joined to the group
+    std::string help = GetMessageText(language, kHelpShortcutMessage);  // begins with "\": it is joined to the group
     if (!help.empty() && help.front() == '\\') help.erase(0, 1);
     starts.push_back(help);
-    starts.push_back(TextOf(language, kUninstallShortcutMessage));
+    starts.push_back(GetMessageText(language, kUninstallShortcutMessage));
   }
   return std::any_of(starts.begin(), starts.end(), [&](const std::string& start) {
     return !start.empty() && upper.size() > start.size() + 4 && upper.compare(0, start.size(), UpperAscii(start)) == 0;
