@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/ScopeGuard.h"
+#include "installer/MessageIds.h"
 #include "installer/Messages.h"
 #include "platform/Files.h"
 #include "toolkit/ui/Application.h"
@@ -10,9 +11,6 @@
 namespace nuvex {
 namespace {
 
-constexpr int kOkCaption = 0;
-constexpr int kCancelCaption = 1;
-constexpr int kDialogCaption = 108;
 constexpr const char* kFallbackFolder = "C:\\Program Files";
 
 const TClassRegistry& DialogClasses() {
@@ -48,9 +46,9 @@ void TChooseDirForm::FormCreate(TObject*) {
 }
 
 void TChooseDirForm::SetCaptions() {
-  btOk_->SetCaption(GetMessageText(kOkCaption));
-  btCancel_->SetCaption(GetMessageText(kCancelCaption));
-  SetCaption(GetMessageText(kDialogCaption));
+  btOk_->SetCaption(GetMessageText(msg::kOkCaption));
+  btCancel_->SetCaption(GetMessageText(msg::kCancelCaption));
+  SetCaption(GetMessageText(msg::kDialogCaption));
 }
 
 void TChooseDirForm::DirectoryListBoxChange(TObject*) { edDir_->SetText(directoryListBox_->Directory()); }

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "base/Ascii.h"
+#include "installer/MessageIds.h"
 #include "installer/Messages.h"
 #include "installer/PackageIndex.h"
 #include "installer/SetupUnit.h"
@@ -15,7 +16,6 @@
 namespace nuvex {
 namespace {
 
-constexpr int kNotEnoughSpace = 110;
 
 // The size of an existing file; 0 for none, and for one that cannot be
 // opened (its record fails in the run anyway).
@@ -113,7 +113,7 @@ void CheckDiskSpace(const TRunInstall& install) {
     if (need.Needed == 0) continue;
     const std::optional<uint64_t> free = Service<TDiskSpace>::Current().FreeBytes(need.Drive + "\\");
     if (!free || *free >= need.Needed) continue;
-    throw DiskSpaceError(FormatText(GetMessageText(kNotEnoughSpace),
+    throw DiskSpaceError(FormatText(GetMessageText(msg::kNotEnoughSpace),
                                     {need.Drive, KiloBytes(need.Needed, true), KiloBytes(*free, false)}));
   }
 }

@@ -6,6 +6,7 @@
 #include "controls/ControlClasses.h"
 #include "installer/ChooseDirectoryWindow.h"
 #include "installer/InstallerStrings.h"
+#include "installer/MessageIds.h"
 #include "installer/Messages.h"
 #include "installer/SetupUnit.h"
 #include "installer/WinSysTools.h"
@@ -16,18 +17,6 @@
 
 namespace nuvex {
 namespace {
-
-// Message ids of the installer's texts.
-constexpr int kErrorCaption = 4;
-constexpr int kInformationCaption = 5;
-constexpr int kWindowCaption = 100;
-constexpr int kApplicationTitle = 101;
-constexpr int kDirectoryText = 102;
-constexpr int kFolderHint = 103;
-constexpr int kInstallDone = 104;
-constexpr int kInstallFailed = 105;
-constexpr int kDirectXMissing = 107;
-constexpr int kFolderNotFull = 109;
 
 constexpr const char* kProgramFiles = "C:\\Program Files";
 // While a long run keeps the window from its messages, the system is told
@@ -85,16 +74,16 @@ TRunInstallForm::TRunInstallForm(TComponent* owner, std::string programFolder)
 }
 
 void TRunInstallForm::ApplyLanguage() {
-  SetCaption(GetMessageText(kWindowCaption));
-  Application().SetTitle(GetMessageText(kApplicationTitle));
+  SetCaption(GetMessageText(msg::kWindowCaption));
+  Application().SetTitle(GetMessageText(msg::kApplicationTitle));
   laAppName_->SetCaption(Application().Title());
   SetHintShown(*laAppName_, Caption());
   laAppNameBackground_->SetCaption(Application().Title());
   laAppNameBackground_->SetShowHint(false);
-  laDirectory_->SetCaption(GetMessageText(kDirectoryText));
-  laDirectory1_->SetCaption(GetMessageText(kDirectoryText));
-  SetHintShown(*laFolder_, GetMessageText(kFolderHint));
-  SetHintShown(*laFolderBackgnd_, GetMessageText(kFolderHint));
+  laDirectory_->SetCaption(GetMessageText(msg::kDirectoryText));
+  laDirectory1_->SetCaption(GetMessageText(msg::kDirectoryText));
+  SetHintShown(*laFolder_, GetMessageText(msg::kFolderHint));
+  SetHintShown(*laFolderBackgnd_, GetMessageText(msg::kFolderHint));
 }
 
 std::string TRunInstallForm::DirectXInstallerPath(bool windows98) const {
@@ -118,7 +107,7 @@ void TRunInstallForm::btRunInstallClick(TObject*) {
   // A folder without its drive and root would be taken relative to the
   // working folder, the distribution medium: refused before anything is written.
   if (!path::IsFullPath(laFolder_->Caption())) {
-    Application().MessageBox(GetMessageText(kFolderNotFull), GetMessageText(kErrorCaption), mbOk | mbIconError);
+    Application().MessageBox(GetMessageText(msg::kFolderNotFull), GetMessageText(msg::kErrorCaption), mbOk | mbIconError);
     return;
   }
   bool ok = false;
@@ -135,10 +124,10 @@ void TRunInstallForm::btRunInstallClick(TObject*) {
   }
   progressBar_->SetVisible(false);
   if (ok) {
-    Application().MessageBox(GetMessageText(kInstallDone), GetMessageText(kInformationCaption), mbOk | mbIconInformation);
+    Application().MessageBox(GetMessageText(msg::kInstallDone), GetMessageText(msg::kInformationCaption), mbOk | mbIconInformation);
     Close();
   } else {
-    Application().MessageBox(GetMessageText(kInstallFailed), GetMessageText(kErrorCaption), mbOk | mbIconError);
+    Application().MessageBox(GetMessageText(msg::kInstallFailed), GetMessageText(msg::kErrorCaption), mbOk | mbIconError);
   }
 }
 
@@ -169,7 +158,7 @@ void TRunInstallForm::StartDirectX(bool windows98) {
     ShellOpen(path);
     return;
   }
-  Application().MessageBox(GetMessageText(kDirectXMissing), GetMessageText(kErrorCaption), mbOk | mbIconError);
+  Application().MessageBox(GetMessageText(msg::kDirectXMissing), GetMessageText(msg::kErrorCaption), mbOk | mbIconError);
 }
 
 void TRunInstallForm::bbInstallDirectXWin98Click(TObject*) { StartDirectX(true); }

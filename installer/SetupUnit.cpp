@@ -5,6 +5,7 @@
 #include "base/Ascii.h"
 #include "base/Paths.h"
 #include "installer/DiskSpaceCheck.h"
+#include "installer/MessageIds.h"
 #include "installer/Messages.h"
 #include "installer/PackageIndex.h"
 #include "installer/StartMenuGroup.h"
@@ -17,9 +18,6 @@ namespace nuvex {
 namespace {
 
 const char kRegistrationProgram[] = "\\RegSvr32.exe";
-constexpr int kHelpShortcutMessage = 300;
-constexpr int kUninstallShortcutMessage = 501;
-
 
 // A path is handed to RegSvr32 as one quoted argument: unquoted, a path with
 // blanks would reach it as several and the registration would fail unseen.
@@ -124,13 +122,13 @@ void TRunInstall::CreateShortcuts() {
   const std::string help = path::ChangeExtension(program, ".chm");
   link->SetPath(help);
   link->SetWorkingDirectory(path::FolderPart(help));
-  link->Save(group + GetMessageText(kHelpShortcutMessage) + Version + ".lnk");
+  link->Save(group + GetMessageText(msg::kHelpShortcut) + Version + ".lnk");
 
   std::string helpFolder = path::FolderPart(help);
   const std::string uninstaller = helpFolder + (path::EndsWithSeparator(helpFolder) ? "" : "\\") + "Uninstall.exe";
   link->SetPath(uninstaller);
   link->SetWorkingDirectory(path::FolderPart(uninstaller));
-  link->Save(group + GetMessageText(kUninstallShortcutMessage) + Version + ".lnk");
+  link->Save(group + GetMessageText(msg::kUninstallShortcut) + Version + ".lnk");
 
   ShellOpen(group);
 }

@@ -4,20 +4,13 @@
 
 #include "base/Ascii.h"
 #include "base/Error.h"
+#include "installer/MessageIds.h"
 #include "installer/Messages.h"
 #include "installer/UninstallRun.h"
 
 namespace nuvex {
 namespace {
 
-constexpr int kHelpShortcutMessage = 300;
-constexpr int kUninstallShortcutMessage = 501;
-constexpr int kRemoved = 503;
-constexpr int kNotAllRemoved = 504;
-constexpr int kFailedFiles = 505;
-constexpr int kSharedFiles = 506;
-constexpr int kKeptFolders = 507;
-constexpr int kRemovedAtRestart = 508;
 // A message box grows with its text: a long list is cut here.
 constexpr size_t kNamesShown = 12;
 
@@ -35,10 +28,10 @@ bool IsInstallerShortcut(const std::string& name) {
   if (upper.size() < 4 || upper.compare(upper.size() - 4, 4, ".LNK") != 0) return false;
   std::vector<std::string> starts = {"Nuvex Player "};
   for (uint8_t language : {kPolishLanguage, kEnglishLanguage}) {
-    std::string help = GetMessageText(language, kHelpShortcutMessage);  // begins with "\": it is joined to the group
+    std::string help = GetMessageText(language, msg::kHelpShortcut);  // begins with "\": it is joined to the group
     if (!help.empty() && help.front() == '\\') help.erase(0, 1);
     starts.push_back(help);
-    starts.push_back(GetMessageText(language, kUninstallShortcutMessage));
+    starts.push_back(GetMessageText(language, msg::kUninstallShortcut));
   }
   return std::any_of(starts.begin(), starts.end(), [&](const std::string& start) {
     return !start.empty() && upper.size() > start.size() + 4 && upper.compare(0, start.size(), UpperAscii(start)) == 0;
@@ -46,11 +39,11 @@ bool IsInstallerShortcut(const std::string& name) {
 }
 
 std::string UninstallSummary(const TUninstallReport& report, const std::string& product) {
-  std::string text = FormatText(GetMessageText(report.Failed.empty() ? kRemoved : kNotAllRemoved), {product});
-  AddSection(text, kFailedFiles, report.Failed);
-  AddSection(text, kSharedFiles, report.Shared);
-  AddSection(text, kKeptFolders, report.KeptFolders);
-  if (!report.AtRestart.empty()) text += "\r\n\r\n" + GetMessageText(kRemovedAtRestart);
+  std::string text = FormatText(GetMessageText(report.Failed.empty() ? msg::kRemoved : msg::kNotAllRemoved), {product});
+  AddSection(text, msg::kFailedFiles, report.Failed);
+  AddSection(text, msg::kSharedFiles, report.Shared);
+  AddSection(text, msg::kKeptFolders, report.KeptFolders);
+  if (!report.AtRestart.empty()) text += "\r\n\r\n" + GetMessageText(msg::kRemovedAtRestart);
   return text;
 }
 

@@ -10,7 +10,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 config=${1:?usage: build.sh native|asan|fuzz|win64|win32 [BUILD_DIR]}
 dir=${2:-$root/build/$config}
-args=(-G Ninja -DNUVEX_TEST_TAG="$config")
+# Unity builds: a batch of sources is compiled as one, so headers (GoogleTest,
+# <windows.h>, the standard library) are read once a batch, not once a file.
+# The builds take a fraction of the time.
+args=(-G Ninja -DNUVEX_TEST_TAG="$config" -DCMAKE_UNITY_BUILD=ON)
 # Line tables are enough for the backtraces we read, and build faster than full debug information.
 lines_only=("-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG" "-DCMAKE_C_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG")
 case "$config" in

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/Error.h"
+#include "installer/MessageIds.h"
 #include "installer/Messages.h"
 #include "installer/UninstallRun.h"
 #include "platform/DllSearch.h"
@@ -18,19 +19,16 @@ namespace nuvex {
 namespace {
 
 constexpr const char* kProduct = "Nuvex Player";
-constexpr int kQuestion = 500;
-constexpr int kCaption = 502;
-constexpr int kListMissing = 509;
 
 int Box(const std::string& text, UINT style) {
-  return MessageBoxA(nullptr, text.c_str(), GetMessageText(kCaption).c_str(), style | MB_SETFOREGROUND);
+  return MessageBoxA(nullptr, text.c_str(), GetMessageText(msg::kUninstallCaption).c_str(), style | MB_SETFOREGROUND);
 }
 
 // Reads the list of the uninstaller at programPath; false, and the user
 // told, when there is none to trust.
 bool ReadList(TUninstall& uninstall) {
   if (uninstall.ReadList()) return true;
-  Box(FormatText(GetMessageText(kListMissing), {uninstall.ListPath()}), MB_OK | MB_ICONERROR);
+  Box(FormatText(GetMessageText(msg::kUninstallListMissing), {uninstall.ListPath()}), MB_OK | MB_ICONERROR);
   return false;
 }
 
@@ -58,7 +56,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   }
   TUninstall uninstall(ProgramPath());
   if (!ReadList(uninstall)) return 1;
-  if (Box(FormatText(GetMessageText(kQuestion), {kProduct}), MB_YESNO | MB_ICONQUESTION) != IDYES) return 0;
+  if (Box(FormatText(GetMessageText(msg::kUninstallQuestion), {kProduct}), MB_YESNO | MB_ICONQUESTION) != IDYES) return 0;
   if (StartRemovalCopy(ProgramPath())) return 0;
   return RemoveAndReport(uninstall, true);
 }

@@ -125,7 +125,9 @@ class DispatchWin : public ::testing::Test {
     // write would surely have shown.
     std::printf("[ canary   ] covered the freed window objects in %d of %d rounds\n", covered, rounds);
     // Without one covered round, a stray read or write could not have shown.
-    if (rounds > 0) EXPECT_GT(covered, 0) << "the canary never lay where the freed windows had been";
+    if (rounds > 0) {
+      EXPECT_GT(covered, 0) << "the canary never lay where the freed windows had been";
+    }
   }
 
   void MakeForm() {

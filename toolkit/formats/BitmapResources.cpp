@@ -14,7 +14,7 @@ std::optional<TBitmap> LoadPlatformBitmapResource(const std::string& name);
 
 namespace {
 
-std::map<std::string, std::span<const uint8_t>>& Table() {
+std::map<std::string, std::span<const uint8_t>>& BitmapTable() {
   static std::map<std::string, std::span<const uint8_t>> table;
   return table;
 }
@@ -22,10 +22,10 @@ std::map<std::string, std::span<const uint8_t>>& Table() {
 }  // namespace
 
 void RegisterBitmapResource(const std::string& name, std::span<const uint8_t> data) {
-  Table()[UpperAscii(name)] = data;
+  BitmapTable()[UpperAscii(name)] = data;
 }
 
-void UnregisterBitmapResource(const std::string& name) { Table().erase(UpperAscii(name)); }
+void UnregisterBitmapResource(const std::string& name) { BitmapTable().erase(UpperAscii(name)); }
 
 TBitmap LoadBitmapResource(const std::string& name) {
   if (std::optional<TBitmap> found = FindBitmapResource(name)) return std::move(*found);
@@ -34,8 +34,8 @@ TBitmap LoadBitmapResource(const std::string& name) {
 
 std::optional<TBitmap> FindBitmapResource(const std::string& name) {
   if (std::optional<TBitmap> found = LoadPlatformBitmapResource(name)) return found;
-  const auto it = Table().find(UpperAscii(name));
-  if (it == Table().end()) return std::nullopt;
+  const auto it = BitmapTable().find(UpperAscii(name));
+  if (it == BitmapTable().end()) return std::nullopt;
   const std::span<const uint8_t> data = it->second;
   if (data.size() >= 2 && data[0] == 'B' && data[1] == 'M') return DecodeBitmapFile(data);
   return DecodePackedDib(data);

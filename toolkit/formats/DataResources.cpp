@@ -11,7 +11,7 @@ std::optional<std::span<const uint8_t>> FindPlatformDataResource(const std::stri
 
 namespace {
 
-std::map<std::string, std::span<const uint8_t>>& Table() {
+std::map<std::string, std::span<const uint8_t>>& DataTable() {
   static std::map<std::string, std::span<const uint8_t>> table;
   return table;
 }
@@ -19,15 +19,15 @@ std::map<std::string, std::span<const uint8_t>>& Table() {
 }  // namespace
 
 void RegisterDataResource(const std::string& name, std::span<const uint8_t> data) {
-  Table()[UpperAscii(name)] = data;
+  DataTable()[UpperAscii(name)] = data;
 }
 
-void UnregisterDataResource(const std::string& name) { Table().erase(UpperAscii(name)); }
+void UnregisterDataResource(const std::string& name) { DataTable().erase(UpperAscii(name)); }
 
 std::optional<std::span<const uint8_t>> FindDataResource(const std::string& name) {
   if (auto found = FindPlatformDataResource(name)) return found;
-  const auto it = Table().find(UpperAscii(name));
-  if (it == Table().end()) return std::nullopt;
+  const auto it = DataTable().find(UpperAscii(name));
+  if (it == DataTable().end()) return std::nullopt;
   return it->second;
 }
 

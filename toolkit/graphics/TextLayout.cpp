@@ -22,7 +22,7 @@ enum class TBreakClass : uint8_t {
   QU,  // quotes and guillemets
   GL,  // the non-breaking blank
   B2,  // the em dash
-  IN,  // the ellipsis
+  INS,  // the ellipsis (inseparable; "IN" is a macro of the window system's headers)
   BB,  // a break before: the acute accent
 };
 using enum TBreakClass;
@@ -45,7 +45,7 @@ TBreakClass ClassOf(unsigned char c, uint32_t codePage) {
       return QU;
     case 0xA0: return GL;
     case 0x97: return B2;
-    case 0x85: return IN;
+    case 0x85: return INS;
     case 0xB4: return BB;
     default: break;
   }
@@ -69,7 +69,7 @@ bool BreakBetween(TBreakClass before, TBreakClass after) {
   if (before == B2 && after == B2) return false;
   if (after == GL) return before == BA || before == HY;
   if (after == BA || after == HY) return false;
-  if (after == IN) return !(before == AL || before == NU || before == IN);
+  if (after == INS) return !(before == AL || before == NU || before == INS);
   switch (before) {
     case AL: return !(after == AL || after == NU || after == OP);
     case NU: return !(after == AL || after == NU || after == OP || after == PR || after == PO);
