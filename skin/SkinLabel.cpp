@@ -5,7 +5,7 @@
 namespace nuvex {
 
 TSkinLabel::TSkinLabel(TComponent* owner)
-    : TLabel(owner), skinVisible_(TControl::Visible()), safeVisible_(TControl::Visible()) {
+    : TLabel(owner), visibility_(TControl::Visible()) {
   SetTransparent(true);
 }
 
@@ -19,11 +19,6 @@ void TSkinLabel::SetLinkLabel(TLabel* value) {
 }
 
 void TSkinLabel::SetLinkSkinManager(TSkinManagerLink* value) { registration_.Link(value); }
-
-void TSkinLabel::SetVisible(bool value) {
-  safeVisible_ = value;
-  if (skinVisible_) ChangeVisible(value);
-}
 
 void TSkinLabel::SetBounds(int left, int top, int width, int height) {
   if (maxWidth_ > 0 && width > maxWidth_) width = maxWidth_;
@@ -65,12 +60,8 @@ void TSkinLabel::ApplySkin(const TButtonProperty& definition) {
   }
   SetTop(definition.YCoord);
 
-  // The skin's word and the wish both become the definition's, and the label
-  // shows or hides at once: the wish alone could not hide it once the skin
-  // forbids it.
-  skinVisible_ = definition.Visible;
-  safeVisible_ = definition.Visible;
-  ChangeVisible(definition.Visible);
+  // The skin's word and the wish both become the definition's.
+  visibility_.Define(*this, definition.Visible);
   SetBounds(Left(), Top(), std::max(Width(), maxWidth_), std::max(Height(), maxHeight_));
 }
 

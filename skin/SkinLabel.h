@@ -3,8 +3,9 @@
 // visibility a skin sets.  It joins a skin manager by LinkSkinManager and
 // takes over the label definitions of the skins the manager selects.
 //
-// Visibility works as for the regioned controls: the program's wish
-// (SafeVisible) apart from the skin's permission (SkinVisible).  The limits
+// Visibility follows the rule of every skinned control (TSkinVisibility):
+// the program's wish (SafeVisible) apart from the skin's permission
+// (SkinVisible).  The limits
 // a skin sets (MaxWidth, MaxHeight; 0 for none) bound every later size,
 // auto-sizing to a longer text included.
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "skin/ButtonProperty.h"
 #include "skin/SkinClient.h"
 #include "skin/SkinManagerLink.h"
+#include "skin/SkinVisibility.h"
 #include "toolkit/ui/Label.h"
 
 namespace nuvex {
@@ -36,10 +38,10 @@ class TSkinLabel : public TLabel, public TSkinClient {
 
   // Visible() gives the real visibility.  Writing records the wish in
   // SafeVisible and makes it real only while the skin allows it.
-  void SetVisible(bool value) override;
-  bool SafeVisible() const { return safeVisible_; }
-  bool SkinVisible() const { return skinVisible_; }
-  void SetSkinVisible(bool value) { skinVisible_ = value; }
+  void SetVisible(bool value) override { visibility_.SetWish(*this, value); }
+  bool SafeVisible() const { return visibility_.Wish(); }
+  bool SkinVisible() const { return visibility_.Allowed(); }
+  void SetSkinVisible(bool value) { visibility_.SetAllowed(value); }
   int32_t MaxWidth() const { return maxWidth_; }
   int32_t MaxHeight() const { return maxHeight_; }
 
@@ -56,8 +58,7 @@ class TSkinLabel : public TLabel, public TSkinClient {
 
  private:
   TLabel* linkLabel_ = nullptr;
-  bool skinVisible_;
-  bool safeVisible_;
+  TSkinVisibility visibility_;
   int32_t maxWidth_ = 0;
   int32_t maxHeight_ = 0;
   TSkinRegistration registration_{*this};

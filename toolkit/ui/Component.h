@@ -30,13 +30,11 @@ class TObject {
   virtual std::string ClassName() const { return "TObject"; }
 };
 
-// The component state set.  csDesigning is never set in this program (there
-// is no form designer), but the rules that test it keep the test.
+// The component state set.
 enum TComponentStateFlag : uint8_t {
   csLoading = 1,     // being read from a stored description; cleared by Loaded()
   csReading = 2,     // its properties are being set by the reader
   csDestroying = 4,  // its destructor runs
-  csDesigning = 8,   // shown in a form designer
 };
 using TComponentState = uint8_t;
 
@@ -86,7 +84,6 @@ class TComponent : public TObject {
   bool IsLoading() const { return (state_ & csLoading) != 0; }
   bool IsReading() const { return (state_ & csReading) != 0; }
   bool IsDestroying() const { return (state_ & csDestroying) != 0; }
-  bool IsDesigning() const { return (state_ & csDesigning) != 0; }
 
   // The end-of-loading step: runs once the reader has set every property.
   // The base clears csLoading; overrides call it first.
