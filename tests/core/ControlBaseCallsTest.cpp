@@ -37,9 +37,12 @@ TEST_F(ControlBaseCalls, SkinnedVisibilityHoldsThroughTheBase) {
   asControl.SetVisible(false);
   EXPECT_FALSE(button.SafeVisible());
   button.SetSkinVisible(true);
+  asControl.SetVisible(button.SafeVisible());  // as a skin manager shows it again
+  EXPECT_FALSE(button.Visible());
   asControl.SetVisible(true);
   EXPECT_TRUE(button.Visible());
   EXPECT_TRUE(button.SafeVisible());
+  EXPECT_TRUE(test::WindowOf(button).Visible());
 
   // Hide and Show are the plain change around a skin switch: the wish stays.
   asControl.Hide();

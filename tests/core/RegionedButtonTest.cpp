@@ -1,21 +1,18 @@
 // The regioned control and button over the headless backend: loading, the
-// state machine, mouse sequences, setters, skins and the window's shape.
+// state machine, mouse sequences, skins and the window's shape (the setters
+// it shares with the regioned form: StatePictureTest.cpp).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "tests/support/ButtonScenarios.h"
 #include "tests/support/GraphicsTestUtil.h"
-#include "tests/support/PinnedTexts.h"
 #include "tests/support/Services.h"
 #include "skin/RegionedButton.h"
 #include "skin/SkinTools.h"
 #include "toolkit/ui/Application.h"
 #include "toolkit/backends/headless/HeadlessBackend.h"
-#include "trace/TraceCapture.h"
 
 namespace nuvex {
 namespace {
@@ -49,24 +46,6 @@ class HeadlessButtonDriver : public test::ButtonDriver {
   TRegionedButton& button_;
 };
 
-class SkinManagerDouble : public TSkinManagerLink {
- public:
-  explicit SkinManagerDouble(TComponent* owner, std::vector<std::string>* journal = nullptr)
-      : TSkinManagerLink(owner), journal_(journal) {}
-  bool RegisterControl(TComponent* control) override {
-    if (std::find(controls.begin(), controls.end(), control) == controls.end()) controls.push_back(control);
-    return true;
-  }
-  void UnregisterControl(TComponent* control) override {
-    controls.erase(std::remove(controls.begin(), controls.end(), control), controls.end());
-    if (journal_) journal_->push_back("unregistered");
-  }
-  std::vector<TComponent*> controls;
-
- private:
-  std::vector<std::string>* journal_;
-};
-
 class RegionedButtonTest : public test::HeadlessTest {
  protected:
   void SetUp() override {
@@ -76,33 +55,14 @@ class RegionedButtonTest : public test::HeadlessTest {
     form->HandleNeeded();
   }
 
-  // A button read the way a stored form description sets it.
-  TRegionedButton& LoadButton(int count, const TBitmap& strip, int left = 80, int top = 63) {
-    TRegionedButton* made = nullptr;
-    LoadComponent(*form, [&] {
-      TRegionedButton& b = TComponent::Create<TRegionedButton>(*form);
-      b.SetName("rbRunInstall");
-      b.SetParent(form.get());
-      b.SetBounds(left, top, strip.Width(), strip.Height() / count);
-      b.SetButtons(&strip);
-      b.SetButtonIndex(1);
-      b.SetButtonCount(count);
-      b.SetButtonWidth(strip.Width());
-      b.SetButtonHeight(strip.Height() / count);
-      b.SetVisible(true);
-      b.SetColor(clWhite);
-      b.SetSplitMode(spHorizontal);
-      b.SetInteriorArea(iaStretched);
-      b.SetCaption("rbInstallApp");
-      made = &b;
-    });
-    return *made;
+  // A button of Strip(count) read as a stored form description sets it.
+  TRegionedButton& LoadButton(int count, int left = 80, int top = 63) {
+    return test::LoadRegionedButton(*form, count, Strip(count), left, top);
   }
 
   // A scenario of ButtonScenarios.h on a button of three images.
   void Run(void (*scenario)(test::ButtonDriver&)) {
-    const TBitmap strip = Strip(3);
-    HeadlessButtonDriver driver(backend, LoadButton(3, strip));
+    HeadlessButtonDriver driver(backend, LoadButton(3));
     scenario(driver);
   }
 
@@ -154,8 +114,7 @@ TEST_F(RegionedButtonTest, ConstructionDefaults) {
 }
 
 TEST_F(RegionedButtonTest, LoadingRendersSizesAndShapesOnce) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
+  TRegionedButton& b = LoadButton(3);
   EXPECT_EQ(b.ButtonIndex(), 1);  // the stored 1 was refused while the count was 0; the state gives 1
   EXPECT_EQ(ShownImage(b), 1);
   EXPECT_EQ(b.RenderedImage().Width(), 226);
@@ -176,18 +135,14 @@ TEST_F(RegionedButtonTest, LoadingRendersSizesAndShapesOnce) {
 
 NUVEX_BUTTON_SCENARIO_TESTS(RegionedButtonTest)
 
-TEST_F(RegionedButtonTest, ARefusedShapeIsTracedAndTheButtonKeepsItsOldOneAndWorks) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
+TEST_F(RegionedButtonTest, ARefusedShapeLeavesTheButtonItsOldOneAndWorking) {
+  TRegionedButton& b = LoadButton(3);
   int clicks = 0;
   b.OnLeftButtonClick = [&](TObject*) { ++clicks; };
   const std::optional<TRegion> before = WindowOf(b).Region();
-  TraceCapture trace;
   backend.RefuseRegions(true);
   backend.MoveMouse(On(b, 50, 20));  // the pointer-over picture wants its own shape
   EXPECT_EQ(ShownImage(b), 2);
-  ASSERT_EQ(trace.Lines().size(), 1u);
-  EXPECT_EQ(trace.Lines()[0].pattern, test::kRegionedControlRegionTrace);
   EXPECT_EQ(WindowOf(b).Region(), before);
   EXPECT_EQ(b.WindowRegion(), before);
   backend.PressMouse(mbLeft);
@@ -200,8 +155,7 @@ TEST_F(RegionedButtonTest, ARefusedShapeIsTracedAndTheButtonKeepsItsOldOneAndWor
 }
 
 TEST_F(RegionedButtonTest, ARightPressSetsMouseInsideButNotPressed) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
+  TRegionedButton& b = LoadButton(3);
   int leftClicks = 0;
   b.OnLeftButtonClick = [&](TObject*) { ++leftClicks; };
   // Straight onto the button without a move first: the press itself marks it inside.
@@ -219,8 +173,7 @@ TEST_F(RegionedButtonTest, ARightPressSetsMouseInsideButNotPressed) {
 }
 
 TEST_F(RegionedButtonTest, DisabledShowsNormalWithThreeImagesAndTheFourthWithFour) {
-  const TBitmap three = Strip(3);
-  TRegionedButton& b = LoadButton(3, three);
+  TRegionedButton& b = LoadButton(3);
   backend.MoveMouse(On(b, 50, 20));
   b.SetEnabled(false);
   EXPECT_EQ(b.State(), rbsDisabled);
@@ -235,8 +188,7 @@ TEST_F(RegionedButtonTest, DisabledShowsNormalWithThreeImagesAndTheFourthWithFou
   EXPECT_FALSE(b.MouseInside());
   EXPECT_EQ(b.State(), rbsNormal);
 
-  const TBitmap four = Strip(4);
-  TRegionedButton& c = LoadButton(4, four, 80, 151);
+  TRegionedButton& c = LoadButton(4, 80, 151);
   c.SetEnabled(false);
   EXPECT_EQ(c.ButtonIndex(), 3);
   EXPECT_EQ(ShownImage(c), 3);
@@ -244,8 +196,7 @@ TEST_F(RegionedButtonTest, DisabledShowsNormalWithThreeImagesAndTheFourthWithFou
 }
 
 TEST_F(RegionedButtonTest, TwoImagesShareMouseOverAndPressed) {
-  const TBitmap strip = Strip(2);
-  TRegionedButton& b = LoadButton(2, strip);
+  TRegionedButton& b = LoadButton(2);
   EXPECT_EQ(ShownImage(b), 1);
   backend.MoveMouse(On(b, 50, 20));
   EXPECT_EQ(ShownImage(b), 0);
@@ -257,8 +208,7 @@ TEST_F(RegionedButtonTest, TwoImagesShareMouseOverAndPressed) {
 }
 
 TEST_F(RegionedButtonTest, OneImageKeepsTheIndexLoadingGave) {
-  const TBitmap strip = Strip(1);
-  TRegionedButton& b = LoadButton(1, strip);
+  TRegionedButton& b = LoadButton(1);
   // Loading takes the state's index 1, equal to the count: the plain colour picture.
   EXPECT_EQ(b.ButtonIndex(), 1);
   EXPECT_TRUE(test::AllPixels(b.RenderedImage(), clWhite));
@@ -271,25 +221,7 @@ TEST_F(RegionedButtonTest, OneImageKeepsTheIndexLoadingGave) {
   EXPECT_EQ(b.ButtonIndex(), 1);
 }
 
-TEST_F(RegionedButtonTest, ButtonIndexSetterTakesOnlyImagesOfTheStrip) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
-  THeadlessWindow& w = WindowOf(b);
-  w.ClearRecords();
-  b.SetButtonIndex(3);
-  b.SetButtonIndex(-1);
-  b.SetButtonIndex(1);  // the same
-  EXPECT_EQ(b.ButtonIndex(), 1);
-  EXPECT_EQ(w.RegionSetCount(), 0);
-  EXPECT_TRUE(w.Invalidations().empty());
-  b.SetButtonIndex(2);
-  EXPECT_EQ(ShownImage(b), 2);
-  EXPECT_EQ(w.RegionSetCount(), 1);
-  EXPECT_FALSE(w.Invalidations().empty());
-}
-
 TEST_F(RegionedButtonTest, AnIndexEqualToTheCountAfterASkinShowsThePlainColour) {
-  const TBitmap strip = Strip(3);
   TRegionedCustomControl& c = TComponent::Create<TRegionedCustomControl>(*form);
   c.SetParent(form.get());
   int32_t asked = -5;
@@ -298,7 +230,7 @@ TEST_F(RegionedButtonTest, AnIndexEqualToTheCountAfterASkinShowsThePlainColour) 
     index = 3;  // the handler may move it anywhere
   };
   TButtonProperty p;
-  TBitmap picture = strip;
+  TBitmap picture = Strip(3);
   p.Bitmap = &picture;
   p.ButtonCount = 3;
   p.Width = 100;
@@ -312,57 +244,8 @@ TEST_F(RegionedButtonTest, AnIndexEqualToTheCountAfterASkinShowsThePlainColour) 
   EXPECT_EQ(*test::WindowOf(c).Region(), TRegion(TRect{0, 0, 100, 20}));
 }
 
-TEST_F(RegionedButtonTest, VisibleIsTheProgramsWishGatedByTheSkin) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
-  b.SetSkinVisible(false);
-  b.Hide();  // the plain hide of a skin change
-  EXPECT_TRUE(b.SafeVisible());
-  b.SetVisible(true);
-  EXPECT_FALSE(b.Visible());
-  EXPECT_TRUE(b.SafeVisible());
-  b.SetVisible(false);
-  EXPECT_FALSE(b.SafeVisible());
-  b.SetSkinVisible(true);
-  b.SetVisible(b.SafeVisible());
-  EXPECT_FALSE(b.Visible());
-  b.SetVisible(true);
-  EXPECT_TRUE(b.Visible());
-  EXPECT_TRUE(WindowOf(b).Visible());
-}
-
-TEST_F(RegionedButtonTest, LayoutSettersRenderResizeAndMoveBack) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
-  b.SetLeft(10);  // moved at run time
-  EXPECT_EQ(b.SavedLeft(), 80);
-  b.SetButtonCount(4);  // strip of 117 rows: images of 29 rows now
-  EXPECT_EQ(b.BoundsRect(), (TRect{80, 63, 306, 102}));
-  EXPECT_EQ(WindowOf(b).Bounds(), (TRect{80, 63, 306, 102}));
-
-  b.SetButtonWidth(100);
-  EXPECT_EQ(b.Width(), 100);
-  EXPECT_EQ(b.RenderedImage().Width(), 100);
-  EXPECT_EQ(WindowOf(b).Region()->Bounds(), (TRect{0, 0, 100, 39}));
-
-  // A margin change re-renders.
-  b.SetButtonCount(3);
-  b.SetLeftMargin(20);
-  EXPECT_EQ(ShownImage(b), 1);
-  EXPECT_EQ(PixelAt(b.RenderedImage(), 1, 5), KeyColour);
-
-  // Transparent off keeps the shape; Color re-renders only the plain picture.
-  const int regions = WindowOf(b).RegionSetCount();
-  b.SetTransparent(false);
-  b.SetButtonIndex(2);
-  EXPECT_EQ(WindowOf(b).RegionSetCount(), regions);
-  b.SetColor(clYellow);
-  EXPECT_EQ(ShownImage(b), 2);
-}
-
 TEST_F(RegionedButtonTest, AMoveAloneStillGivesTheNewPictureItsShape) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
+  TRegionedButton& b = LoadButton(3);
   b.SetTop(5);
   // A new strip of the same size whose image 1 has no holes at all.
   TBitmap plain(226, 117);
@@ -373,23 +256,8 @@ TEST_F(RegionedButtonTest, AMoveAloneStillGivesTheNewPictureItsShape) {
   EXPECT_EQ(*WindowOf(b).Region(), TRegion(TRect{0, 0, 226, 39}));
 }
 
-TEST_F(RegionedButtonTest, ButtonsSetterCopiesEvenAnEqualPictureAndIgnoresNone) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
-  TBitmap changed = strip;
-  b.SetButtons(nullptr);
-  EXPECT_EQ(b.Buttons()->Width(), 226);
-  changed.Canvas().Brush.Color = clBlue;
-  changed.Canvas().FillRect({0, 39, 226, 78});
-  b.SetButtons(&changed);
-  EXPECT_EQ(PixelAt(b.RenderedImage(), 10, 10), clBlue);
-  changed.Canvas().FillRect({0, 0, 226, 117});  // the control holds its own copy
-  EXPECT_EQ(PixelAt(*b.Buttons(), 10, 0), kImageColor[0]);
-}
-
 TEST_F(RegionedButtonTest, PaintingErrorsReachTheCallerAndLeaveTheBufferRed) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
+  TRegionedButton& b = LoadButton(3);
   // Top and bottom margins that meet: the image has no interior.
   b.SetTopMargin(20);
   EXPECT_THROW(b.SetBottomMargin(19), Error);
@@ -403,79 +271,8 @@ TEST_F(RegionedButtonTest, PaintingErrorsReachTheCallerAndLeaveTheBufferRed) {
   EXPECT_EQ(ShownImage(b), 2);
 }
 
-TEST_F(RegionedButtonTest, SkinManagerLinkRegistersAndUnlinkingShowsThePlainColour) {
-  SkinManagerDouble& manager = TComponent::Create<SkinManagerDouble>(*form);
-  const TBitmap strip = Strip(3);
-  TRegionedButton* made = nullptr;
-  LoadComponent(*form, [&] {
-    TRegionedButton& b = TComponent::Create<TRegionedButton>(*form);
-    b.SetParent(form.get());
-    b.SetBounds(80, 63, 226, 39);
-    b.SetButtons(&strip);
-    b.SetButtonCount(3);
-    b.SetButtonWidth(226);
-    b.SetButtonHeight(39);
-    b.SetSplitMode(spHorizontal);
-    b.SetSkinManager(&manager);
-    b.SetSkinManager(&manager);
-    made = &b;
-  });
-  TRegionedButton& b = *made;
-  EXPECT_EQ(manager.controls, (std::vector<TComponent*>{&b}));
-  EXPECT_EQ(b.SkinManager(), &manager);
-  const TRegion shape = *WindowOf(b).Region();
-  const int regions = WindowOf(b).RegionSetCount();
-
-  b.SetSkinManager(nullptr);
-  EXPECT_EQ(b.Buttons(), nullptr);
-  EXPECT_EQ(b.ButtonIndex(), -1);
-  EXPECT_EQ(b.ButtonCount(), 0);
-  EXPECT_TRUE(test::AllPixels(b.RenderedImage(), clWhite));
-  EXPECT_EQ(*WindowOf(b).Region(), shape);  // the last shape stays
-  EXPECT_EQ(WindowOf(b).RegionSetCount(), regions);
-  EXPECT_TRUE(manager.controls.empty());    // and the manager forgot it
-
-  // Relinked, the control has a strip again; the index stays -1 (the plain
-  // picture) until the next state change picks an image.
-  b.SetSkinManager(&manager);
-  ASSERT_NE(b.Buttons(), nullptr);
-  b.SetButtons(&strip);
-  b.SetButtonCount(3);
-  EXPECT_EQ(b.ButtonIndex(), -1);
-  EXPECT_TRUE(test::AllPixels(b.RenderedImage(), clWhite));
-  backend.MoveMouse(On(b, 50, 20));
-  EXPECT_EQ(ShownImage(b), 2);
-  EXPECT_EQ(*WindowOf(b).Region(), ShapeOf(2));
-}
-
-TEST_F(RegionedButtonTest, ControlsAndManagersNeverReachOneGone) {
-  std::vector<std::string> journal;
-  auto manager = std::make_unique<SkinManagerDouble>(nullptr, &journal);
-  auto first = std::make_unique<TRegionedButton>(nullptr);
-  auto second = std::make_unique<TRegionedButton>(nullptr);
-  first->SetSkinManager(manager.get());
-  second->SetSkinManager(manager.get());
-  ASSERT_EQ(manager->controls.size(), 2u);
-  first.reset();
-  EXPECT_EQ(manager->controls, (std::vector<TComponent*>{second.get()}));
-  manager.reset();  // the manager goes first: the control forgets it
-  EXPECT_EQ(second->SkinManager(), nullptr);
-  journal.clear();
-  second.reset();
-  EXPECT_TRUE(journal.empty());
-
-  // Switching managers withdraws from the first.
-  SkinManagerDouble a(nullptr), c(nullptr);
-  TRegionedButton b(nullptr);
-  b.SetSkinManager(&a);
-  b.SetSkinManager(&c);
-  EXPECT_TRUE(a.controls.empty());
-  EXPECT_EQ(c.controls, (std::vector<TComponent*>{&b}));
-}
-
 TEST_F(RegionedButtonTest, ApplySkinTakesOverTheDefinition) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
+  TRegionedButton& b = LoadButton(3);
   int after = 0;
   b.OnAfterLoadButtons = [&](TObject* sender) {
     EXPECT_EQ(sender, &b);
@@ -519,9 +316,8 @@ TEST_F(RegionedButtonTest, ApplySkinTakesOverTheDefinition) {
   EXPECT_EQ(after, 2);
 }
 
-TEST_F(RegionedButtonTest, ResizeAndBoundsOutsideADesigner) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
+TEST_F(RegionedButtonTest, BoundsAreSetAsAskedAndAResizeReshapes) {
+  TRegionedButton& b = LoadButton(3);
   backend.MoveMouse({360, 280});  // keep the pointer away from where the button goes
   b.SetBounds(0, 0, 100, 20);     // set as asked; the saved place stays
   EXPECT_EQ(b.BoundsRect(), (TRect{0, 0, 100, 20}));
@@ -535,8 +331,7 @@ TEST_F(RegionedButtonTest, ResizeAndBoundsOutsideADesigner) {
 }
 
 TEST_F(RegionedButtonTest, PaintingCopiesThePictureWithoutClearing) {
-  const TBitmap strip = Strip(3);
-  TRegionedButton& b = LoadButton(3, strip);
+  TRegionedButton& b = LoadButton(3);
   backend.ProcessMessages();
   THeadlessWindow& w = WindowOf(b);
   const int paints = w.PaintCount();

@@ -1,6 +1,6 @@
-// The regioned form: creation in two steps with its skin data, the index
-// rule, layouts that keep the position, the shape and the skin data's
-// refusal of a plain form.
+// The regioned form: creation in two steps with its skin data, skins, the
+// transparent colour and the skin data's refusal of a plain form (what it
+// shares with the regioned control: StatePictureTest.cpp).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,44 +12,18 @@
 #include "skin/SkinManager.h"
 #include "tests/support/ButtonScenarios.h"
 #include "tests/support/GraphicsTestUtil.h"
-#include "tests/support/PinnedTexts.h"
 #include "tests/support/Services.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/formats/FormText.h"
-#include "trace/TraceCapture.h"
 
 namespace nuvex {
 namespace {
 
-class RegionedFormTest : public test::HeadlessTest {
- protected:
-  // A form at (100, 50) of 300 x 200 with skin data that has an index of 2
-  // in a strip of 3 images of 40 x 20, created in its two steps.
-  std::unique_ptr<TRegionedForm> MakeForm(int dataComponents = 1) {
-    auto form = std::make_unique<TRegionedForm>(nullptr);
-    form->SetName("PlayerControl");
-    form->SetBorderStyle(bsNone);
-    form->SetBounds(100, 50, 300, 200);
-    form->HandleNeeded();
-    for (int i = 0; i < dataComponents; ++i) {
-      auto& data = TComponent::Create<TRegionedFormSkinData>(*form);
-      const TBitmap strip = test::Strip(3 + i, 40, 20);
-      data.SetButtons(&strip);
-      data.Image.ButtonCount = 3 + i;
-      data.Image.ButtonIndex = 2;
-      data.Image.ButtonWidth = 40 + 10 * i;
-      data.Image.ButtonHeight = 20;
-      data.Image.SplitMode = spHorizontal;
-    }
-    form->AfterConstruction();
-    return form;
-  }
-
-};
+using RegionedFormTest = test::HeadlessTest;
 
 TEST_F(RegionedFormTest, SkinDataStartsAtImageZeroAndOnlyTheFirstCounts) {
-  auto form = MakeForm(2);
-  EXPECT_EQ(form->ButtonIndex(), 0);  // the index is refused while the count is still 0
+  auto form = test::MakeRegionedForm(40, 20, 2);
+  EXPECT_EQ(form->ButtonIndex(), 0);  // the data asked for 2: a form never takes it
   EXPECT_EQ(form->ButtonCount(), 3);
   EXPECT_EQ(form->ButtonWidth(), 40);  // the second skin data (50 wide) is ignored
   // Resized where it stands.
@@ -60,21 +34,10 @@ TEST_F(RegionedFormTest, SkinDataStartsAtImageZeroAndOnlyTheFirstCounts) {
   EXPECT_EQ(test::PixelAt(form->RenderedImage(), 10, 10), test::kImageColor[0]);
   ASSERT_TRUE(test::WindowOf(*form).Region());
   EXPECT_EQ(*test::WindowOf(*form).Region(), test::ShapeOf(0, 40, 20));
-
-  // An index equal to the count shows the plain colour: a full rectangle
-  // unless the colour is the key colour.
-  form->SetButtonIndex(3);
-  EXPECT_EQ(form->ButtonIndex(), 3);
-  EXPECT_TRUE(test::AllPixels(form->RenderedImage(), clWhite));
-  EXPECT_EQ(*test::WindowOf(*form).Region(), TRegion(TRect{0, 0, 40, 20}));
-  form->SetButtonIndex(4);
-  EXPECT_EQ(form->ButtonIndex(), 3);
-  form->SetButtonIndex(1);
-  EXPECT_EQ(test::PixelAt(form->RenderedImage(), 10, 10), test::kImageColor[1]);
 }
 
 TEST_F(RegionedFormTest, TransparentColourRebuildsTheSameShape) {
-  auto form = MakeForm();
+  auto form = test::MakeRegionedForm(40, 20);
   THeadlessWindow& w = test::WindowOf(*form);
   const int sets = w.RegionSetCount();
   form->SetTransparentColor(clRed);
@@ -82,17 +45,10 @@ TEST_F(RegionedFormTest, TransparentColourRebuildsTheSameShape) {
   EXPECT_EQ(*w.Region(), test::ShapeOf(0, 40, 20));  // holes are always the key colour
   form->SetTransparentColor(clRed);
   EXPECT_EQ(w.RegionSetCount(), sets + 1);
-  // A shape the window refuses is traced and the old one stays.
-  TraceCapture trace;
-  backend.RefuseRegions(true);
-  form->SetButtonIndex(1);
-  ASSERT_EQ(trace.Lines().size(), 1u);
-  EXPECT_EQ(trace.Lines()[0].Text(), test::kRegionedFormRegionTrace);
-  EXPECT_EQ(*w.Region(), test::ShapeOf(0, 40, 20));
 }
 
 TEST_F(RegionedFormTest, ApplySkinKeepsThePositionAndTakesTheSize) {
-  auto form = MakeForm();
+  auto form = test::MakeRegionedForm(40, 20);
   form->SetButtonIndex(2);
   TButtonProperty skin;
   const TBitmap strip = test::Strip(2, 40, 20);
@@ -116,30 +72,6 @@ TEST_F(RegionedFormTest, ApplySkinKeepsThePositionAndTakesTheSize) {
   form->ApplySkin(skin);
   EXPECT_EQ(form->ButtonIndex(), 0);  // now above the count
   EXPECT_EQ(test::PixelAt(form->RenderedImage(), 40, 5), test::kImageColor[0]);  // one image: the whole strip, stretched
-}
-
-TEST_F(RegionedFormTest, UnlinkingTheManagerDropsTheStrip) {
-  auto form = MakeForm();
-  test::TempFolder tmp;
-  TSkinManager manager(nullptr, tmp.Path());
-  form->SetSkinManager(&manager);
-  EXPECT_EQ(manager.ControlCount(), 1);
-  EXPECT_NE(form->Buttons(), nullptr);
-  const std::optional<TRegion> shape = test::WindowOf(*form).Region();
-  form->SetSkinManager(nullptr);
-  EXPECT_EQ(manager.ControlCount(), 0);
-  EXPECT_EQ(form->Buttons(), nullptr);
-  EXPECT_EQ(form->ButtonIndex(), -1);
-  EXPECT_EQ(form->ButtonCount(), 0);
-  EXPECT_TRUE(test::AllPixels(form->RenderedImage(), clWhite));
-  EXPECT_EQ(test::WindowOf(*form).Region(), shape);  // the last shape stays
-  form->SetButtonIndex(0);
-  EXPECT_EQ(form->ButtonIndex(), 0);
-  // A form registered again and then destroyed withdraws.
-  form->SetSkinManager(&manager);
-  EXPECT_EQ(manager.ControlCount(), 1);
-  form.reset();
-  EXPECT_EQ(manager.ControlCount(), 0);
 }
 
 TEST_F(RegionedFormTest, DescriptionValuesDoNotSurviveCreation) {

@@ -57,6 +57,47 @@ TRegion ShapeWithHole(int x, int y, int w, int h) {
   return r;
 }
 
+TRegionedButton& LoadRegionedButton(TWinControl& parent, int count, const TBitmap& strip, int left, int top) {
+  TRegionedButton* made = nullptr;
+  LoadComponent(parent, [&] {
+    TRegionedButton& b = TComponent::Create<TRegionedButton>(parent);
+    b.SetName("rbRunInstall");
+    b.SetParent(&parent);
+    b.SetBounds(left, top, strip.Width(), strip.Height() / count);
+    b.SetButtons(&strip);
+    b.SetButtonIndex(1);
+    b.SetButtonCount(count);
+    b.SetButtonWidth(strip.Width());
+    b.SetButtonHeight(strip.Height() / count);
+    b.SetVisible(true);
+    b.SetColor(clWhite);
+    b.SetSplitMode(spHorizontal);
+    b.SetInteriorArea(iaStretched);
+    b.SetCaption("rbInstallApp");
+    made = &b;
+  });
+  return *made;
+}
+
+std::unique_ptr<TRegionedForm> MakeRegionedForm(int w, int h, int dataComponents) {
+  auto form = std::make_unique<TRegionedForm>(nullptr);
+  form->SetBorderStyle(bsNone);
+  form->SetBounds(100, 50, 300, 200);
+  form->HandleNeeded();
+  for (int i = 0; i < dataComponents; ++i) {
+    auto& data = TComponent::Create<TRegionedFormSkinData>(*form);
+    const TBitmap strip = Strip(3 + i, w, h);
+    data.SetButtons(&strip);
+    data.Image.ButtonCount = 3 + i;
+    data.Image.ButtonIndex = 2;
+    data.Image.ButtonWidth = w + 10 * i;
+    data.Image.ButtonHeight = h;
+    data.Image.SplitMode = spHorizontal;
+  }
+  form->AfterConstruction();
+  return form;
+}
+
 namespace {
 
 // A point of the parent off the button, where no move reaches the button.

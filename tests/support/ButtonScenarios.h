@@ -4,8 +4,11 @@
 // real Win32 windows, so the headless backend cannot drift from Win32.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "skin/ButtonProperty.h"
 #include "skin/RegionedButton.h"
+#include "skin/RegionedForm.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Region.h"
 
@@ -30,6 +33,15 @@ TButtonProperty FourImagesSideBySide(TBitmap& picture);
 
 // A w x h shape without the one pixel at (x, y).
 TRegion ShapeWithHole(int x, int y, int w, int h);
+
+// A button "rbRunInstall" read the way a stored form description sets it:
+// count images of strip, at (left, top) on parent.
+TRegionedButton& LoadRegionedButton(TWinControl& parent, int count, const TBitmap& strip, int left = 80, int top = 63);
+
+// A borderless regioned form at (100, 50) made in its two steps with skin
+// data that asks for index 2 of a strip of 3 images of w x h; each further
+// skin data has one image more and is 10 wider.
+std::unique_ptr<TRegionedForm> MakeRegionedForm(int w, int h, int dataComponents = 1);
 
 // What a scenario needs of a backend.  Points are client points of the
 // button, outside it too; the left button is the only one used.

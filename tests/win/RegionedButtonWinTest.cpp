@@ -67,20 +67,7 @@ class RegionedButtonWin : public ::testing::Test {
 
   void SetUp() override {
     SetCursorPos(5, 5);  // the pointer starts off the window, whatever the last test did
-    const TBitmap strip = test::Strip(3);
-    LoadComponent(*form, [&] {
-      TRegionedButton& b = TComponent::Create<TRegionedButton>(*form);
-      b.SetName("rbRunInstall");
-      b.SetParent(form.get());
-      b.SetBounds(80, 63, 226, 39);
-      b.SetButtons(&strip);
-      b.SetButtonIndex(1);
-      b.SetButtonCount(3);
-      b.SetButtonWidth(226);
-      b.SetButtonHeight(39);
-      b.SetSplitMode(spHorizontal);
-      button = &b;
-    });
+    button = &test::LoadRegionedButton(*form, 3, test::Strip(3));
     hwnd = test::WindowHandle(*button);
     ASSERT_NE(hwnd, nullptr);
     SetForegroundWindow(test::WindowHandle(*form));
