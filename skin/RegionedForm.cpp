@@ -87,7 +87,7 @@ void ApplyFormSkinData(TRegionedFormSkinData& data) {
   TCustomRegionedForm* form = data.Form();
   if (!form) return;
   TStateImage image = data.Image;
-  image.ButtonIndex = 0;
+  image.ButtonIndex = 0;  // a form starts at its first image, whatever its data asks
   form->TakeStatePicture(image, data.Buttons(), data.Transparent, data.Color);
 }
 
