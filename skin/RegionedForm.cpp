@@ -88,6 +88,10 @@ void ApplyFormSkinData(TRegionedFormSkinData& data) {
   if (!form) return;
   TStateImage image = data.Image;
   image.ButtonIndex = 0;  // a form starts at its first image, whatever its data asks
+  // A changed colour is a plain picture of that colour at once, at the size
+  // the form has now: it is what the form shows when the data brings no strip
+  // to lay it out with.
+  form->SetColor(data.Color);
   form->TakeStatePicture(image, data.Buttons(), data.Transparent, data.Color);
 }
 

@@ -104,6 +104,20 @@ TEST_F(RegionedFormTest, DescriptionValuesDoNotSurviveCreation) {
   EXPECT_EQ(form->Left(), 10);
 }
 
+TEST_F(RegionedFormTest, SkinDataColourWithoutAStripIsAPlainPicture) {
+  TClassRegistry classes;
+  AddSkinClasses(classes);
+  const std::string text =
+      "TRegionedForm Plain {\n  Width = 30  Height = 20  BorderStyle = bsNone\n"
+      "  TRegionedFormSkinData Data {\n    Color = clRed\n  }\n}\n";
+  auto form = CreateForm<TRegionedForm>(nullptr, ParseFormText(text, "test.nfd"), classes, THandlerTable(), "test.nfd");
+  form->AfterConstruction();
+  EXPECT_EQ(form->Color(), clRed);
+  ASSERT_EQ(form->RenderedImage().Width(), 30);
+  ASSERT_EQ(form->RenderedImage().Height(), 20);
+  EXPECT_EQ(test::PixelAt(form->RenderedImage(), 29, 19), clRed);
+}
+
 TEST_F(RegionedFormTest, SkinDataRefusesAPlainForm) {
   TForm plain(nullptr);
   EXPECT_EQ(test::MessageOf<Error>([&] { TComponent::Create<TRegionedFormSkinData>(plain); }),
