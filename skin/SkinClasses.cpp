@@ -5,6 +5,7 @@
 #include "skin/SkinLabel.h"
 #include "skin/SkinManager.h"
 #include "toolkit/formats/FormResources.h"
+#include "toolkit/ui/ClassTable.h"
 
 namespace nuvex {
 namespace {
@@ -48,11 +49,6 @@ std::map<std::string, TPropertySetter> StateImageProperties() {
       {"Transparent", Boolean(&C::SetTransparent)},
       {"SkinManager", Reference(&C::SetSkinManager)},
   };
-}
-
-template <typename T>
-std::function<std::unique_ptr<TComponent>(TComponent&)> Maker() {
-  return [](TComponent& owner) -> std::unique_ptr<TComponent> { return std::make_unique<T>(&owner); };
 }
 
 // A field of the skin data component: stored, nothing else.
