@@ -1,32 +1,15 @@
 #include "toolkit/ui/WinControl.h"
 
 #include <algorithm>
-#include <exception>
 #include <unordered_map>
 
-#include "base/Error.h"
 #include "base/ScopeGuard.h"
 #include "toolkit/ui/Application.h"
-#include "toolkit/ui/DragSession.h"
+#include "toolkit/ui/WindowEvents.h"
 
 namespace nuvex {
 
 namespace {
-
-constexpr TShiftState kButtonsHeld = ssLeft | ssRight | ssMiddle;
-
-// Every event from the window system runs through here: an error ends the
-// event, never the window system's call.
-template <typename Body>
-void Guarded(Body&& body) {
-  try {
-    body();
-  } catch (const std::exception& error) {
-    Application().HandleException(error);
-  } catch (...) {
-    Application().HandleException(Error("Unknown error"));
-  }
-}
 
 // Which control each window serves: a drag finds its target by window.
 // Never destroyed: forms owned by longer-lived statics (the application
@@ -91,42 +74,6 @@ void TWinControl::RemoveControl(TControl* control) {
   }
   if (control->Visible()) InvalidateRect(control->BoundsRect());
   if (window_ && !control->Hint().empty()) window_->SetHint(reinterpret_cast<uintptr_t>(control), {}, {});
-}
-
-int TWinControl::TabOrder() const {
-  if (!Parent()) return -1;
-  const auto& list = Parent()->tabList_;
-  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
-}
-
-void TWinControl::SetTabOrder(int value) {
-  if (!Parent()) return;
-  auto& list = Parent()->tabList_;
-  std::erase(list, this);
-  const size_t at = std::min(static_cast<size_t>(std::max(value, 0)), list.size());
-  list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), this);
-}
-
-bool TWinControl::CanTakeFocus() const { return tabStop_ && Showing() && Enabled(); }
-
-TWinControl* TWinControl::FindNextControl(TWinControl* from, bool forward) {
-  // Every windowed descendant in tab order, depth first.
-  std::vector<TWinControl*> order;
-  auto collect = [&order](auto& self, const TWinControl& parent) -> void {
-    for (TWinControl* child : parent.tabList_) {
-      order.push_back(child);
-      self(self, *child);
-    }
-  };
-  collect(collect, *this);
-  if (!forward) std::reverse(order.begin(), order.end());
-  const auto start = std::find(order.begin(), order.end(), from);
-  const size_t first = start == order.end() ? 0 : static_cast<size_t>(start - order.begin()) + 1;
-  for (size_t i = 0; i < order.size(); ++i) {
-    TWinControl* candidate = order[(first + i) % order.size()];
-    if (candidate->CanTakeFocus()) return candidate;
-  }
-  return nullptr;
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
@@ -290,10 +237,6 @@ bool TWinControl::SetWindowRegion(const std::optional<TRegion>& region, bool red
   return true;
 }
 
-void TWinControl::SetFocus() { Window().SetFocus(); }
-
-bool TWinControl::Focused() const { return window_ && window_->Focused(); }
-
 void TWinControl::EraseBackground(TBitmap& surface) {
   surface.Canvas().Brush.Color = TControl::Color();
   surface.Canvas().Brush.Style = bsSolid;
@@ -331,33 +274,6 @@ void TWinControl::PaintClient(TBitmap& surface, const TRect& area) {
     surface.Canvas().CopyRect(bounds, own, own.ClientRect());
   }
 }
-
-TControl* TWinControl::GraphicControlAt(int x, int y) const {
-  for (size_t i = controls_.size(); i-- > 0;) {
-    TControl* child = controls_[i];
-    if (dynamic_cast<TWinControl*>(child)) continue;
-    if (child->Visible() && child->Enabled() && child->BoundsRect().Contains(x, y)) return child;
-  }
-  return nullptr;
-}
-
-TWinControl* TWinControl::KeyPreviewer() {
-  for (TWinControl* p = Parent(); p; p = p->Parent()) {
-    if (p->keyPreview_) return p;
-  }
-  return nullptr;
-}
-
-void TWinControl::FocusChanged(bool focused) {
-  if (focused) {
-    OnEnter(this);
-  } else {
-    OnExit(this);
-  }
-}
-
-void TWinControl::KeyDown(uint16_t& key, TShiftState shift) { OnKeyDown(this, key, shift); }
-void TWinControl::KeyUp(uint16_t& key, TShiftState shift) { OnKeyUp(this, key, shift); }
 
 void TWinControl::VisibleChanged() {
   if (Visible() && !window_ && (!Parent() || Parent()->HandleAllocated())) {
@@ -421,132 +337,16 @@ void TWinControl::AlignControls() {
   }
 }
 
-void TWinControl::SetMouseCapture(bool capture) {
-  if (capture) {
-    Window().SetCapture();
-  } else if (window_ && window_->HasCapture()) {
-    ScopedValue releasing(releasingCapture_, true);
-    window_->ReleaseCapture();
-  }
-}
-
 // --- events from the window ---
 
 void TWinControl::WindowPaint(TBitmap& surface, const TRect& area) {
   Guarded([&] { PaintClient(surface, area); });
 }
 
-void TWinControl::WindowMouse(const TMouseEvent& event) {
-  Guarded([&] {
-    TDestroyWatch alive(Life());
-    // A drag under way takes every event; a windowless source's press ends with it.
-    TDragSession& drag = TDragSession::Instance();
-    if (drag.Started() && event.Action == TMouseAction::Up && !(event.Shift & kButtonsHeld)) mouseControl_ = nullptr;
-    const TPoint screen = window_ ? window_->ClientToScreen({event.X, event.Y}) : TPoint{event.X, event.Y};
-    if (drag.Mouse(event, screen) || alive.Destroyed()) return;
-    TControl* target = mouseControl_;
-    if (!target) {
-      TControl* under = GraphicControlAt(event.X, event.Y);
-      if (under != hoverControl_) {
-        TControl* left = hoverControl_;
-        hoverControl_ = under;
-        if (left) left->DispatchMouseLeave();
-        if (alive.Destroyed()) return;
-        if (under) under->DispatchMouseEnter();
-        if (alive.Destroyed()) return;
-      }
-      target = under;
-      if (target && event.Action == TMouseAction::Down) mouseControl_ = target;
-    }
-    if (!target) {
-      DispatchMouse(event);
-      return;
-    }
-    TMouseEvent local = event;
-    local.X -= target->Left();
-    local.Y -= target->Top();
-    if (event.Action == TMouseAction::Up && !(event.Shift & kButtonsHeld)) mouseControl_ = nullptr;
-    target->DispatchMouse(local);
-  });
-}
-
-void TWinControl::WindowMouseEnter() {
-  Guarded([&] { DispatchMouseEnter(); });
-}
-
-void TWinControl::WindowMouseLeave() {
-  Guarded([&] {
-    if (TControl* left = std::exchange(hoverControl_, nullptr)) left->DispatchMouseLeave();
-    DispatchMouseLeave();
-  });
-}
-
-void TWinControl::WindowCaptureLost() {
-  if (releasingCapture_) return;
-  Guarded([&] {
-    TDestroyWatch alive(Life());
-    TDragSession::Instance().CaptureLost(*this);
-    if (alive.Destroyed()) return;
-    if (TControl* pressed = std::exchange(mouseControl_, nullptr)) pressed->DispatchCaptureLost();
-    DispatchCaptureLost();
-  });
-}
-
-bool TWinControl::WindowKey(const TKeyEvent& event) {
-  bool used = false;
-  Guarded([&] {
-    if (TDragSession::Instance().Key(event)) {
-      used = true;
-      return;
-    }
-    TDestroyWatch alive(Life());
-    uint16_t key = event.Key;
-    if (TWinControl* previewer = KeyPreviewer()) {
-      if (event.Down) {
-        previewer->KeyDown(key, event.Shift);
-      } else {
-        previewer->KeyUp(key, event.Shift);
-      }
-      // The previewing form may have closed and freed itself, and this with it.
-      if (alive.Destroyed()) {
-        used = true;
-        return;
-      }
-    }
-    if (key != 0) {
-      if (event.Down) {
-        KeyDown(key, event.Shift);
-      } else {
-        KeyUp(key, event.Shift);
-      }
-    }
-    if (alive.Destroyed()) {
-      used = true;
-      return;
-    }
-    if (key == vkTab && event.Down && !(event.Shift & (ssCtrl | ssAlt))) {
-      // Tab walks the focus through the form's controls in tab order.
-      TWinControl* root = this;
-      while (root->Parent()) root = root->Parent();
-      if (TWinControl* next = root->FindNextControl(this, !(event.Shift & ssShift))) next->SetFocus();
-      key = 0;
-    }
-    used = key == 0;
-  });
-  return used;
-}
-
 THitTest TWinControl::WindowHitTest(int x, int y, THitTest defaultAnswer) {
   THitTest answer = defaultAnswer;
   Guarded([&] { answer = HitTest(x, y, defaultAnswer); });
   return answer;
-}
-
-TCursor TWinControl::WindowCursor(int x, int y) {
-  if (const TControl* child = GraphicControlAt(x, y); child && child->Cursor() != crDefault) {
-    return child->Cursor();
-  }
-  return Cursor();
 }
 
 void TWinControl::WindowBoundsChanged(const TRect& bounds) {
@@ -572,10 +372,6 @@ void TWinControl::WindowClose() {
 
 void TWinControl::WindowCommand(int notifyCode) {
   Guarded([&] { Command(notifyCode); });
-}
-
-void TWinControl::WindowFocusChanged(bool focused) {
-  Guarded([&] { FocusChanged(focused); });
 }
 
 void TWinControl::WindowError(const std::exception& error) { Application().HandleException(error); }
