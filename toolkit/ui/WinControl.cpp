@@ -38,11 +38,11 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 TWinControl::~TWinControl() {
   // The children's windows live inside ours: take them down first, and let
   // the children go, so none reaches back into a control being destroyed.
-  for (TControl* child : controls_) {
-    if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->DestroyHandle();
-    child->parent_ = nullptr;
-  }
+  for (TWinControl* windowed : windowed_) windowed->DestroyHandle();
+  for (TControl* child : controls_) child->parent_ = nullptr;
   controls_.clear();
+  graphic_.clear();
+  windowed_.clear();
   tabList_.clear();
   mouseControl_ = nullptr;
   hoverControl_ = nullptr;
@@ -53,9 +53,11 @@ void TWinControl::InsertControl(TControl* control) {
   controls_.push_back(control);
   if (control->Align() != alNone) AlignControls();
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+    windowed_.push_back(windowed);
     tabList_.push_back(windowed);
     if (window_) windowed->HandleNeeded();
   } else {
+    graphic_.push_back(control);
     control->Invalidate();
     if (!control->Hint().empty()) control->UpdateHint();
   }
@@ -67,11 +69,14 @@ void TWinControl::RemoveControl(TControl* control) {
   controls_.erase(found);
   if (mouseControl_ == control) mouseControl_ = nullptr;
   if (hoverControl_ == control) hoverControl_ = nullptr;
-  if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
-    std::erase(tabList_, windowed);
-    windowed->DestroyHandle();
+  if (const auto windowed = std::find(windowed_.begin(), windowed_.end(), control); windowed != windowed_.end()) {
+    TWinControl* child = *windowed;
+    windowed_.erase(windowed);
+    std::erase(tabList_, child);
+    child->DestroyHandle();
     return;
   }
+  std::erase(graphic_, control);
   if (control->Visible()) InvalidateRect(control->BoundsRect());
   if (window_ && !control->Hint().empty()) window_->SetHint(reinterpret_cast<uintptr_t>(control), {}, {});
 }
@@ -101,9 +106,7 @@ TNativeWindow& TWinControl::Window() {
 
 void TWinControl::DestroyHandle() {
   if (!window_) return;
-  for (TControl* child : controls_) {
-    if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->DestroyHandle();
-  }
+  for (TWinControl* windowed : windowed_) windowed->DestroyHandle();
   // The window knows its text (an edit box's contents): keep it.
   TControl::caption_ = window_->Text();
   ReleaseWindow();
@@ -131,12 +134,11 @@ void TWinControl::CreateWindowNow() {
   if (region_ && !window_->SetRegion(region_, false)) region_.reset();
   WindowCreated();
   if (!Hint().empty()) UpdateOwnHint();
-  for (TControl* child : controls_) {
-    if (auto* windowed = dynamic_cast<TWinControl*>(child)) {
-      if (!windowed->window_) windowed->CreateWindowNow();
-    } else if (!child->Hint().empty()) {
-      child->UpdateHint();
-    }
+  for (TWinControl* windowed : windowed_) {
+    if (!windowed->window_) windowed->CreateWindowNow();
+  }
+  for (TControl* child : graphic_) {
+    if (!child->Hint().empty()) child->UpdateHint();
   }
 }
 
@@ -247,9 +249,9 @@ void TWinControl::PaintClient(TBitmap& surface, const TRect& area) {
   // An opaque child that covers the whole area hides everything beneath it.
   size_t first = 0;
   bool covered = false;
-  for (size_t i = controls_.size(); i-- > 0;) {
-    const TControl* child = controls_[i];
-    if (dynamic_cast<const TWinControl*>(child) || !child->Visible()) continue;
+  for (size_t i = graphic_.size(); i-- > 0;) {
+    const TControl* child = graphic_[i];
+    if (!child->Visible()) continue;
     const TRect bounds = child->BoundsRect();
     if ((child->ControlStyle() & csOpaque) && bounds.Left <= area.Left && bounds.Top <= area.Top &&
         bounds.Right >= area.Right && bounds.Bottom >= area.Bottom) {
@@ -262,9 +264,9 @@ void TWinControl::PaintClient(TBitmap& surface, const TRect& area) {
     EraseBackground(surface);
     PaintTo(surface);
   }
-  for (size_t i = first; i < controls_.size(); ++i) {
-    TControl* child = controls_[i];
-    if (dynamic_cast<TWinControl*>(child) || !child->Visible()) continue;
+  for (size_t i = first; i < graphic_.size(); ++i) {
+    TControl* child = graphic_[i];
+    if (!child->Visible()) continue;
     const TRect bounds = child->BoundsRect();
     if (Intersect(bounds, area).IsEmpty()) continue;
     // The child's surface starts with what lies beneath it.

@@ -24,9 +24,8 @@ bool ReleasesEveryButton(const TMouseEvent& event) {
 // --- the pointer ---
 
 TControl* TWinControl::GraphicControlAt(int x, int y) const {
-  for (size_t i = controls_.size(); i-- > 0;) {
-    TControl* child = controls_[i];
-    if (dynamic_cast<TWinControl*>(child)) continue;
+  for (size_t i = graphic_.size(); i-- > 0;) {
+    TControl* child = graphic_[i];
     if (child->Visible() && child->Enabled() && child->BoundsRect().Contains(x, y)) return child;
   }
   return nullptr;
