@@ -5,6 +5,7 @@
 
 #include "base/ScopeGuard.h"
 #include "toolkit/ui/Application.h"
+#include "toolkit/ui/Layout.h"
 #include "toolkit/ui/WindowEvents.h"
 
 namespace nuvex {
@@ -165,17 +166,8 @@ void TWinControl::FontChanged() {
 void TWinControl::AnchorControls(int dx, int dy) {
   if (dx == 0 && dy == 0) return;
   for (TControl* child : controls_) {
-    const TAnchors a = child->Anchors();
-    if (child->Align() != alNone || a == (akLeft | akTop)) continue;
-    TRect b = child->BoundsRect();
-    if (a & akRight) {
-      if (!(a & akLeft)) b.Left += dx;
-      b.Right += dx;
-    }
-    if (a & akBottom) {
-      if (!(a & akTop)) b.Top += dy;
-      b.Bottom += dy;
-    }
+    if (child->Align() != alNone || child->Anchors() == (akLeft | akTop)) continue;
+    const TRect b = Anchored(child->BoundsRect(), child->Anchors(), dx, dy);
     child->SetBounds(b.Left, b.Top, b.Width(), b.Height());
   }
 }
@@ -252,9 +244,7 @@ void TWinControl::PaintClient(TBitmap& surface, const TRect& area) {
   for (size_t i = graphic_.size(); i-- > 0;) {
     const TControl* child = graphic_[i];
     if (!child->Visible()) continue;
-    const TRect bounds = child->BoundsRect();
-    if ((child->ControlStyle() & csOpaque) && bounds.Left <= area.Left && bounds.Top <= area.Top &&
-        bounds.Right >= area.Right && bounds.Bottom >= area.Bottom) {
+    if ((child->ControlStyle() & csOpaque) && Covers(child->BoundsRect(), area)) {
       first = i;
       covered = true;
       break;
@@ -311,31 +301,8 @@ void TWinControl::AlignControls() {
   TRect rest = ClientRect();
   for (TControl* child : controls_) {
     if (child->Align() == alNone || !child->Visible()) continue;
-    const int w = std::min(child->Width(), std::max(rest.Width(), 0));
-    const int h = std::min(child->Height(), std::max(rest.Height(), 0));
-    switch (child->Align()) {
-      case alTop:
-        child->SetBounds(rest.Left, rest.Top, rest.Width(), child->Height());
-        rest.Top += h;
-        break;
-      case alBottom:
-        child->SetBounds(rest.Left, rest.Bottom - h, rest.Width(), child->Height());
-        rest.Bottom -= h;
-        break;
-      case alLeft:
-        child->SetBounds(rest.Left, rest.Top, child->Width(), rest.Height());
-        rest.Left += w;
-        break;
-      case alRight:
-        child->SetBounds(rest.Right - w, rest.Top, child->Width(), rest.Height());
-        rest.Right -= w;
-        break;
-      case alClient:
-        child->SetBounds(rest.Left, rest.Top, rest.Width(), rest.Height());
-        break;
-      case alNone:
-        break;
-    }
+    const TRect b = TakeAligned(rest, child->Align(), {child->Width(), child->Height()});
+    child->SetBounds(b.Left, b.Top, b.Width(), b.Height());
   }
 }
 
