@@ -37,6 +37,10 @@ void TWinControl::ReleaseWindow() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+  // Leave the parent while this is still a windowed control, so that the
+  // parent forgets it in every list (tab order too); by ~TControl it would
+  // meet a plain control.
+  if (Parent()) TControl::SetParent(nullptr);
   // The children's windows live inside ours: take them down first, and let
   // the children go, so none reaches back into a control being destroyed.
   for (TWinControl* windowed : windowed_) windowed->DestroyHandle();
