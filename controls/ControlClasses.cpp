@@ -1,15 +1,14 @@
 #include "controls/ControlClasses.h"
 
 #include "controls/MyProgressBar.h"
+#include "toolkit/ui/ClassTable.h"
 
 namespace nuvex {
 
 void AddControlClasses(TClassRegistry& classes) {
   using namespace property;
   using C = TMyProgressBar;
-  TComponentClass bar{"TMyProgressBar", "TGraphicControl",
-                      [](TComponent& owner) -> std::unique_ptr<TComponent> { return std::make_unique<C>(&owner); },
-                      {}};
+  TComponentClass bar{"TMyProgressBar", "TGraphicControl", Maker<C>(), {}};
   bar.Properties = {
       {"ColorDone", Colour(&C::SetColorDone)},
       {"ColorToDo", Colour(&C::SetColorToDo)},

@@ -5,6 +5,7 @@
 #include "skin/SkinLabel.h"
 #include "skin/SkinManager.h"
 #include "toolkit/formats/FormResources.h"
+#include "toolkit/ui/ClassTable.h"
 
 namespace nuvex {
 namespace {
@@ -30,47 +31,57 @@ TPropertySetter PictureCopy(void (C::*setter)(const TBitmap*)) {
   };
 }
 
-// The published skin values shared by the regioned control and form.
+// A skin value of the regioned control and form (C) and the field of the
+// form's skin data it stands for, read by read: the control and the form take
+// it through their setter, the skin data keeps it as written.
+struct ThroughSetter {
+  template <typename C, typename Arg, typename Field, typename Read>
+  TPropertySetter operator()(void (C::*setter)(Arg), Field TStateImage::*, Read read) const {
+    return [setter, read](TComponent& t, const TFormValue& v, TFormReading&) {
+      (static_cast<C&>(t).*setter)(static_cast<Arg>(read(v)));
+    };
+  }
+};
+
+struct IntoSkinData {
+  template <typename Setter, typename Field, typename Read>
+  TPropertySetter operator()(Setter, Field TStateImage::*field, Read read) const {
+    return [field, read](TComponent& t, const TFormValue& v, TFormReading&) {
+      static_cast<TRegionedFormSkinData&>(t).Image.*field = static_cast<Field>(read(v));
+    };
+  }
+};
+
+// The state image's values as a description writes them, listed once for the
+// regioned control, the regioned form and the form's skin data.
+template <typename C, typename Bind>
+std::map<std::string, TPropertySetter> StateImageValues(Bind bind) {
+  const auto splitMode = [](const TFormValue& v) { return NamedValue(v, SplitModeNames()); };
+  const auto interiorArea = [](const TFormValue& v) { return NamedValue(v, InteriorAreaNames()); };
+  return {
+      {"ButtonIndex", bind(&C::SetButtonIndex, &TStateImage::ButtonIndex, IntegerValue)},
+      {"ButtonCount", bind(&C::SetButtonCount, &TStateImage::ButtonCount, IntegerValue)},
+      {"ButtonWidth", bind(&C::SetButtonWidth, &TStateImage::ButtonWidth, IntegerValue)},
+      {"ButtonHeight", bind(&C::SetButtonHeight, &TStateImage::ButtonHeight, IntegerValue)},
+      {"LeftMargin", bind(&C::SetLeftMargin, &TStateImage::LeftMargin, IntegerValue)},
+      {"TopMargin", bind(&C::SetTopMargin, &TStateImage::TopMargin, IntegerValue)},
+      {"RightMargin", bind(&C::SetRightMargin, &TStateImage::RightMargin, IntegerValue)},
+      {"BottomMargin", bind(&C::SetBottomMargin, &TStateImage::BottomMargin, IntegerValue)},
+      {"SplitMode", bind(&C::SetSplitMode, &TStateImage::SplitMode, splitMode)},
+      {"InteriorArea", bind(&C::SetInteriorArea, &TStateImage::InteriorArea, interiorArea)},
+  };
+}
+
+// The published skin values of the regioned control and form.
 template <typename C>
 std::map<std::string, TPropertySetter> StateImageProperties() {
-  return {
+  std::map<std::string, TPropertySetter> properties = StateImageValues<C>(ThroughSetter{});
+  properties.insert({
       {"Buttons", PictureCopy(&C::SetButtons)},
-      {"ButtonIndex", Integer(&C::SetButtonIndex)},
-      {"ButtonCount", Integer(&C::SetButtonCount)},
-      {"ButtonWidth", Integer(&C::SetButtonWidth)},
-      {"ButtonHeight", Integer(&C::SetButtonHeight)},
-      {"LeftMargin", Integer(&C::SetLeftMargin)},
-      {"TopMargin", Integer(&C::SetTopMargin)},
-      {"RightMargin", Integer(&C::SetRightMargin)},
-      {"BottomMargin", Integer(&C::SetBottomMargin)},
-      {"SplitMode", Enumeration(&C::SetSplitMode, SplitModeNames())},
-      {"InteriorArea", Enumeration(&C::SetInteriorArea, InteriorAreaNames())},
       {"Transparent", Boolean(&C::SetTransparent)},
       {"SkinManager", Reference(&C::SetSkinManager)},
-  };
-}
-
-template <typename T>
-std::function<std::unique_ptr<TComponent>(TComponent&)> Maker() {
-  return [](TComponent& owner) -> std::unique_ptr<TComponent> { return std::make_unique<T>(&owner); };
-}
-
-// A field of the skin data component: stored, nothing else.
-template <typename Field, typename Read>
-TPropertySetter DataField(Field TStateImage::*field, Read read) {
-  return [field, read](TComponent& t, const TFormValue& v, TFormReading&) {
-    static_cast<TRegionedFormSkinData&>(t).Image.*field = static_cast<Field>(read(v));
-  };
-}
-
-template <typename E>
-auto NamedValue(std::vector<std::pair<std::string, E>> names) {
-  return [names = std::move(names)](const TFormValue& v) {
-    const std::string& name = Expect(v, TFormValueKind::Name, "a name").Text;
-    for (const auto& [text, value] : names)
-      if (SameTextAscii(text, name)) return value;
-    throw Error("unknown value " + name);
-  };
+  });
+  return properties;
 }
 
 }  // namespace
@@ -99,24 +110,15 @@ void AddSkinClasses(TClassRegistry& classes) {
   classes.Add({"TRegionedForm", "TCustomRegionedForm", nullptr, {}});
 
   using D = TRegionedFormSkinData;
-  TComponentClass data{"TRegionedFormSkinData", "", Maker<D>(), {}};
-  data.Properties = {
+  // The skin data names the control's setters only to share its list.
+  TComponentClass data{"TRegionedFormSkinData", "", Maker<D>(), StateImageValues<C>(IntoSkinData{})};
+  data.Properties.insert({
       {"Buttons", PictureCopy(&D::SetButtons)},
-      {"ButtonIndex", DataField(&TStateImage::ButtonIndex, IntegerValue)},
-      {"ButtonCount", DataField(&TStateImage::ButtonCount, IntegerValue)},
-      {"ButtonWidth", DataField(&TStateImage::ButtonWidth, IntegerValue)},
-      {"ButtonHeight", DataField(&TStateImage::ButtonHeight, IntegerValue)},
-      {"LeftMargin", DataField(&TStateImage::LeftMargin, IntegerValue)},
-      {"TopMargin", DataField(&TStateImage::TopMargin, IntegerValue)},
-      {"RightMargin", DataField(&TStateImage::RightMargin, IntegerValue)},
-      {"BottomMargin", DataField(&TStateImage::BottomMargin, IntegerValue)},
-      {"SplitMode", DataField(&TStateImage::SplitMode, NamedValue(SplitModeNames()))},
-      {"InteriorArea", DataField(&TStateImage::InteriorArea, NamedValue(InteriorAreaNames()))},
       {"Transparent", [](TComponent& t, const TFormValue& v, TFormReading&) {
          static_cast<D&>(t).Transparent = BooleanValue(v);
        }},
       {"Color", [](TComponent& t, const TFormValue& v, TFormReading&) { static_cast<D&>(t).Color = ColorValue(v); }},
-  };
+  });
   classes.Add(std::move(data));
 
   TComponentClass manager{"TSkinManager", "", Maker<TSkinManager>(), {}};

@@ -27,17 +27,14 @@ class AlignImage : public test::HeadlessTest {
   std::unique_ptr<TWinControl> form = std::make_unique<TWinControl>(nullptr);
 };
 
+// The arithmetic of the places is LayoutTest's; here the parent applies it.
 TEST_F(AlignImage, AlignedControlsShareTheClientAreaInCreationOrder) {
   TGraphicControl& top = Child(alTop, 10, 20);
   TGraphicControl& bottom = Child(alBottom, 10, 15);
   TGraphicControl& left = Child(alLeft, 30, 10);
-  TGraphicControl& right = Child(alRight, 40, 10);
+  Child(alRight, 40, 10);
   TGraphicControl& client = Child(alClient, 1, 1);
   TGraphicControl& free = Child(alNone, 5, 5);
-  EXPECT_EQ(top.BoundsRect(), (TRect{0, 0, 200, 20}));
-  EXPECT_EQ(bottom.BoundsRect(), (TRect{0, 85, 200, 100}));
-  EXPECT_EQ(left.BoundsRect(), (TRect{0, 20, 30, 85}));
-  EXPECT_EQ(right.BoundsRect(), (TRect{160, 20, 200, 85}));
   EXPECT_EQ(client.BoundsRect(), (TRect{30, 20, 160, 85}));
   EXPECT_EQ(free.BoundsRect(), (TRect{7, 7, 12, 12}));
 

@@ -9,6 +9,7 @@
 
 #include "tests/support/Services.h"
 #include "tests/support/TestSupport.h"
+#include "toolkit/ui/ClassTable.h"
 #include "toolkit/ui/FormReader.h"
 
 namespace nuvex {

@@ -10,8 +10,8 @@
 namespace nuvex {
 namespace {
 
-constexpr int32_t kIntMax = std::numeric_limits<int32_t>::max();
-constexpr int32_t kIntMin = std::numeric_limits<int32_t>::min();
+constexpr int32_t kInt32Max = std::numeric_limits<int32_t>::max();
+constexpr int32_t kInt32Min = std::numeric_limits<int32_t>::min();
 
 TEST(ProgressBarRange, PositionIsClampedAndAnUnchangedValueDoesNothing) {
   TProgressRange r;
@@ -72,24 +72,24 @@ TEST(ProgressBarRange, MinAtOrAboveMaxBecomesMaxAndTheBarIsEmpty) {
 
 TEST(ProgressBarRange, TheLargestIntegersKeepTheInvariants) {
   TProgressRange r;
-  EXPECT_TRUE(r.SetMax(kIntMax));
-  EXPECT_TRUE(r.SetMin(kIntMax));
-  EXPECT_EQ(r.Min(), kIntMax);
+  EXPECT_TRUE(r.SetMax(kInt32Max));
+  EXPECT_TRUE(r.SetMin(kInt32Max));
+  EXPECT_EQ(r.Min(), kInt32Max);
   // There is no Min + 1: Max stays at Min instead of wrapping below it.
   EXPECT_FALSE(r.SetMax(0));
-  EXPECT_EQ(r.Max(), kIntMax);
+  EXPECT_EQ(r.Max(), kInt32Max);
   EXPECT_LE(r.Min(), r.Position());
   EXPECT_LE(r.Position(), r.Max());
 
   TProgressRange wide;
-  wide.SetMin(kIntMin);
-  wide.SetMax(kIntMax);
+  wide.SetMin(kInt32Min);
+  wide.SetMax(kInt32Max);
   wide.SetPosition(0);
   EXPECT_NEAR(wide.Fraction(), 0.5, 1e-9);
   EXPECT_EQ(PercentageValue(wide.Fraction()), 50);
   // The estimate's 32-bit differences wrap instead of overflowing.
   EXPECT_EQ(wide.Total(), -1);
-  EXPECT_EQ(wide.Done(), kIntMin);
+  EXPECT_EQ(wide.Done(), kInt32Min);
 }
 
 TEST(ProgressBarRange, StepIsAtLeastOne) {

@@ -399,6 +399,7 @@ TEST_F(ToolkitControl, DestroyingAParentLetsItsChildrenGo) {
   Frame frame(nullptr, clRed);
   frame.SetParent(outer.get());
   outer.reset();
+  EXPECT_EQ(form->FindNextControl(nullptr, true), nullptr);  // gone from the tab order too
   EXPECT_EQ(inner->Parent(), nullptr);
   EXPECT_EQ(frame.Parent(), nullptr);
   EXPECT_FALSE(inner->HandleAllocated());

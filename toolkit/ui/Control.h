@@ -35,6 +35,7 @@
 #include "toolkit/ui/Component.h"
 #include "toolkit/graphics/Geometry.h"
 #include "toolkit/ui/Events.h"
+#include "toolkit/ui/Layout.h"
 
 namespace nuvex {
 
@@ -49,19 +50,8 @@ enum TControlStyleFlag : uint16_t {
 };
 using TControlStyle = uint16_t;
 
-// Where a control keeps itself in its parent's client area.  Aligned controls
-// are placed in creation order: each takes its side of what the ones before
-// it left (alClient: all of it).
-enum TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
-
-// The parent's edges a control keeps its distance to when the parent's
-// client area changes size.  Anchored to both sides of a direction it
-// stretches; to neither, it keeps its place.
 // dmAutomatic: a left press on the control begins dragging it.
 enum TDragMode : uint8_t { dmManual, dmAutomatic };
-
-enum TAnchorKind : uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
-using TAnchors = uint8_t;
 
 class TControl : public TComponent {
  public:

@@ -11,6 +11,9 @@
 // exists, still while reading.  Handlers are found by name in the form's
 // handler table and must be of the event's own type.
 //
+// The classes are written with ClassTable.h; the values they take are
+// turned by PropertyValues.h.
+//
 // A bad description raises Error("<source>:<line>: <form>.<component>.<property>: <reason>");
 // CreateForm then destroys what was made, so no half-built form stays behind.
 #include <any>
@@ -26,7 +29,6 @@
 #include "base/Error.h"
 #include "toolkit/formats/FormResources.h"
 #include "toolkit/formats/FormText.h"
-#include "toolkit/graphics/Color.h"
 #include "toolkit/ui/Component.h"
 
 namespace nuvex {
@@ -47,7 +49,7 @@ struct TComponentClass {
 // The classes a program can read (names compare without regard to ASCII case).
 class TClassRegistry {
  public:
-  TClassRegistry();  // knows the component model's own classes
+  TClassRegistry();  // knows the component model's own classes (ToolkitClasses.h)
 
   void Add(TComponentClass componentClass);
   const TComponentClass* Find(std::string_view name) const;
@@ -135,95 +137,5 @@ T& DescribedComponent(TComponent& form, const char* name) {
   if (!found) throw Error(form.Name() + ": the description lacks " + name);
   return *found;
 }
-
-// ---- setters for the common kinds of property ----
-
-namespace property {
-
-[[noreturn]] void WrongKind(const char* expected);
-const TFormValue& Expect(const TFormValue& value, TFormValueKind kind, const char* expected);
-int IntegerValue(const TFormValue& value);
-bool BooleanValue(const TFormValue& value);
-TColor ColorValue(const TFormValue& value);  // a colour name (clAqua) or a number
-uint8_t FontStyleValue(const TFormValue& value);
-
-template <typename C, typename Arg>
-TPropertySetter Integer(void (C::*setter)(Arg)) {
-  return [setter](TComponent& t, const TFormValue& v, TFormReading&) {
-    (static_cast<C&>(t).*setter)(static_cast<Arg>(IntegerValue(v)));
-  };
-}
-
-template <typename C>
-TPropertySetter Text(void (C::*setter)(const std::string&)) {
-  return [setter](TComponent& t, const TFormValue& v, TFormReading&) {
-    (static_cast<C&>(t).*setter)(Expect(v, TFormValueKind::Text, "a text").Text);
-  };
-}
-
-template <typename C>
-TPropertySetter Boolean(void (C::*setter)(bool)) {
-  return [setter](TComponent& t, const TFormValue& v, TFormReading&) {
-    (static_cast<C&>(t).*setter)(BooleanValue(v));
-  };
-}
-
-template <typename C>
-TPropertySetter Colour(void (C::*setter)(TColor)) {
-  return [setter](TComponent& t, const TFormValue& v, TFormReading&) {
-    (static_cast<C&>(t).*setter)(ColorValue(v));
-  };
-}
-
-// An enumeration written by the names of its values.
-template <typename C, typename E>
-TPropertySetter Enumeration(void (C::*setter)(E), std::vector<std::pair<std::string, E>> names) {
-  return [setter, names = std::move(names)](TComponent& t, const TFormValue& v, TFormReading&) {
-    const std::string& name = Expect(v, TFormValueKind::Name, "a name").Text;
-    for (const auto& [text, value] : names) {
-      if (SameTextAscii(text, name)) {
-        (static_cast<C&>(t).*setter)(value);
-        return;
-      }
-    }
-    throw Error("unknown value " + name);
-  };
-}
-
-// A reference to another component of the form, by name, of class T.
-template <typename C, typename T>
-TPropertySetter Reference(void (C::*setter)(T*)) {
-  return [setter](TComponent& t, const TFormValue& v, TFormReading& reading) {
-    const std::string name = Expect(v, TFormValueKind::Name, "a component name").Text;
-    C& target = static_cast<C&>(t);
-    auto apply = [setter, &target, &reading, name] {
-      TComponent* found = reading.FindComponent(name);
-      if (!found) throw Error("no component named " + name);
-      T* typed = dynamic_cast<T*>(found);
-      if (!typed) throw Error(name + " is a " + found->ClassName() + ", not the kind this property takes");
-      (target.*setter)(typed);
-    };
-    if (reading.FindComponent(name)) {
-      apply();
-    } else {
-      reading.Defer(apply);
-    }
-  };
-}
-
-// An event property bound to a handler of the form by the handler's name.
-template <typename C, typename EventType>
-TPropertySetter Handler(EventType C::*member) {
-  return [member](TComponent& t, const TFormValue& v, TFormReading& reading) {
-    const std::string& name = Expect(v, TFormValueKind::Name, "a handler name").Text;
-    const std::any* handler = reading.Handlers().Find(name);
-    if (!handler) throw Error("no handler named " + name);
-    const EventType* typed = std::any_cast<EventType>(handler);
-    if (!typed) throw Error("handler " + name + " does not fit this event");
-    static_cast<C&>(t).*member = *typed;
-  };
-}
-
-}  // namespace property
 
 }  // namespace nuvex

@@ -1,32 +1,16 @@
 #include "toolkit/ui/WinControl.h"
 
 #include <algorithm>
-#include <exception>
 #include <unordered_map>
 
-#include "base/Error.h"
 #include "base/ScopeGuard.h"
 #include "toolkit/ui/Application.h"
-#include "toolkit/ui/DragSession.h"
+#include "toolkit/ui/Layout.h"
+#include "toolkit/ui/WindowEvents.h"
 
 namespace nuvex {
 
 namespace {
-
-constexpr TShiftState kButtonsHeld = ssLeft | ssRight | ssMiddle;
-
-// Every event from the window system runs through here: an error ends the
-// event, never the window system's call.
-template <typename Body>
-void Guarded(Body&& body) {
-  try {
-    body();
-  } catch (const std::exception& error) {
-    Application().HandleException(error);
-  } catch (...) {
-    Application().HandleException(Error("Unknown error"));
-  }
-}
 
 // Which control each window serves: a drag finds its target by window.
 // Never destroyed: forms owned by longer-lived statics (the application
@@ -53,13 +37,17 @@ void TWinControl::ReleaseWindow() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+  // Leave the parent while this is still a windowed control, so that the
+  // parent forgets it in every list (tab order too); by ~TControl it would
+  // meet a plain control.
+  if (Parent()) TControl::SetParent(nullptr);
   // The children's windows live inside ours: take them down first, and let
   // the children go, so none reaches back into a control being destroyed.
-  for (TControl* child : controls_) {
-    if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->DestroyHandle();
-    child->parent_ = nullptr;
-  }
+  for (TWinControl* windowed : windowed_) windowed->DestroyHandle();
+  for (TControl* child : controls_) child->parent_ = nullptr;
   controls_.clear();
+  graphic_.clear();
+  windowed_.clear();
   tabList_.clear();
   mouseControl_ = nullptr;
   hoverControl_ = nullptr;
@@ -70,9 +58,11 @@ void TWinControl::InsertControl(TControl* control) {
   controls_.push_back(control);
   if (control->Align() != alNone) AlignControls();
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+    windowed_.push_back(windowed);
     tabList_.push_back(windowed);
     if (window_) windowed->HandleNeeded();
   } else {
+    graphic_.push_back(control);
     control->Invalidate();
     if (!control->Hint().empty()) control->UpdateHint();
   }
@@ -84,49 +74,16 @@ void TWinControl::RemoveControl(TControl* control) {
   controls_.erase(found);
   if (mouseControl_ == control) mouseControl_ = nullptr;
   if (hoverControl_ == control) hoverControl_ = nullptr;
-  if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
-    std::erase(tabList_, windowed);
-    windowed->DestroyHandle();
+  if (const auto windowed = std::find(windowed_.begin(), windowed_.end(), control); windowed != windowed_.end()) {
+    TWinControl* child = *windowed;
+    windowed_.erase(windowed);
+    std::erase(tabList_, child);
+    child->DestroyHandle();
     return;
   }
+  std::erase(graphic_, control);
   if (control->Visible()) InvalidateRect(control->BoundsRect());
   if (window_ && !control->Hint().empty()) window_->SetHint(reinterpret_cast<uintptr_t>(control), {}, {});
-}
-
-int TWinControl::TabOrder() const {
-  if (!Parent()) return -1;
-  const auto& list = Parent()->tabList_;
-  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
-}
-
-void TWinControl::SetTabOrder(int value) {
-  if (!Parent()) return;
-  auto& list = Parent()->tabList_;
-  std::erase(list, this);
-  const size_t at = std::min(static_cast<size_t>(std::max(value, 0)), list.size());
-  list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), this);
-}
-
-bool TWinControl::CanTakeFocus() const { return tabStop_ && Showing() && Enabled(); }
-
-TWinControl* TWinControl::FindNextControl(TWinControl* from, bool forward) {
-  // Every windowed descendant in tab order, depth first.
-  std::vector<TWinControl*> order;
-  auto collect = [&order](auto& self, const TWinControl& parent) -> void {
-    for (TWinControl* child : parent.tabList_) {
-      order.push_back(child);
-      self(self, *child);
-    }
-  };
-  collect(collect, *this);
-  if (!forward) std::reverse(order.begin(), order.end());
-  const auto start = std::find(order.begin(), order.end(), from);
-  const size_t first = start == order.end() ? 0 : static_cast<size_t>(start - order.begin()) + 1;
-  for (size_t i = 0; i < order.size(); ++i) {
-    TWinControl* candidate = order[(first + i) % order.size()];
-    if (candidate->CanTakeFocus()) return candidate;
-  }
-  return nullptr;
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
@@ -154,9 +111,7 @@ TNativeWindow& TWinControl::Window() {
 
 void TWinControl::DestroyHandle() {
   if (!window_) return;
-  for (TControl* child : controls_) {
-    if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->DestroyHandle();
-  }
+  for (TWinControl* windowed : windowed_) windowed->DestroyHandle();
   // The window knows its text (an edit box's contents): keep it.
   TControl::caption_ = window_->Text();
   ReleaseWindow();
@@ -184,12 +139,11 @@ void TWinControl::CreateWindowNow() {
   if (region_ && !window_->SetRegion(region_, false)) region_.reset();
   WindowCreated();
   if (!Hint().empty()) UpdateOwnHint();
-  for (TControl* child : controls_) {
-    if (auto* windowed = dynamic_cast<TWinControl*>(child)) {
-      if (!windowed->window_) windowed->CreateWindowNow();
-    } else if (!child->Hint().empty()) {
-      child->UpdateHint();
-    }
+  for (TWinControl* windowed : windowed_) {
+    if (!windowed->window_) windowed->CreateWindowNow();
+  }
+  for (TControl* child : graphic_) {
+    if (!child->Hint().empty()) child->UpdateHint();
   }
 }
 
@@ -216,17 +170,8 @@ void TWinControl::FontChanged() {
 void TWinControl::AnchorControls(int dx, int dy) {
   if (dx == 0 && dy == 0) return;
   for (TControl* child : controls_) {
-    const TAnchors a = child->Anchors();
-    if (child->Align() != alNone || a == (akLeft | akTop)) continue;
-    TRect b = child->BoundsRect();
-    if (a & akRight) {
-      if (!(a & akLeft)) b.Left += dx;
-      b.Right += dx;
-    }
-    if (a & akBottom) {
-      if (!(a & akTop)) b.Top += dy;
-      b.Bottom += dy;
-    }
+    if (child->Align() != alNone || child->Anchors() == (akLeft | akTop)) continue;
+    const TRect b = Anchored(child->BoundsRect(), child->Anchors(), dx, dy);
     child->SetBounds(b.Left, b.Top, b.Width(), b.Height());
   }
 }
@@ -290,10 +235,6 @@ bool TWinControl::SetWindowRegion(const std::optional<TRegion>& region, bool red
   return true;
 }
 
-void TWinControl::SetFocus() { Window().SetFocus(); }
-
-bool TWinControl::Focused() const { return window_ && window_->Focused(); }
-
 void TWinControl::EraseBackground(TBitmap& surface) {
   surface.Canvas().Brush.Color = TControl::Color();
   surface.Canvas().Brush.Style = bsSolid;
@@ -304,12 +245,10 @@ void TWinControl::PaintClient(TBitmap& surface, const TRect& area) {
   // An opaque child that covers the whole area hides everything beneath it.
   size_t first = 0;
   bool covered = false;
-  for (size_t i = controls_.size(); i-- > 0;) {
-    const TControl* child = controls_[i];
-    if (dynamic_cast<const TWinControl*>(child) || !child->Visible()) continue;
-    const TRect bounds = child->BoundsRect();
-    if ((child->ControlStyle() & csOpaque) && bounds.Left <= area.Left && bounds.Top <= area.Top &&
-        bounds.Right >= area.Right && bounds.Bottom >= area.Bottom) {
+  for (size_t i = graphic_.size(); i-- > 0;) {
+    const TControl* child = graphic_[i];
+    if (!child->Visible()) continue;
+    if ((child->ControlStyle() & csOpaque) && Covers(child->BoundsRect(), area)) {
       first = i;
       covered = true;
       break;
@@ -319,9 +258,9 @@ void TWinControl::PaintClient(TBitmap& surface, const TRect& area) {
     EraseBackground(surface);
     PaintTo(surface);
   }
-  for (size_t i = first; i < controls_.size(); ++i) {
-    TControl* child = controls_[i];
-    if (dynamic_cast<TWinControl*>(child) || !child->Visible()) continue;
+  for (size_t i = first; i < graphic_.size(); ++i) {
+    TControl* child = graphic_[i];
+    if (!child->Visible()) continue;
     const TRect bounds = child->BoundsRect();
     if (Intersect(bounds, area).IsEmpty()) continue;
     // The child's surface starts with what lies beneath it.
@@ -331,33 +270,6 @@ void TWinControl::PaintClient(TBitmap& surface, const TRect& area) {
     surface.Canvas().CopyRect(bounds, own, own.ClientRect());
   }
 }
-
-TControl* TWinControl::GraphicControlAt(int x, int y) const {
-  for (size_t i = controls_.size(); i-- > 0;) {
-    TControl* child = controls_[i];
-    if (dynamic_cast<TWinControl*>(child)) continue;
-    if (child->Visible() && child->Enabled() && child->BoundsRect().Contains(x, y)) return child;
-  }
-  return nullptr;
-}
-
-TWinControl* TWinControl::KeyPreviewer() {
-  for (TWinControl* p = Parent(); p; p = p->Parent()) {
-    if (p->keyPreview_) return p;
-  }
-  return nullptr;
-}
-
-void TWinControl::FocusChanged(bool focused) {
-  if (focused) {
-    OnEnter(this);
-  } else {
-    OnExit(this);
-  }
-}
-
-void TWinControl::KeyDown(uint16_t& key, TShiftState shift) { OnKeyDown(this, key, shift); }
-void TWinControl::KeyUp(uint16_t& key, TShiftState shift) { OnKeyUp(this, key, shift); }
 
 void TWinControl::VisibleChanged() {
   if (Visible() && !window_ && (!Parent() || Parent()->HandleAllocated())) {
@@ -393,40 +305,8 @@ void TWinControl::AlignControls() {
   TRect rest = ClientRect();
   for (TControl* child : controls_) {
     if (child->Align() == alNone || !child->Visible()) continue;
-    const int w = std::min(child->Width(), std::max(rest.Width(), 0));
-    const int h = std::min(child->Height(), std::max(rest.Height(), 0));
-    switch (child->Align()) {
-      case alTop:
-        child->SetBounds(rest.Left, rest.Top, rest.Width(), child->Height());
-        rest.Top += h;
-        break;
-      case alBottom:
-        child->SetBounds(rest.Left, rest.Bottom - h, rest.Width(), child->Height());
-        rest.Bottom -= h;
-        break;
-      case alLeft:
-        child->SetBounds(rest.Left, rest.Top, child->Width(), rest.Height());
-        rest.Left += w;
-        break;
-      case alRight:
-        child->SetBounds(rest.Right - w, rest.Top, child->Width(), rest.Height());
-        rest.Right -= w;
-        break;
-      case alClient:
-        child->SetBounds(rest.Left, rest.Top, rest.Width(), rest.Height());
-        break;
-      case alNone:
-        break;
-    }
-  }
-}
-
-void TWinControl::SetMouseCapture(bool capture) {
-  if (capture) {
-    Window().SetCapture();
-  } else if (window_ && window_->HasCapture()) {
-    ScopedValue releasing(releasingCapture_, true);
-    window_->ReleaseCapture();
+    const TRect b = TakeAligned(rest, child->Align(), {child->Width(), child->Height()});
+    child->SetBounds(b.Left, b.Top, b.Width(), b.Height());
   }
 }
 
@@ -436,117 +316,10 @@ void TWinControl::WindowPaint(TBitmap& surface, const TRect& area) {
   Guarded([&] { PaintClient(surface, area); });
 }
 
-void TWinControl::WindowMouse(const TMouseEvent& event) {
-  Guarded([&] {
-    TDestroyWatch alive(Life());
-    // A drag under way takes every event; a windowless source's press ends with it.
-    TDragSession& drag = TDragSession::Instance();
-    if (drag.Started() && event.Action == TMouseAction::Up && !(event.Shift & kButtonsHeld)) mouseControl_ = nullptr;
-    const TPoint screen = window_ ? window_->ClientToScreen({event.X, event.Y}) : TPoint{event.X, event.Y};
-    if (drag.Mouse(event, screen) || alive.Destroyed()) return;
-    TControl* target = mouseControl_;
-    if (!target) {
-      TControl* under = GraphicControlAt(event.X, event.Y);
-      if (under != hoverControl_) {
-        TControl* left = hoverControl_;
-        hoverControl_ = under;
-        if (left) left->DispatchMouseLeave();
-        if (alive.Destroyed()) return;
-        if (under) under->DispatchMouseEnter();
-        if (alive.Destroyed()) return;
-      }
-      target = under;
-      if (target && event.Action == TMouseAction::Down) mouseControl_ = target;
-    }
-    if (!target) {
-      DispatchMouse(event);
-      return;
-    }
-    TMouseEvent local = event;
-    local.X -= target->Left();
-    local.Y -= target->Top();
-    if (event.Action == TMouseAction::Up && !(event.Shift & kButtonsHeld)) mouseControl_ = nullptr;
-    target->DispatchMouse(local);
-  });
-}
-
-void TWinControl::WindowMouseEnter() {
-  Guarded([&] { DispatchMouseEnter(); });
-}
-
-void TWinControl::WindowMouseLeave() {
-  Guarded([&] {
-    if (TControl* left = std::exchange(hoverControl_, nullptr)) left->DispatchMouseLeave();
-    DispatchMouseLeave();
-  });
-}
-
-void TWinControl::WindowCaptureLost() {
-  if (releasingCapture_) return;
-  Guarded([&] {
-    TDestroyWatch alive(Life());
-    TDragSession::Instance().CaptureLost(*this);
-    if (alive.Destroyed()) return;
-    if (TControl* pressed = std::exchange(mouseControl_, nullptr)) pressed->DispatchCaptureLost();
-    DispatchCaptureLost();
-  });
-}
-
-bool TWinControl::WindowKey(const TKeyEvent& event) {
-  bool used = false;
-  Guarded([&] {
-    if (TDragSession::Instance().Key(event)) {
-      used = true;
-      return;
-    }
-    TDestroyWatch alive(Life());
-    uint16_t key = event.Key;
-    if (TWinControl* previewer = KeyPreviewer()) {
-      if (event.Down) {
-        previewer->KeyDown(key, event.Shift);
-      } else {
-        previewer->KeyUp(key, event.Shift);
-      }
-      // The previewing form may have closed and freed itself, and this with it.
-      if (alive.Destroyed()) {
-        used = true;
-        return;
-      }
-    }
-    if (key != 0) {
-      if (event.Down) {
-        KeyDown(key, event.Shift);
-      } else {
-        KeyUp(key, event.Shift);
-      }
-    }
-    if (alive.Destroyed()) {
-      used = true;
-      return;
-    }
-    if (key == vkTab && event.Down && !(event.Shift & (ssCtrl | ssAlt))) {
-      // Tab walks the focus through the form's controls in tab order.
-      TWinControl* root = this;
-      while (root->Parent()) root = root->Parent();
-      if (TWinControl* next = root->FindNextControl(this, !(event.Shift & ssShift))) next->SetFocus();
-      key = 0;
-    }
-    used = key == 0;
-  });
-  return used;
-}
-
 THitTest TWinControl::WindowHitTest(int x, int y, THitTest defaultAnswer) {
   THitTest answer = defaultAnswer;
   Guarded([&] { answer = HitTest(x, y, defaultAnswer); });
   return answer;
-}
-
-TCursor TWinControl::WindowCursor(int x, int y) {
-  if (const TControl* child = GraphicControlAt(x, y); child && child->Cursor() != crDefault) {
-    return child->Cursor();
-  }
-  return Cursor();
 }
 
 void TWinControl::WindowBoundsChanged(const TRect& bounds) {
@@ -572,10 +345,6 @@ void TWinControl::WindowClose() {
 
 void TWinControl::WindowCommand(int notifyCode) {
   Guarded([&] { Command(notifyCode); });
-}
-
-void TWinControl::WindowFocusChanged(bool focused) {
-  Guarded([&] { FocusChanged(focused); });
 }
 
 void TWinControl::WindowError(const std::exception& error) { Application().HandleException(error); }

@@ -174,8 +174,13 @@ class TWinControl : public TControl, private TWindowSink {
 
   std::unique_ptr<TNativeWindow> window_;
   std::optional<TRegion> region_;
+  // The children in the order they joined; the same sorted by kind, so that
+  // painting and hit testing walk the windowless ones without asking each
+  // child what it is.
   std::vector<TControl*> controls_;
-  std::vector<TWinControl*> tabList_;  // the windowed children in tab order
+  std::vector<TControl*> graphic_;      // the windowless children (painted, hit), in that order
+  std::vector<TWinControl*> windowed_;  // the windowed children (made, destroyed), in that order
+  std::vector<TWinControl*> tabList_;   // the windowed children in tab order
   TControl* mouseControl_ = nullptr;  // the windowless child that got the press
   TControl* hoverControl_ = nullptr;  // the windowless child under the pointer
   bool tabStop_ = false;
