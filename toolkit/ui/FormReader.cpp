@@ -2,7 +2,7 @@
 
 #include "toolkit/ui/Control.h"
 #include "toolkit/ui/FileControls.h"
-#include "toolkit/formats/FormResources.h"
+#include "toolkit/resources/FormResources.h"
 #include "toolkit/ui/Form.h"
 #include "toolkit/ui/Image.h"
 #include "toolkit/ui/StdControls.h"

@@ -24,7 +24,7 @@
 
 #include "base/Ascii.h"
 #include "base/Error.h"
-#include "toolkit/formats/FormResources.h"
+#include "toolkit/resources/FormResources.h"
 #include "toolkit/formats/FormText.h"
 #include "toolkit/graphics/Color.h"
 #include "toolkit/ui/Component.h"
