@@ -36,7 +36,7 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
-#include "installer/Compressor.h"
+#include "package/Compressor.h"
 #include "platform/Files.h"
 
 using namespace nuvex;

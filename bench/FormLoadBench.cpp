@@ -12,8 +12,8 @@
 #include <string>
 
 #include "bench/BenchSupport.h"
-#include "toolkit/formats/FormResources.h"
 #include "toolkit/formats/FormText.h"
+#include "toolkit/resources/FormResources.h"
 #include "toolkit/ui/Form.h"
 #include "toolkit/ui/FormReader.h"
 #include "toolkit/ui/Image.h"

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
-#include "installer/FileConfiguration.h"
-#include "installer/PackageIndex.h"
 #include "installer/SetupUnit.h"
+#include "package/FileConfiguration.h"
+#include "package/PackageIndex.h"
 #include "platform/Shell.h"
 
 using namespace nuvex;

@@ -23,7 +23,7 @@
 
 #include "bench/BenchSupport.h"
 #include "controls/MyProgressBar.h"
-#include "installer/Compressor.h"
+#include "package/Compressor.h"
 #include "platform/Files.h"
 #include "toolkit/window/WindowBackend.h"
 

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
-#include "toolkit/formats/FormResources.h"
+#include "toolkit/resources/FormResources.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 
 #include "base/Error.h"
 #include "fuzz/FuzzSupport.h"
-#include "installer/Compressor.h"
-#include "installer/InflateReader.h"
+#include "package/Compressor.h"
+#include "package/InflateReader.h"
 #include "platform/Files.h"
 
 namespace {

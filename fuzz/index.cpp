@@ -6,7 +6,7 @@
 
 #include "base/Error.h"
 #include "fuzz/FuzzSupport.h"
-#include "installer/PackageIndex.h"
+#include "package/PackageIndex.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string folder = nuvex::fuzz::ScratchFolder() + "package/";

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "fuzz/FuzzSupport.h"
-#include "installer/FileConfiguration.h"
+#include "package/FileConfiguration.h"
 #include "tools/nvxpack/IndexFile.h"
 #include "tools/nvxpack/Manifest.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/Error.h"
-#include "installer/FileConfiguration.h"
+#include "package/FileConfiguration.h"
 
 namespace nuvex {
 

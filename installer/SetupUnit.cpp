@@ -7,12 +7,12 @@
 #include "installer/DiskSpaceCheck.h"
 #include "installer/MessageIds.h"
 #include "installer/Messages.h"
-#include "installer/PackageIndex.h"
 #include "installer/StartMenuGroup.h"
+#include "installer/WinSysTools.h"
+#include "package/PackageIndex.h"
+#include "platform/Files.h"
 #include "platform/Shell.h"
 #include "platform/ShellLink.h"
-#include "installer/WinSysTools.h"
-#include "platform/Files.h"
 
 namespace nuvex {
 namespace {

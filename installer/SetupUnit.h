@@ -7,8 +7,8 @@
 // boolean, unexpected failures as errors.
 #include <string>
 
-#include "installer/Compressor.h"
-#include "installer/FileConfiguration.h"
+#include "package/Compressor.h"
+#include "package/FileConfiguration.h"
 
 namespace nuvex {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "installer/UninstallList.h"
+#include "package/UninstallList.h"
 
 namespace nuvex {
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstring>
 
-#include "installer/FileConfiguration.h"
-#include "platform/Shell.h"
+#include "package/FileConfiguration.h"
 #include "platform/Files.h"
+#include "platform/Shell.h"
 #include "platform/SystemFolders.h"
 
 namespace nuvex {

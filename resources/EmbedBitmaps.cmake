@@ -22,7 +22,7 @@ set(_text "// Generated from the bitmaps in resources/skin by resources/EmbedBit
 #include <cstdint>
 
 #include \"skin/BuiltInSkinPictures.h\"
-#include \"toolkit/formats/BitmapResources.h\"
+#include \"toolkit/resources/BitmapResources.h\"
 
 namespace nuvex {
 namespace {

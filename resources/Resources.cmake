@@ -1,8 +1,8 @@
 # The program's resources.  The skin layer relies on the built-in skin's
 # pictures (resources/skin/*.bmp, drawn by resources/skin/draw_base_skin.py)
 # and the skin engine's string table, the installer window on its own
-# string table (linked with the skin layer's, below it); the formats layer on the data resources
-# (form descriptions and JPEG pictures) at the end.
+# string table (linked with the skin layer's, below it); the resources layer on the data
+# resources (form descriptions and JPEG pictures) at the end.
 #
 # Windows: resource scripts compiled into an object library whose objects go
 # into every program linked with the skin layer (a resource object inside a static
@@ -10,18 +10,18 @@
 # embedded as a generated table that TSkinResources registers.
 file(GLOB NUVEX_SKIN_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/skin/*.bmp)
 if(WIN32)
-  add_library(nuvex_resources OBJECT
+  add_library(nuvex_skin_rc OBJECT
     ${CMAKE_SOURCE_DIR}/resources/SkinPictures.rc
     ${CMAKE_SOURCE_DIR}/resources/SkinStrings.rc
     ${CMAKE_SOURCE_DIR}/resources/InstallerStrings.rc)
-  target_include_directories(nuvex_resources PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
+  target_include_directories(nuvex_skin_rc PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
   set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/SkinPictures.rc PROPERTIES
     OBJECT_DEPENDS "${NUVEX_SKIN_PICTURES}")
   set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/SkinStrings.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/skin/SkinStringIds.h")
   set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/InstallerStrings.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/installer/InstallerStringIds.h")
-  target_link_libraries(nuvex_skin INTERFACE $<TARGET_OBJECTS:nuvex_resources>)
+  target_link_libraries(nuvex_skin INTERFACE $<TARGET_OBJECTS:nuvex_skin_rc>)
 else()
   set(_nuvex_skin_pictures_cpp ${CMAKE_BINARY_DIR}/generated/BuiltInSkinPictures.cpp)
   add_custom_command(OUTPUT ${_nuvex_skin_pictures_cpp}
@@ -66,7 +66,7 @@ endfunction()
 
 # The form descriptions (resources/forms/*.nfd) and the JPEG and bitmap
 # pictures (resources/pictures/*.jpg, *.bmp) that forms are read from, named
-# after their files.  They go with the formats layer, which looks them up, so
+# after their files.  They go with the resources layer, which looks them up, so
 # that every program that can read a form has them; on Windows as an object
 # library for the same reason as the skin's resources above.
 file(GLOB NUVEX_PROGRAM_DATA CONFIGURE_DEPENDS
@@ -76,8 +76,8 @@ file(GLOB NUVEX_PROGRAM_DATA CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/resources/pictures/*.bmp)
 nuvex_data_resources(_nuvex_program_data FORMAT table NAME ProgramData FILES ${NUVEX_PROGRAM_DATA})
 if(NOT WIN32)
-  target_sources(nuvex_formats PRIVATE ${_nuvex_program_data})
+  target_sources(nuvex_resources PRIVATE ${_nuvex_program_data})
 elseif(NUVEX_PROGRAM_DATA)  # windres refuses a script without resources
   add_library(nuvex_data_resources OBJECT ${_nuvex_program_data})
-  target_link_libraries(nuvex_formats INTERFACE $<TARGET_OBJECTS:nuvex_data_resources>)
+  target_link_libraries(nuvex_resources INTERFACE $<TARGET_OBJECTS:nuvex_data_resources>)
 endif()

@@ -1,6 +1,6 @@
 #include "skin/BitmapTools.h"
 
-#include "toolkit/formats/BitmapResources.h"
+#include "toolkit/resources/BitmapResources.h"
 
 namespace nuvex {
 

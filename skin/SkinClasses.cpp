@@ -4,7 +4,7 @@
 #include "skin/RegionedForm.h"
 #include "skin/SkinLabel.h"
 #include "skin/SkinManager.h"
-#include "toolkit/formats/FormResources.h"
+#include "toolkit/resources/FormResources.h"
 #include "toolkit/ui/ClassTable.h"
 
 namespace nuvex {

@@ -6,7 +6,7 @@
 #include "tests/support/Services.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/formats/BitmapFile.h"
-#include "toolkit/formats/BitmapResources.h"
+#include "toolkit/resources/BitmapResources.h"
 #include "toolkit/ui/FormReader.h"
 #include "toolkit/ui/Image.h"
 

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "base/Error.h"
-#include "installer/Compressor.h"
+#include "package/Compressor.h"
 #include "platform/Files.h"
 #include "tests/support/TestSupport.h"
 

@@ -6,8 +6,8 @@
 
 #include "installer/DiskSpaceCheck.h"
 #include "installer/Messages.h"
-#include "installer/PackageIndex.h"
 #include "installer/SetupUnit.h"
+#include "package/PackageIndex.h"
 #include "platform/DiskSpace.h"
 #include "platform/Files.h"
 #include "platform/NativePath.h"

@@ -1,11 +1,11 @@
 // Embedded bitmaps by name, the skin engine's loader, and the text seam.
 #include <gtest/gtest.h>
 
-#include "tests/support/GraphicsTestUtil.h"
 #include "skin/BitmapTools.h"
+#include "tests/support/GraphicsTestUtil.h"
 #include "toolkit/formats/BitmapFile.h"
-#include "toolkit/formats/BitmapResources.h"
 #include "toolkit/graphics/TextRenderer.h"
+#include "toolkit/resources/BitmapResources.h"
 
 namespace nuvex {
 namespace {

@@ -14,8 +14,8 @@
 #include "skin/SkinTypes.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/formats/BitmapFile.h"
-#include "toolkit/formats/FormResources.h"
 #include "toolkit/formats/JpegFile.h"
+#include "toolkit/resources/FormResources.h"
 
 namespace nuvex {
 namespace {

@@ -12,8 +12,8 @@
 #include <limits>
 #include <vector>
 
-#include "installer/Compressor.h"
-#include "installer/ContentsChecksum.h"
+#include "package/Compressor.h"
+#include "package/ContentsChecksum.h"
 #include "tests/support/TestSupport.h"
 
 namespace nuvex {

@@ -8,7 +8,7 @@
 #include <random>
 #include <sstream>
 
-#include "installer/PackageIndex.h"
+#include "package/PackageIndex.h"
 #include "platform/Files.h"
 #include "tests/support/TestSupport.h"
 #include "tools/nvxpack/IndexFile.h"

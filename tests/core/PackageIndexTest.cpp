@@ -10,8 +10,8 @@
 #include <set>
 
 #include "base/Error.h"
-#include "installer/FileConfiguration.h"
-#include "installer/PackageIndex.h"
+#include "package/FileConfiguration.h"
+#include "package/PackageIndex.h"
 #include "platform/Files.h"
 #include "tests/support/IndexRecord.h"
 #include "tests/support/TestSupport.h"

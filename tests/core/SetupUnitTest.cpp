@@ -10,10 +10,10 @@
 
 #include "base/Error.h"
 #include "base/Paths.h"
-#include "installer/FileConfiguration.h"
 #include "installer/Messages.h"
-#include "installer/PackageIndex.h"
 #include "installer/SetupUnit.h"
+#include "package/FileConfiguration.h"
+#include "package/PackageIndex.h"
 #include "platform/Files.h"
 #include "platform/NativePath.h"
 #include "tests/support/IndexRecord.h"

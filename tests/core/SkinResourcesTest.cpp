@@ -8,7 +8,7 @@
 #include "skin/SkinTypes.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/formats/BitmapFile.h"
-#include "toolkit/formats/BitmapResources.h"
+#include "toolkit/resources/BitmapResources.h"
 #include "trace/TraceCapture.h"
 
 namespace nuvex {

@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 
 #include "installer/Messages.h"
-#include "installer/UninstallList.h"
 #include "installer/UninstallRun.h"
+#include "package/UninstallList.h"
 #include "platform/Files.h"
 #include "platform/NativePath.h"
 #include "tests/support/InstallFakes.h"

@@ -17,10 +17,10 @@
 #include <sstream>
 
 #include "base/Ascii.h"
-#include "installer/FileConfiguration.h"
 #include "installer/Messages.h"
-#include "installer/PackageIndex.h"
 #include "installer/RunInstallWindow.h"
+#include "package/FileConfiguration.h"
+#include "package/PackageIndex.h"
 #include "platform/ComPtr.h"
 #include "platform/Files.h"
 #include "platform/UserRegistry.h"

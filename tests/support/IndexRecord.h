@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "installer/FileConfiguration.h"
+#include "package/FileConfiguration.h"
 
 namespace nuvex::test {
 

@@ -1,5 +1,5 @@
 // Form descriptions and JPEG and bitmap pictures as RCDATA resources of the
-// program: the program's own (through the formats layer) and the test
+// program: the program's own (through the resources layer) and the test
 // program's are in the module, and a form read from one makes a real window.
 #include <windows.h>
 

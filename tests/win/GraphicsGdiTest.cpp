@@ -8,12 +8,12 @@
 #include <random>
 #include <string>
 
-#include "tests/support/GraphicsTestUtil.h"
 #include "skin/Regions.h"
 #include "skin/SkinTypes.h"
-#include "toolkit/formats/BitmapResources.h"
+#include "tests/support/GraphicsTestUtil.h"
 #include "toolkit/graphics/GdiBridge.h"
 #include "toolkit/graphics/TextRenderer.h"
+#include "toolkit/resources/BitmapResources.h"
 
 namespace nuvex {
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Error.h"
-#include "installer/PackageIndex.h"
+#include "package/PackageIndex.h"
 #include "platform/Files.h"
 #include "tests/support/IndexRecord.h"
 #include "tests/support/TestSupport.h"

@@ -27,7 +27,7 @@
 
 #include "base/Ascii.h"
 #include "base/Error.h"
-#include "toolkit/formats/FormResources.h"
+#include "toolkit/resources/FormResources.h"
 #include "toolkit/formats/FormText.h"
 #include "toolkit/ui/Component.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/formats/FormResources.h"
+#include "toolkit/resources/FormResources.h"
 #include "toolkit/ui/ClassTable.h"
 #include "toolkit/ui/Control.h"
 #include "toolkit/ui/FileControls.h"

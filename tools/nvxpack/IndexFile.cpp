@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "base/Error.h"
-#include "installer/PackageIndex.h"
+#include "package/PackageIndex.h"
 #include "platform/Files.h"
 
 namespace nvxpack {

@@ -1,13 +1,13 @@
 #pragma once
 // Writing "Setup.dat", and reading it back whole for listing and checking.
-// (The installer has its own reader, installer/PackageIndex.h, which skips
+// (The installer has its own reader, package/PackageIndex.h, which skips
 // the header and drops repeated names; this one shows the file as it is.)
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "installer/FileConfiguration.h"
+#include "package/FileConfiguration.h"
 #include "tools/nvxpack/Manifest.h"
 
 namespace nvxpack {

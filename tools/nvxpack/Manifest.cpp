@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "base/Ascii.h"
-#include "installer/FileConfiguration.h"
+#include "package/FileConfiguration.h"
 
 namespace nvxpack {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "base/Error.h"
 #include "base/Paths.h"
-#include "installer/PackageIndex.h"
+#include "package/PackageIndex.h"
 #include "platform/Files.h"
 #include "tools/nvxpack/IndexFile.h"
 #include "tools/nvxpack/Manifest.h"

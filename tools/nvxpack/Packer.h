@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "installer/ContentsChecksum.h"
+#include "package/ContentsChecksum.h"
 
 namespace nvxpack {
 

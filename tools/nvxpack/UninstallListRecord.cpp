@@ -5,8 +5,8 @@
 
 #include "base/Ascii.h"
 #include "base/Paths.h"
-#include "installer/FileConfiguration.h"
-#include "installer/UninstallList.h"
+#include "package/FileConfiguration.h"
+#include "package/UninstallList.h"
 #include "tools/nvxpack/Manifest.h"
 
 namespace nvxpack {

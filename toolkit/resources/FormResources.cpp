@@ -1,10 +1,10 @@
-#include "toolkit/formats/FormResources.h"
+#include "toolkit/resources/FormResources.h"
 
 #include <optional>
 
 #include "toolkit/formats/BitmapFile.h"
-#include "toolkit/formats/DataResources.h"
 #include "toolkit/formats/JpegFile.h"
+#include "toolkit/resources/DataResources.h"
 
 namespace nuvex {
 

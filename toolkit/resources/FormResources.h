@@ -5,8 +5,8 @@
 // compare without regard to ASCII case.
 #include <string>
 
-#include "toolkit/formats/BitmapResources.h"
 #include "toolkit/graphics/Bitmap.h"
+#include "toolkit/resources/BitmapResources.h"
 
 namespace nuvex {
 

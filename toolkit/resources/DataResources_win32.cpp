@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "toolkit/formats/DataResources.h"
+#include "toolkit/resources/DataResources.h"
 
 namespace nuvex {
 

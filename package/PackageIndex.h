@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "installer/ContentsChecksum.h"
-#include "installer/FileConfiguration.h"
+#include "package/ContentsChecksum.h"
+#include "package/FileConfiguration.h"
 
 namespace nuvex {
 

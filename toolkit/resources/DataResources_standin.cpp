@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/Ascii.h"
-#include "toolkit/formats/DataResources.h"
+#include "toolkit/resources/DataResources.h"
 
 namespace nuvex {
 

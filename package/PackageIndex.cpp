@@ -1,4 +1,4 @@
-#include "installer/PackageIndex.h"
+#include "package/PackageIndex.h"
 
 #include <zlib.h>
 

@@ -1,4 +1,4 @@
-#include "toolkit/formats/BitmapResources.h"
+#include "toolkit/resources/BitmapResources.h"
 
 #include <map>
 #include <optional>

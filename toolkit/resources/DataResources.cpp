@@ -1,4 +1,4 @@
-#include "toolkit/formats/DataResources.h"
+#include "toolkit/resources/DataResources.h"
 
 #include <map>
 

@@ -1,4 +1,4 @@
-#include "installer/UninstallList.h"
+#include "package/UninstallList.h"
 
 namespace nuvex {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/Event.h"
-#include "installer/ContentsChecksum.h"
+#include "package/ContentsChecksum.h"
 
 namespace nuvex {
 

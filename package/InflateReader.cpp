@@ -1,4 +1,4 @@
-#include "installer/InflateReader.h"
+#include "package/InflateReader.h"
 
 #include <zlib.h>
 

@@ -1,4 +1,4 @@
-#include "installer/ContentsChecksum.h"
+#include "package/ContentsChecksum.h"
 
 #include <zlib.h>
 

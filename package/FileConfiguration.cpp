@@ -1,4 +1,4 @@
-#include "installer/FileConfiguration.h"
+#include "package/FileConfiguration.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "installer/Compressor.h"
+#include "package/Compressor.h"
 
 #include <algorithm>
 #include <limits>
@@ -7,7 +7,7 @@
 #include "base/Ascii.h"
 #include "base/Error.h"
 #include "base/Paths.h"
-#include "installer/InflateReader.h"
+#include "package/InflateReader.h"
 #include "platform/Files.h"
 #include "platform/FolderEntries.h"
 #include "platform/Replace.h"
