@@ -1,6 +1,7 @@
 #include "skin/SkinIniFile.h"
 
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -9,6 +10,7 @@
 #include "skin/SkinStrings.h"
 #include "skin/SkinTypes.h"
 #include "toolkit/formats/BitmapFile.h"
+#include "toolkit/graphics/Bitmap.h"
 #include "trace/TraceUnit.h"
 
 namespace nuvex {
@@ -42,10 +44,7 @@ bool SkinDefinitionComplete(const TButtonProperty& p) {
 }
 
 TSkinIniFile::TSkinIniFile(std::string fileName, std::string programFolder)
-    : TIniFile(std::move(fileName)),
-      programFolder_(std::move(programFolder)),
-      bitmap_(std::make_unique<TBitmap>()) {
-  property_.Bitmap = bitmap_.get();
+    : TIniFile(std::move(fileName)), programFolder_(std::move(programFolder)) {
   invalid_ = !ReadSkinInfo();
 }
 
@@ -64,13 +63,14 @@ bool TSkinIniFile::ReadSkinInfo() {
   return !name_.empty() && skinVersion_ == kSkinFormatVersion;
 }
 
-bool TSkinIniFile::LoadButton(const std::string& controlName) {
-  if (controlName.empty()) return false;
+TLoadedButton TSkinIniFile::LoadButton(const std::string& controlName) const {
+  TLoadedButton loaded;
+  if (controlName.empty()) return loaded;
+  TButtonProperty& p = loaded.Property;
+  const auto picture = std::make_shared<TBitmap>();
+  p.Bitmap = picture;
   try {
-    bitmap_->SetWidth(0);
-    bitmap_->SetHeight(0);
     const std::string& s = controlName;
-    TButtonProperty& p = property_;
     p.ControlType = ReadControlType(s, SkinString(IDS_SKIN_KEY_CONTROL_TYPE));
     p.ButtonCount = ReadInteger(s, SkinString(IDS_SKIN_KEY_BUTTON_COUNT), 0);
     p.LeftMargin = ReadInteger(s, SkinString(IDS_SKIN_KEY_LEFT_MARGIN), 0);
@@ -99,13 +99,14 @@ bool TSkinIniFile::LoadButton(const std::string& controlName) {
     if (p.ControlType == RegionedForm) p.Visible = true;
     if (p.Visible) {
       const std::string image = ReadString(s, SkinString(IDS_SKIN_KEY_BUTTON_IMAGE), "");
-      if (!image.empty()) *bitmap_ = ReadBitmapFile(PicturePath(image));
+      if (!image.empty()) *picture = ReadBitmapFile(PicturePath(image));
     }
   } catch (const std::exception& error) {
     Trace(std::string("[TSkinIniFile.LoadButton] Exception raised: ") + error.what());
-    return false;
+    return loaded;
   }
-  return SkinDefinitionComplete(property_);
+  loaded.Complete = SkinDefinitionComplete(p);
+  return loaded;
 }
 
 std::string TSkinIniFile::PicturePath(const std::string& buttonImage) const {

@@ -2,13 +2,11 @@
 // TSkinIniFile: the reader of one skin file ("Skin.nvs"): the skin's SkinInfo
 // section and, section by section, the definitions of the controls it styles.
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "platform/Files.h"
 #include "skin/ButtonProperty.h"
 #include "skin/SkinDescription.h"
-#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/formats/IniFile.h"
 
 namespace nuvex {
@@ -27,17 +25,14 @@ class TSkinIniFile : public TIniFile, public TSkinDescription {
   // Reads the SkinInfo texts and version; true when the skin has a Name and
   // its version (low 16 bits) is 200.
   bool ReadSkinInfo();
-  // Fills ButtonProperty from the section controlName; true when the
-  // definition is complete.  Errors (chiefly the picture file) are written to
-  // the trace log and give false.
-  bool LoadButton(const std::string& controlName);
+  // The definition in the section controlName, with its picture.  Errors
+  // (chiefly the picture file) are written to the trace log and leave it
+  // incomplete.
+  TLoadedButton LoadButton(const std::string& controlName) const;
 
   // The file LoadButton loads for a ButtonImage value: relative to the skins
   // folder of the program folder this reader was created with.
   std::string PicturePath(const std::string& buttonImage) const;
-
-  // The last definition read; its Bitmap belongs to this reader.
-  const TButtonProperty& ButtonProperty() const { return property_; }
 
   // The converters of the file's value types.
   TSkinControlType ReadControlType(const std::string& section, const std::string& key) const;
@@ -51,8 +46,6 @@ class TSkinIniFile : public TIniFile, public TSkinDescription {
   uint8_t ReadZeroToTwo(const std::string& section, const std::string& key) const;
 
   std::string programFolder_;
-  std::unique_ptr<TBitmap> bitmap_;
-  TButtonProperty property_;
 };
 
 // Whether a filled definition is complete: picture kinds need a state-image

@@ -109,18 +109,21 @@ bool TSkinManager::UpdateControl(TComponent* control) {
     TSkinIniFile* skin = changeReader_;
     if (!skin || skin->FileName() != fileName) skin = &own.emplace(fileName, programFolder_);
     if (skin->Invalid()) return false;  // unusable since the scan: the control stays as it is
-    if (!skin->LoadButton(name)) {
+    const TLoadedButton loaded = skin->LoadButton(name);
+    if (!loaded) {
       client->SkinDefinitionMissing();
       return false;
     }
-    client->ApplySkin(skin->ButtonProperty());
+    client->ApplySkin(loaded.Property);
     return true;
   }
 
   Trace(kSkinManagerBaseSkinTrace);
-  TSkinResources base;
-  if (base.Invalid() || !base.LoadButton(name)) return false;  // the control keeps its look
-  client->ApplySkin(base.ButtonProperty());
+  const TSkinResources base;
+  if (base.Invalid()) return false;
+  const TLoadedButton loaded = base.LoadButton(name);
+  if (!loaded) return false;  // the control keeps its look
+  client->ApplySkin(loaded.Property);
   return true;
 }
 

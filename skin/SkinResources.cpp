@@ -1,6 +1,7 @@
 #include "skin/SkinResources.h"
 
 #include <exception>
+#include <memory>
 #include <vector>
 
 #include "base/Ascii.h"
@@ -107,8 +108,7 @@ std::span<const TButtonProperty> SkinResourcesTable() {
   return table;
 }
 
-TSkinResources::TSkinResources() : bitmap_(std::make_unique<TBitmap>()) {
-  property_.Bitmap = bitmap_.get();
+TSkinResources::TSkinResources() {
   RegisterBuiltInSkinPictures();
   invalid_ = !ReadSkinInfo();
 }
@@ -128,8 +128,9 @@ bool TSkinResources::ReadSkinInfo() {
   return !name_.empty();
 }
 
-bool TSkinResources::LoadButton(const std::string& controlName) {
-  if (controlName.empty()) return false;
+TLoadedButton TSkinResources::LoadButton(const std::string& controlName) const {
+  TLoadedButton loaded;
+  if (controlName.empty()) return loaded;
   const std::string wanted = UpperAscii(controlName);
   const TButtonProperty* entry = nullptr;
   for (const TButtonProperty& candidate : SkinResourcesTable()) {
@@ -141,21 +142,21 @@ bool TSkinResources::LoadButton(const std::string& controlName) {
   if (!entry) {
     TraceFormat("[TSkinResources.LoadButton] Warning: Skin Definition not found for button named \"%s\"",
                 {controlName});
-    return false;
+    return loaded;
   }
+  TButtonProperty& p = loaded.Property;
+  p = *entry;
+  p.Name = controlName;
+  const auto picture = std::make_shared<TBitmap>();
+  p.Bitmap = picture;
   try {
-    bitmap_->SetWidth(0);
-    bitmap_->SetHeight(0);
-    TBitmap* const picture = property_.Bitmap;
-    property_ = *entry;
-    property_.Bitmap = picture;
-    property_.Name = controlName;
-    if (property_.ControlType != SkinLabel) LoadBitmapFromResource(property_.FontName, *bitmap_);
+    if (p.ControlType != SkinLabel) LoadBitmapFromResource(p.FontName, *picture);
   } catch (const std::exception& error) {
     Trace(std::string("[TSkinResources.LoadButton] Exception raised: ") + error.what());
-    return false;
+    return loaded;
   }
-  return SkinDefinitionComplete(property_);
+  loaded.Complete = SkinDefinitionComplete(p);
+  return loaded;
 }
 
 }  // namespace nuvex

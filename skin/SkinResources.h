@@ -3,13 +3,11 @@
 // controls, with pictures embedded in the program.  TSkinResources answers for
 // it as TSkinIniFile answers for a skin file.
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <string>
 
 #include "skin/ButtonProperty.h"
 #include "skin/SkinDescription.h"
-#include "toolkit/graphics/Bitmap.h"
 
 namespace nuvex {
 
@@ -37,16 +35,10 @@ class TSkinResources : public TSkinDescription {
 
   // Fills the description; true when the base skin has a Name (always).
   bool ReadSkinInfo();
-  // Fills ButtonProperty from the table entry named controlName (letter case
-  // ignored); true when the definition is complete.  A name the table lacks
-  // writes a warning to the trace log and leaves the record as it was.
-  bool LoadButton(const std::string& controlName);
-
-  const TButtonProperty& ButtonProperty() const { return property_; }
-
- private:
-  std::unique_ptr<TBitmap> bitmap_;
-  TButtonProperty property_;
+  // The table entry named controlName (letter case ignored) with its
+  // picture.  A name the table lacks writes a warning to the trace log and
+  // gives an empty, incomplete definition.
+  TLoadedButton LoadButton(const std::string& controlName) const;
 };
 
 }  // namespace nuvex

@@ -298,8 +298,7 @@ TEST_F(RegionedButtonTest, AnIndexEqualToTheCountAfterASkinShowsThePlainColour) 
     index = 3;  // the handler may move it anywhere
   };
   TButtonProperty p;
-  TBitmap picture = strip;
-  p.Bitmap = &picture;
+  p.Bitmap = std::make_shared<const TBitmap>(strip);
   p.ButtonCount = 3;
   p.Width = 100;
   p.Height = 20;
@@ -514,6 +513,7 @@ TEST_F(RegionedButtonTest, ApplySkinTakesOverTheDefinition) {
 
   // The same definition again (no move, no resize) still re-renders and shapes.
   picture.Canvas().SetPixel(26 + 3, 3, kImageColor[1]);
+  p.Bitmap = std::make_shared<const TBitmap>(picture);
   b.ApplySkin(p);
   EXPECT_EQ(*WindowOf(b).Region(), expected);
   EXPECT_EQ(after, 2);

@@ -265,8 +265,9 @@ ControlReport CheckControl(TSkinIniFile& ini, const TButtonProperty& base) {
 
   const auto has = [&](int id) { return FindProfileEntry(ini.Profile(), s, SkinString(id)) != nullptr; };
   TraceCollector trace;
-  const bool complete = ini.LoadButton(base.Name);
-  const TButtonProperty& d = ini.ButtonProperty();
+  const TLoadedButton loaded = ini.LoadButton(base.Name);
+  const bool complete = loaded.Complete;
+  const TButtonProperty& d = loaded.Property;
   if (!d.Visible) {
     report.status = ControlStatus::Hidden;
     return report;
@@ -439,8 +440,9 @@ CheckReport CheckBaseSkin() {
   for (const TButtonProperty& row : SkinResourcesTable()) {
     ControlReport control{row.Name, row.ControlType, ControlStatus::Missing, {}, {}};
     TraceCollector trace;
-    const bool complete = base.LoadButton(row.Name);
-    const TButtonProperty& d = base.ButtonProperty();
+    const TLoadedButton loaded = base.LoadButton(row.Name);
+    const bool complete = loaded.Complete;
+    const TButtonProperty& d = loaded.Property;
     if (const std::string why = ExceptionOf(trace.Lines(), "[TSkinResources.LoadButton] Exception raised: ");
         !why.empty()) {
       control.problems.push_back(Where(row.Name) + ": picture " + Quoted(row.FontName) + " cannot be loaded: " + why);
