@@ -45,22 +45,23 @@ bool SkinDefinitionComplete(const TButtonProperty& p) {
 
 TSkinIniFile::TSkinIniFile(std::string fileName, std::string programFolder)
     : TIniFile(std::move(fileName)), programFolder_(std::move(programFolder)) {
-  invalid_ = !ReadSkinInfo();
+  ReadSkinInfo();
 }
 
 TSkinIniFile::~TSkinIniFile() = default;
 
 bool TSkinIniFile::ReadSkinInfo() {
   const std::string section = SkinString(IDS_SKIN_INFO_SECTION);
-  name_ = ReadString(section, SkinString(IDS_SKIN_KEY_NAME), "");
-  authorName_ = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_NAME), "");
-  authorEmail_ = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_EMAIL), "");
-  authorNotes_ = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_NOTES), "");
-  generator_ = ReadString(section, SkinString(IDS_SKIN_KEY_GENERATOR), "");
-  authorWWW_ = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_WWW), "");
-  skinEditor_ = ReadString(section, SkinString(IDS_SKIN_KEY_SKIN_EDITOR), "");
-  skinVersion_ = static_cast<uint16_t>(ReadInteger(section, SkinString(IDS_SKIN_KEY_VERSION), 0) & 0xFFFF);
-  return !name_.empty() && skinVersion_ == kSkinFormatVersion;
+  TSkinDescription& d = info_;
+  d.Name = ReadString(section, SkinString(IDS_SKIN_KEY_NAME), "");
+  d.AuthorName = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_NAME), "");
+  d.AuthorEmail = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_EMAIL), "");
+  d.AuthorNotes = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_NOTES), "");
+  d.Generator = ReadString(section, SkinString(IDS_SKIN_KEY_GENERATOR), "");
+  d.AuthorWWW = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_WWW), "");
+  d.SkinEditor = ReadString(section, SkinString(IDS_SKIN_KEY_SKIN_EDITOR), "");
+  d.Version = static_cast<uint16_t>(ReadInteger(section, SkinString(IDS_SKIN_KEY_VERSION), 0) & 0xFFFF);
+  return d.Usable();
 }
 
 TLoadedButton TSkinIniFile::LoadButton(const std::string& controlName) const {

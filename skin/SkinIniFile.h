@@ -11,10 +11,7 @@
 
 namespace nuvex {
 
-// The version a skin file must carry to be used.
-inline constexpr uint16_t kSkinFormatVersion = 200;
-
-class TSkinIniFile : public TIniFile, public TSkinDescription {
+class TSkinIniFile : public TIniFile {
  public:
   // Reads the file's SkinInfo section; a missing or malformed file gives an
   // Invalid reader, never an error.  programFolder is the executable's folder,
@@ -22,9 +19,10 @@ class TSkinIniFile : public TIniFile, public TSkinDescription {
   explicit TSkinIniFile(std::string fileName, std::string programFolder = ProgramFolder());
   ~TSkinIniFile() override;
 
-  // Reads the SkinInfo texts and version; true when the skin has a Name and
-  // its version (low 16 bits) is 200.
+  // Reads the SkinInfo texts and version; true when the skin is usable.
   bool ReadSkinInfo();
+  const TSkinDescription& Info() const { return info_; }
+  bool Invalid() const { return !info_.Usable(); }
   // The definition in the section controlName, with its picture.  Errors
   // (chiefly the picture file) are written to the trace log and leave it
   // incomplete.
@@ -46,6 +44,7 @@ class TSkinIniFile : public TIniFile, public TSkinDescription {
   uint8_t ReadZeroToTwo(const std::string& section, const std::string& key) const;
 
   std::string programFolder_;
+  TSkinDescription info_;
 };
 
 // Whether a filled definition is complete: picture kinds need a state-image

@@ -128,25 +128,15 @@ bool TSkinManager::UpdateControl(TComponent* control) {
 }
 
 bool TSkinManager::LoadSkinInfo() {
-  auto copy = [this](const TSkinDescription& skin) {
-    authorName_ = skin.AuthorName();
-    authorEmail_ = skin.AuthorEmail();
-    authorNotes_ = skin.AuthorNotes();
-    generator_ = skin.Generator();
-    authorURL_ = skin.AuthorWWW();
-    skinEditor_ = skin.SkinEditor();
-    nfpVer_ = skin.SkinVersion();
-  };
   const std::string fileName = SkinFileName();
   if (!fileName.empty()) {
     const TSkinIniFile skin(fileName, programFolder_);
     if (skin.Invalid()) return false;
-    copy(skin);
+    info_ = skin.Info();
     return true;
   }
   Trace(kSkinManagerBaseSkinTrace);
-  const TSkinResources base;
-  copy(base);
+  info_ = SkinResourcesInfo();
   return true;
 }
 

@@ -16,6 +16,7 @@
 
 #include "platform/Files.h"
 #include "skin/SkinClient.h"
+#include "skin/SkinDescription.h"
 #include "skin/SkinManagerLink.h"
 #include "skin/SkinNameList.h"
 
@@ -53,13 +54,8 @@ class TSkinManager : public TSkinManagerLink {
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TComponent* Controls(int index) const { return controls_.at(index).Component; }
 
-  const std::string& AuthorName() const { return authorName_; }
-  const std::string& AuthorEmail() const { return authorEmail_; }
-  const std::string& AuthorNotes() const { return authorNotes_; }
-  const std::string& Generator() const { return generator_; }
-  const std::string& AuthorURL() const { return authorURL_; }
-  const std::string& SkinEditor() const { return skinEditor_; }
-  uint16_t NFPVer() const { return nfpVer_; }
+  // The selected skin's information; all empty (version 0) before a selection.
+  const TSkinDescription& Info() const { return info_; }
 
   // Empties the skin list and scans the skins folder again.
   void LoadSkinList();
@@ -90,8 +86,7 @@ class TSkinManager : public TSkinManagerLink {
   // The selected skin file's reader while a change runs: every component's
   // definition comes from one reading of the file.
   TSkinIniFile* changeReader_ = nullptr;
-  std::string authorName_, authorEmail_, authorNotes_, generator_, authorURL_, skinEditor_;
-  uint16_t nfpVer_ = 0;
+  TSkinDescription info_;
 };
 
 }  // namespace nuvex

@@ -98,9 +98,15 @@ std::vector<TButtonProperty> BuildTable() {
 
 }  // namespace
 
-TSkinResourcesInfo SkinResourcesInfo() {
-  return {SkinString(IDS_BASE_SKIN_NAME), SkinString(IDS_BASE_SKIN_AUTHOR_NAME), SkinString(IDS_BASE_SKIN_AUTHOR_EMAIL),
-          SkinString(IDS_BASE_SKIN_AUTHOR_NOTES), SkinString(IDS_BASE_SKIN_AUTHOR_WWW)};
+TSkinDescription SkinResourcesInfo() {
+  TSkinDescription d;
+  d.Name = SkinString(IDS_BASE_SKIN_NAME);
+  d.AuthorName = SkinString(IDS_BASE_SKIN_AUTHOR_NAME);
+  d.AuthorEmail = SkinString(IDS_BASE_SKIN_AUTHOR_EMAIL);
+  d.AuthorNotes = SkinString(IDS_BASE_SKIN_AUTHOR_NOTES);
+  d.AuthorWWW = SkinString(IDS_BASE_SKIN_AUTHOR_WWW);
+  d.Version = kSkinFormatVersion;
+  return d;
 }
 
 std::span<const TButtonProperty> SkinResourcesTable() {
@@ -108,25 +114,9 @@ std::span<const TButtonProperty> SkinResourcesTable() {
   return table;
 }
 
-TSkinResources::TSkinResources() {
-  RegisterBuiltInSkinPictures();
-  invalid_ = !ReadSkinInfo();
-}
+TSkinResources::TSkinResources() { RegisterBuiltInSkinPictures(); }
 
 TSkinResources::~TSkinResources() = default;
-
-bool TSkinResources::ReadSkinInfo() {
-  const TSkinResourcesInfo info = SkinResourcesInfo();
-  name_ = info.Name;
-  authorName_ = info.AuthorName;
-  authorEmail_ = info.AuthorEmail;
-  authorNotes_ = info.AuthorNotes;
-  generator_.clear();
-  authorWWW_ = info.AuthorWWW;
-  skinEditor_.clear();
-  skinVersion_ = kSkinFormatVersion;
-  return !name_.empty();
-}
 
 TLoadedButton TSkinResources::LoadButton(const std::string& controlName) const {
   TLoadedButton loaded;

@@ -176,7 +176,7 @@ TEST_F(SkinFuzz, BrokenSkinFiles) {
     test::WriteAll(path, text);
     TSkinIniFile skin(path, tmp_.Path());
     const std::string context = "round " + std::to_string(round);
-    EXPECT_EQ(skin.Invalid(), skin.Name().empty() || skin.SkinVersion() != 200) << context;
+    EXPECT_EQ(skin.Invalid(), skin.Info().Name.empty() || skin.Info().Version != 200) << context;
     valid += skin.Invalid() ? 0 : 1;
     for (const char* control : controls) {
       CheckLoad(skin, control, context + " " + control, completed);

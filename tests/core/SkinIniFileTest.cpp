@@ -80,7 +80,7 @@ TEST_F(SkinFile, ValidOnlyWithANameAndVersion200) {
   for (const Case& c : cases) {
     const TSkinIniFile skin(Write(std::string("[SkinInfo]\n") + c.info + "\n"), tmp_.Path());
     EXPECT_EQ(skin.Invalid(), !c.valid) << c.info;
-    EXPECT_EQ(skin.SkinVersion(), c.version) << c.info;
+    EXPECT_EQ(skin.Info().Version, c.version) << c.info;
   }
 }
 
@@ -91,18 +91,18 @@ TEST_F(SkinFile, SkinInfoTextsAndAMissingFile) {
   const TSkinIniFile skin(path, tmp_.Path());
   EXPECT_FALSE(skin.Invalid());
   EXPECT_EQ(skin.FileName(), path);
-  EXPECT_EQ(skin.Name(), "Blue Sky");
-  EXPECT_EQ(skin.AuthorName(), "Ann");
-  EXPECT_EQ(skin.AuthorEmail(), "ann@example.org");
-  EXPECT_EQ(skin.AuthorWWW(), "www.example.org");
-  EXPECT_EQ(skin.SkinEditor(), "Ed");
-  EXPECT_EQ(skin.AuthorNotes(), "Notes");
-  EXPECT_EQ(skin.Generator(), "Gen");
+  EXPECT_EQ(skin.Info().Name, "Blue Sky");
+  EXPECT_EQ(skin.Info().AuthorName, "Ann");
+  EXPECT_EQ(skin.Info().AuthorEmail, "ann@example.org");
+  EXPECT_EQ(skin.Info().AuthorWWW, "www.example.org");
+  EXPECT_EQ(skin.Info().SkinEditor, "Ed");
+  EXPECT_EQ(skin.Info().AuthorNotes, "Notes");
+  EXPECT_EQ(skin.Info().Generator, "Gen");
 
   const TSkinIniFile missing(tmp_ / "Skins/None/Skin.nvs", tmp_.Path());
   EXPECT_TRUE(missing.Invalid());
-  EXPECT_EQ(missing.Name(), "");
-  EXPECT_EQ(missing.SkinVersion(), 0);
+  EXPECT_EQ(missing.Info().Name, "");
+  EXPECT_EQ(missing.Info().Version, 0);
 }
 
 TEST_F(SkinFile, ColourRule) {

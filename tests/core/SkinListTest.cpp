@@ -191,7 +191,7 @@ TEST(SampleSkins, MossRestylesSeveralControls) {
   const std::string program = test::SourcePath("tests/data/skins/");
   TSkinIniFile moss(SkinsFolderOf(program) + "Moss\\Skin.nvs", program);
   ASSERT_FALSE(moss.Invalid());
-  EXPECT_EQ(moss.Name(), "Moss");
+  EXPECT_EQ(moss.Info().Name, "Moss");
   TraceCapture trace;
   struct Expect {
     const char* control;
@@ -236,8 +236,8 @@ TEST(SampleSkins, BrokenVariants) {
   EXPECT_TRUE(TSkinIniFile(root + "NoName\\Skin.nvs", program).Invalid());
   const TSkinIniFile old(root + "OldVersion\\Skin.nvs", program);
   EXPECT_TRUE(old.Invalid());
-  EXPECT_EQ(old.SkinVersion(), 201);
-  EXPECT_EQ(old.Name(), "Old Version");
+  EXPECT_EQ(old.Info().Version, 201);
+  EXPECT_EQ(old.Info().Name, "Old Version");
 
   TSkinIniFile missing(root + "MissingPicture\\Skin.nvs", program);
   EXPECT_FALSE(missing.Invalid());  // version written as 0xC8

@@ -123,8 +123,8 @@ TEST_F(SkinManagerTest, CreationScansAndSelectsNothing) {
   EXPECT_EQ(m.SkinName(), "");
   EXPECT_EQ(m.SkinFileName(), "");
   EXPECT_EQ(m.ControlCount(), 0);
-  EXPECT_EQ(m.AuthorName(), "");
-  EXPECT_EQ(m.NFPVer(), 0);
+  EXPECT_EQ(m.Info().AuthorName, "");
+  EXPECT_EQ(m.Info().Version, 0);
   // "." and ".." are looked at too, and hold no skin file either.
   ASSERT_EQ(trace.Lines().size(), 3u);
   bool warned = false;
@@ -156,10 +156,10 @@ TEST_F(SkinManagerTest, IndexRulesAndInformation) {
   EXPECT_EQ(m.SkinIndex(), alpha);
   EXPECT_EQ(m.SkinName(), "Alpha");
   EXPECT_NE(m.SkinFileName().find("Skin.nvs"), std::string::npos);
-  EXPECT_EQ(m.AuthorName(), "Alpha author");
-  EXPECT_EQ(m.Generator(), "by hand");
-  EXPECT_EQ(m.SkinEditor(), "Notepad");
-  EXPECT_EQ(m.NFPVer(), 200);
+  EXPECT_EQ(m.Info().AuthorName, "Alpha author");
+  EXPECT_EQ(m.Info().Generator, "by hand");
+  EXPECT_EQ(m.Info().SkinEditor, "Notepad");
+  EXPECT_EQ(m.Info().Version, 200);
   m.SetSkinIndex(-2);  // never back to nothing selected
   EXPECT_EQ(m.SkinIndex(), alpha);
 
@@ -169,10 +169,10 @@ TEST_F(SkinManagerTest, IndexRulesAndInformation) {
   EXPECT_EQ(m.SkinIndex(), -1);
   EXPECT_EQ(m.SkinName(), "Nuvex Player base skin");
   EXPECT_EQ(m.SkinFileName(), "");
-  EXPECT_EQ(m.NFPVer(), 200);
-  EXPECT_EQ(m.Generator(), "");
-  EXPECT_EQ(m.SkinEditor(), "");
-  EXPECT_EQ(m.AuthorName(), "Nuvex Player team");
+  EXPECT_EQ(m.Info().Version, 200);
+  EXPECT_EQ(m.Info().Generator, "");
+  EXPECT_EQ(m.Info().SkinEditor, "");
+  EXPECT_EQ(m.Info().AuthorName, "Nuvex Player team");
   ASSERT_EQ(trace.Lines().size(), 1u);
   EXPECT_EQ(trace.Lines()[0].Text(), "[TSkinManager.UpdateControl] Trying to load skin from resources");
 
@@ -182,7 +182,7 @@ TEST_F(SkinManagerTest, IndexRulesAndInformation) {
   m.SetSkinIndex(beta);
   EXPECT_EQ(m.SkinIndex(), beta);
   EXPECT_FALSE(m.LoadSkinInfo());
-  EXPECT_EQ(m.AuthorName(), "Nuvex Player team");
+  EXPECT_EQ(m.Info().AuthorName, "Nuvex Player team");
 }
 
 TEST_F(SkinManagerTest, SkinNameSelectsByNameAndRoundTrips) {

@@ -120,15 +120,15 @@ TEST(SkinResourcesTable, EmbeddedPicturesAreTheCommittedFiles) {
 TEST(SkinResources, DescriptionOfAFreshBaseSkin) {
   const TSkinResources skin;
   EXPECT_FALSE(skin.Invalid());
-  EXPECT_FALSE(skin.Name().empty());
-  EXPECT_EQ(skin.Name(), SkinResourcesInfo().Name);
-  EXPECT_FALSE(skin.AuthorName().empty());
-  EXPECT_FALSE(skin.AuthorEmail().empty());
-  EXPECT_FALSE(skin.AuthorNotes().empty());
-  EXPECT_FALSE(skin.AuthorWWW().empty());
-  EXPECT_EQ(skin.Generator(), "");
-  EXPECT_EQ(skin.SkinEditor(), "");
-  EXPECT_EQ(skin.SkinVersion(), 200);
+  EXPECT_FALSE(skin.Info().Name.empty());
+  EXPECT_EQ(skin.Info().Name, SkinResourcesInfo().Name);
+  EXPECT_FALSE(skin.Info().AuthorName.empty());
+  EXPECT_FALSE(skin.Info().AuthorEmail.empty());
+  EXPECT_FALSE(skin.Info().AuthorNotes.empty());
+  EXPECT_FALSE(skin.Info().AuthorWWW.empty());
+  EXPECT_EQ(skin.Info().Generator, "");
+  EXPECT_EQ(skin.Info().SkinEditor, "");
+  EXPECT_EQ(skin.Info().Version, 200);
 }
 
 TEST(SkinResources, NamesMatchWithoutLetterCaseAndAreKeptAsGiven) {

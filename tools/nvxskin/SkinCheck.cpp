@@ -317,7 +317,7 @@ void CheckSkinInfo(const TSkinIniFile& ini, CheckReport& report) {
   }
   CheckKeyNames(*section, kSkinInfoKeys, report.warnings);
   const std::string nameKey = SkinString(IDS_SKIN_KEY_NAME);
-  if (ini.Name().empty())
+  if (ini.Info().Name.empty())
     report.problems.push_back(Where(s, nameKey) + ": " + (FindProfileEntry(ini.Profile(), s, nameKey) ? "empty" : "missing") +
                               "; the player never lists a skin without a name");
   const std::string versionKey = SkinString(IDS_SKIN_KEY_VERSION);
@@ -326,9 +326,9 @@ void CheckSkinInfo(const TSkinIniFile& ini, CheckReport& report) {
     report.problems.push_back(Where(s, versionKey) + ": missing; the player lists only skins of version 200");
   else if (const auto why = Malformed(ini, s, kVersionKey))
     report.problems.push_back(Where(s, versionKey) + ": " + *why + "; the player lists only skins of version 200");
-  else if (ini.SkinVersion() != kSkinFormatVersion)
+  else if (ini.Info().Version != kSkinFormatVersion)
     report.problems.push_back(Where(s, versionKey) + ": " + Quoted(version) + " reads as " +
-                              std::to_string(ini.SkinVersion()) + "; the player lists only skins of version 200");
+                              std::to_string(ini.Info().Version) + "; the player lists only skins of version 200");
 }
 
 void CheckUnreadSections(const TProfile& profile, CheckReport& report) {
@@ -424,7 +424,7 @@ CheckReport CheckSkinFolder(const std::string& skinFolder) {
     return report;
   }
   TSkinIniFile ini(report.skinFile, program);
-  report.name = ini.Name();
+  report.name = ini.Info().Name;
   report.listed = !ini.Invalid();
   CheckSkinInfo(ini, report);
   for (const TButtonProperty& base : SkinResourcesTable()) report.controls.push_back(CheckControl(ini, base));
@@ -435,7 +435,7 @@ CheckReport CheckSkinFolder(const std::string& skinFolder) {
 CheckReport CheckBaseSkin() {
   CheckReport report;
   TSkinResources base;
-  report.name = base.Name();
+  report.name = base.Info().Name;
   report.listed = !base.Invalid();
   for (const TButtonProperty& row : SkinResourcesTable()) {
     ControlReport control{row.Name, row.ControlType, ControlStatus::Missing, {}, {}};
