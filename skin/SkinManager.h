@@ -11,6 +11,8 @@
 // control it does not define is hidden; under the base skin such a control
 // keeps its look.
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,7 +24,7 @@
 
 namespace nuvex {
 
-class TSkinIniFile;
+struct TSkin;
 
 inline constexpr const char* kSkinManagerBaseSkinTrace =
     "[TSkinManager.UpdateControl] Trying to load skin from resources";
@@ -66,6 +68,10 @@ class TSkinManager : public TSkinManagerLink {
   // one was applied.  A component that is no skinned kind, or has no name,
   // writes an error line and gets nothing.
   bool UpdateControl(TComponent* control);
+  // The same with the definition from skin, read for the component's name:
+  // a skin file that lacks it (or the name was not read) hides the
+  // component, the base skin leaves it as it is.
+  bool UpdateControl(TComponent* control, const TSkin& skin);
   // Copies the selected skin's information; false (and the previous
   // information stays) when the skin file cannot be read.
   bool LoadSkinInfo();
@@ -78,14 +84,18 @@ class TSkinManager : public TSkinManagerLink {
     TSkinClient* Client;  // nullptr for a component of no skinned kind
   };
   bool Listed(const TComponent* control) const;
+  // The names of the registered components of skinned kinds.
+  std::vector<std::string> ControlNames() const;
+  // The selected skin read for the controls named.
+  TSkin ReadSelectedSkin(std::span<const std::string> controlNames) const;
+  // The component's name in a skin; nothing (and an error line) for a
+  // component of no skinned kind or without a name.
+  static std::optional<std::string> SkinnedName(TComponent* control);
 
   std::string programFolder_;
   TSkinNameList skins_;
   int32_t skinIndex_ = -2;
   std::vector<Entry> controls_;
-  // The selected skin file's reader while a change runs: every component's
-  // definition comes from one reading of the file.
-  TSkinIniFile* changeReader_ = nullptr;
   TSkinDescription info_;
 };
 

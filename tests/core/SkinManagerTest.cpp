@@ -3,6 +3,7 @@
 // safety when components go.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,11 +29,15 @@ class JournalClient : public TComponent, public TSkinClient {
       : TComponent(owner), name_(std::move(name)), form_(form), journal_(journal) {}
   std::string ClassName() const override { return "JournalClient"; }
   std::string ControlName() const override { return name_; }
-  void ApplySkin(const TButtonProperty& d) override { journal_.push_back("apply " + name_ + " " + d.Name); }
+  void ApplySkin(const TButtonProperty& d) override {
+    journal_.push_back("apply " + name_ + " " + d.Name);
+    if (OnApply) OnApply();
+  }
   bool SkinnedAsForm() const override { return form_; }
   void HideForSkinChange() override { journal_.push_back("hide " + name_); }
   void ShowAfterSkinChange() override { journal_.push_back("show " + name_); }
   void SkinDefinitionMissing() override { journal_.push_back("missing " + name_); }
+  std::function<void()> OnApply;
 
  private:
   std::string name_;
@@ -234,6 +239,29 @@ TEST_F(SkinManagerTest, FivePassesInOrderAndOnlyOnARealChange) {
                          "apply PlayerControl.rbPlay PlayerControl.rbPlay", "apply PlayerControl PlayerControl",
                          "apply PlayerControl.rbStop PlayerControl.rbStop", "show PlayerControl.rbPlay",
                          "show PlayerControl.rbStop", "show PlayerControl"}));
+}
+
+// A handler that selects another skin in the middle of a change: what the
+// change has left to do gets the skin selected now, not the one it began with.
+TEST_F(SkinManagerTest, AChangeStartedByAHandlerHoldsForTheRest) {
+  std::vector<std::string> journal;
+  TSkinManager m(nullptr, tmp.Path());
+  manager = &m;
+  JournalClient play(nullptr, "PlayerControl.rbPlay", false, journal);
+  JournalClient stop(nullptr, "PlayerControl.rbStop", false, journal);
+  m.RegisterControl(&play);
+  m.RegisterControl(&stop);
+  play.OnApply = [&] { m.SetSkinIndex(IndexOf("B")); };
+  m.SetSkinIndex(IndexOf("A"));
+  EXPECT_EQ(m.SkinIndex(), IndexOf("B"));
+  EXPECT_EQ(journal, (std::vector<std::string>{
+                         "hide PlayerControl.rbPlay", "hide PlayerControl.rbStop",
+                         "apply PlayerControl.rbPlay PlayerControl.rbPlay",  // Alpha's; Beta is selected
+                         "hide PlayerControl.rbPlay", "hide PlayerControl.rbStop",
+                         "apply PlayerControl.rbPlay PlayerControl.rbPlay", "apply PlayerControl.rbStop PlayerControl.rbStop",
+                         "show PlayerControl.rbPlay", "show PlayerControl.rbStop",
+                         "apply PlayerControl.rbStop PlayerControl.rbStop",  // Beta's: Alpha has no stop button
+                         "show PlayerControl.rbPlay", "show PlayerControl.rbStop"}));
 }
 
 TEST_F(SkinManagerTest, AComponentOfAnotherKindIsNamedInTheTraceAndLeftAlone) {
