@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "skin/ButtonProperty.h"
 #include "skin/SkinDescription.h"
+#include "skin/SkinKeys.h"
 #include "toolkit/formats/IniFile.h"
 
 namespace nuvex {
@@ -31,6 +32,11 @@ class TSkinIniFile : public TIniFile {
   // The file LoadButton loads for a ButtonImage value: relative to the skins
   // folder of the program folder this reader was created with.
   std::string PicturePath(const std::string& buttonImage) const;
+
+  // The key's value as its kind converts it (a boolean as 0 or 1), or its
+  // default; a text key gives its default.
+  int32_t ReadKey(const std::string& section, const TSkinKey& key) const;
+  std::string ReadKeyText(const std::string& section, const TSkinKey& key) const;
 
   // The converters of the file's value types.
   TSkinControlType ReadControlType(const std::string& section, const std::string& key) const;
