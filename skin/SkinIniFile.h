@@ -33,8 +33,9 @@ class TSkinIniFile : public TIniFile {
   // folder of the program folder this reader was created with.
   std::string PicturePath(const std::string& buttonImage) const;
 
-  // The key's value as its kind converts it (a boolean as 0 or 1), or its
-  // default; a text key gives its default.
+  // The key's value as its kind converts it (a boolean as 0 or 1), or the
+  // key's default when it is missing or unreadable; ReadKeyText a text key's
+  // value, "" when it is missing.
   int32_t ReadKey(const std::string& section, const TSkinKey& key) const;
   std::string ReadKeyText(const std::string& section, const TSkinKey& key) const;
 
