@@ -1,37 +1,34 @@
 #include "skin/Skin.h"
 
+#include <utility>
+
 #include "skin/SkinIniFile.h"
 #include "skin/SkinResources.h"
 
 namespace nuvex {
-namespace {
 
-template <typename Reader>
-void ReadDefinitions(const Reader& reader, std::span<const std::string> controlNames, TSkin& skin) {
-  for (const std::string& name : controlNames)
-    if (!skin.Definitions.contains(name)) skin.Definitions.emplace(name, reader.LoadButton(name));
+TSkin::TSkin(std::variant<Base, File> reader) : reader_(std::move(reader)) {}
+TSkin::~TSkin() = default;
+TSkin::TSkin(TSkin&&) noexcept = default;
+TSkin& TSkin::operator=(TSkin&&) noexcept = default;
+
+const TSkinDescription& TSkin::Info() const {
+  return std::visit([](const auto& reader) -> const TSkinDescription& { return reader->Info(); }, reader_);
 }
 
-}  // namespace
-
-const TLoadedButton* TSkin::Find(const std::string& controlName) const {
-  const auto found = Definitions.find(controlName);
-  return found == Definitions.end() ? nullptr : &found->second;
+std::string TSkin::FileName() const {
+  const File* file = std::get_if<File>(&reader_);
+  return file ? (*file)->FileName() : std::string();
 }
 
-TSkin ReadSkinFile(const std::string& fileName, std::span<const std::string> controlNames,
-                   const std::string& programFolder) {
-  const TSkinIniFile reader(fileName, programFolder);
-  TSkin skin{reader.Info(), fileName, {}};
-  if (!skin.Invalid()) ReadDefinitions(reader, controlNames, skin);
-  return skin;
+TLoadedButton TSkin::Definition(const std::string& controlName) const {
+  return std::visit([&](const auto& reader) { return reader->LoadButton(controlName); }, reader_);
 }
 
-TSkin ReadBaseSkin(std::span<const std::string> controlNames) {
-  const TSkinResources reader;
-  TSkin skin{reader.Info(), std::string(), {}};
-  ReadDefinitions(reader, controlNames, skin);
-  return skin;
+TSkin ReadSkinFile(const std::string& fileName, const std::string& programFolder) {
+  return TSkin(std::make_unique<const TSkinIniFile>(fileName, programFolder));
 }
+
+TSkin ReadBaseSkin() { return TSkin(std::make_unique<const TSkinResources>()); }
 
 }  // namespace nuvex

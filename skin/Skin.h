@@ -1,11 +1,14 @@
 #pragma once
-// TSkin: one skin as a value, what it says about itself and the definitions
-// of the controls it was read for, each record owning its picture.  A skin
-// change reads one and gives every component its definition from it, so a
-// file is read once a change and nothing of a reader outlives the reading.
-#include <map>
-#include <span>
+// TSkin: one skin as a value, owning the reader it was made from: what the
+// skin says about itself, and each control's definition (owning its picture)
+// read when it is asked for.  A skin change makes one and has every
+// component's definition read from it, so a skin file is read once a change
+// and nothing of a reader outlives the value.  Reading a definition only when
+// its component is skinned keeps the reader's trace lines beside that
+// component's own, in the order of the components.
+#include <memory>
 #include <string>
+#include <variant>
 
 #include "platform/Files.h"
 #include "skin/ButtonProperty.h"
@@ -13,25 +16,39 @@
 
 namespace nuvex {
 
-struct TSkin {
-  TSkinDescription Info;
-  std::string FileName;  // the skin file; empty for the base skin
-  // By the control names the skin was read for, as they were given.
-  std::map<std::string, TLoadedButton> Definitions;
+class TSkinIniFile;
+class TSkinResources;
 
-  bool IsBase() const { return FileName.empty(); }
+class TSkin {
+ public:
+  const TSkinDescription& Info() const;
+  // The skin file; empty for the base skin.
+  std::string FileName() const;
+  bool IsBase() const { return std::holds_alternative<Base>(reader_); }
   // Only a usable skin has definitions.
-  bool Invalid() const { return !Info.Usable(); }
-  // The definition read for controlName, or null when it was not read for it.
-  const TLoadedButton* Find(const std::string& controlName) const;
+  bool Invalid() const { return !Info().Usable(); }
+  // Reads the definition of controlName now; errors go to the trace log as
+  // the reader writes them.  Each call reads again.
+  TLoadedButton Definition(const std::string& controlName) const;
+
+  ~TSkin();
+  TSkin(TSkin&&) noexcept;
+  TSkin& operator=(TSkin&&) noexcept;
+
+ private:
+  using Base = std::unique_ptr<const TSkinResources>;
+  using File = std::unique_ptr<const TSkinIniFile>;
+  explicit TSkin(std::variant<Base, File> reader);
+  friend TSkin ReadSkinFile(const std::string& fileName, const std::string& programFolder);
+  friend TSkin ReadBaseSkin();
+
+  std::variant<Base, File> reader_;
 };
 
-// The skin file's description and, when it is usable, the definitions of the
-// controls named (each read once, in the order given; errors go to the trace
-// log as its reader writes them).  programFolder as for TSkinIniFile.
-TSkin ReadSkinFile(const std::string& fileName, std::span<const std::string> controlNames,
-                   const std::string& programFolder = ProgramFolder());
-// The base skin's description and the definitions of the controls named.
-TSkin ReadBaseSkin(std::span<const std::string> controlNames);
+// The skin file's description; its definitions are read when asked for.
+// programFolder as for TSkinIniFile.
+TSkin ReadSkinFile(const std::string& fileName, const std::string& programFolder = ProgramFolder());
+// The base skin.
+TSkin ReadBaseSkin();
 
 }  // namespace nuvex

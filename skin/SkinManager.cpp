@@ -73,13 +73,13 @@ void TSkinManager::SetSkinIndex(int32_t value) {
   // program's windows hidden.
   std::exception_ptr failure;
   try {
-    // The skin is read once for the change, not once for each component
-    // (most of a change's own time under wine).
-    TSkin skin = ReadSelectedSkin(ControlNames());
+    // The skin file is read once for the change, not once for each
+    // component (most of a change's own time under wine).
+    TSkin skin = ReadSelectedSkin();
     if (!pass([&](const Entry& e) {
           // A handler may have selected another skin in the middle of this
           // change; what is left gets that one, the skin selected now.
-          if (skin.FileName != SkinFileName()) skin = ReadSelectedSkin(ControlNames());
+          if (skin.FileName() != SkinFileName()) skin = ReadSelectedSkin();
           UpdateControl(e.Component, skin);
         }))
       return;
@@ -91,22 +91,14 @@ void TSkinManager::SetSkinIndex(int32_t value) {
   if (failure) std::rethrow_exception(failure);
 }
 
-std::vector<std::string> TSkinManager::ControlNames() const {
-  std::vector<std::string> names;
-  for (const Entry& entry : controls_)
-    if (entry.Client) names.push_back(entry.Client->ControlName());
-  return names;
-}
-
-TSkin TSkinManager::ReadSelectedSkin(std::span<const std::string> controlNames) const {
+TSkin TSkinManager::ReadSelectedSkin() const {
   const std::string fileName = SkinFileName();
-  return fileName.empty() ? ReadBaseSkin(controlNames) : ReadSkinFile(fileName, controlNames, programFolder_);
+  return fileName.empty() ? ReadBaseSkin() : ReadSkinFile(fileName, programFolder_);
 }
 
 bool TSkinManager::UpdateControl(TComponent* control) {
-  const std::optional<std::string> name = SkinnedName(control);
-  if (!name) return false;
-  return UpdateControl(control, ReadSelectedSkin({&*name, 1}));
+  if (!SkinnedName(control)) return false;
+  return UpdateControl(control, ReadSelectedSkin());
 }
 
 std::optional<std::string> TSkinManager::SkinnedName(TComponent* control) {
@@ -126,13 +118,14 @@ bool TSkinManager::UpdateControl(TComponent* control, const TSkin& skin) {
   TSkinClient* client = dynamic_cast<TSkinClient*>(control);
   if (skin.IsBase()) Trace(kSkinManagerBaseSkinTrace);
   if (skin.Invalid()) return false;  // a file unusable since the scan: the control stays as it is
-  const TLoadedButton* definition = skin.Find(*name);
-  if (!definition || !*definition) {
+  // Read now, so that the reader's lines follow this component's line above.
+  const TLoadedButton definition = skin.Definition(*name);
+  if (!definition) {
     // A skin file that lacks the control hides it; the base skin leaves it as it is.
     if (!skin.IsBase()) client->SkinDefinitionMissing();
     return false;
   }
-  client->ApplySkin(definition->Property);
+  client->ApplySkin(definition.Property);
   return true;
 }
 

@@ -12,7 +12,6 @@
 // keeps its look.
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -24,7 +23,7 @@
 
 namespace nuvex {
 
-struct TSkin;
+class TSkin;
 
 inline constexpr const char* kSkinManagerBaseSkinTrace =
     "[TSkinManager.UpdateControl] Trying to load skin from resources";
@@ -68,9 +67,9 @@ class TSkinManager : public TSkinManagerLink {
   // one was applied.  A component that is no skinned kind, or has no name,
   // writes an error line and gets nothing.
   bool UpdateControl(TComponent* control);
-  // The same with the definition from skin, read for the component's name:
-  // a skin file that lacks it (or the name was not read) hides the
-  // component, the base skin leaves it as it is.
+  // The same with the definition skin reads for the component's name: a
+  // skin file that lacks it hides the component, the base skin leaves it as
+  // it is.
   bool UpdateControl(TComponent* control, const TSkin& skin);
   // Copies the selected skin's information; false (and the previous
   // information stays) when the skin file cannot be read.
@@ -84,10 +83,8 @@ class TSkinManager : public TSkinManagerLink {
     TSkinClient* Client;  // nullptr for a component of no skinned kind
   };
   bool Listed(const TComponent* control) const;
-  // The names of the registered components of skinned kinds.
-  std::vector<std::string> ControlNames() const;
-  // The selected skin read for the controls named.
-  TSkin ReadSelectedSkin(std::span<const std::string> controlNames) const;
+  // The selected skin.
+  TSkin ReadSelectedSkin() const;
   // The component's name in a skin; nothing (and an error line) for a
   // component of no skinned kind or without a name.
   static std::optional<std::string> SkinnedName(TComponent* control);

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/Error.h"
@@ -43,6 +45,20 @@ class JournalClient : public TComponent, public TSkinClient {
   std::string name_;
   bool form_;
   std::vector<std::string>& journal_;
+};
+
+// Writes each trace line into a journal, among the components' entries, so
+// that a test sees which component's reading wrote it.
+class TraceIntoJournal final : private TTraceSink {
+ public:
+  explicit TraceIntoJournal(std::vector<std::string>& journal) : journal_(journal) {}
+
+ private:
+  void Traced(const std::string& pattern, const std::vector<std::string>& args, bool formatted) override {
+    journal_.push_back(TraceLine{pattern, args, formatted}.Text());
+  }
+  std::vector<std::string>& journal_;
+  ScopedService<TTraceSink> scope_{*this};
 };
 
 constexpr const char* kButton = "ControlType=RegionedButton\nButtonCount=4\nWidth=20\nHeight=10\nSplitMode=2\n";
@@ -256,6 +272,44 @@ TEST_F(SkinManagerTest, FivePassesInOrderAndOnlyOnARealChange) {
                          "missing PlayerControl",  // Beta lacks the window; Alpha has no stop button
                          "apply PlayerControl.rbStop PlayerControl.rbStop", "show PlayerControl.rbPlay",
                          "show PlayerControl.rbStop", "show PlayerControl"}));
+}
+
+TEST_F(SkinManagerTest, EachComponentsTraceLinesComeWhenItIsSkinned) {
+  // Patchy's stop button names a picture file that is not there.
+  WriteSkin("E", "Patchy",
+            "[PlayerControl.rbPlay]\n" + std::string(kButton) + "ButtonImage=B\\b.bmp\n"
+            "[PlayerControl.rbStop]\n" + std::string(kButton) + "ButtonImage=E\\gone.bmp\n");
+  std::vector<std::string> journal;
+  TSkinManager m(nullptr, tmp.Path());
+  JournalClient play(nullptr, "PlayerControl.rbPlay", false, journal);
+  // Two components of one name, which the base skin lacks: each is read.
+  JournalClient odd(nullptr, "PlayerControl.rbOdd", false, journal);
+  JournalClient oddAgain(nullptr, "PlayerControl.rbOdd", false, journal);
+  JournalClient stop(nullptr, "PlayerControl.rbStop", false, journal);
+  for (TComponent* c : std::initializer_list<TComponent*>{&play, &odd, &oddAgain, &stop}) m.RegisterControl(c);
+  // The hiding and showing around a change are another test's.
+  auto definitions = [&journal] {
+    std::erase_if(journal, [](const std::string& e) { return e.starts_with("hide ") || e.starts_with("show "); });
+    return std::exchange(journal, {});
+  };
+  const std::string base = kSkinManagerBaseSkinTrace;
+  const std::string notFound = "[TSkinResources.LoadButton] Warning: Skin Definition not found for button named "
+                               "\"PlayerControl.rbOdd\"";
+  const TraceIntoJournal trace(journal);
+
+  m.SelectBaseSkin();
+  EXPECT_EQ(definitions(), (std::vector<std::string>{
+                               base,  // the base skin's information, before the change's passes
+                               base, "apply PlayerControl.rbPlay PlayerControl.rbPlay", base, notFound, base, notFound,
+                               base, "apply PlayerControl.rbStop PlayerControl.rbStop"}));
+
+  m.SetSkinIndex(m.Skins().IndexOf("Patchy"));
+  EXPECT_EQ(definitions(), (std::vector<std::string>{
+                               "apply PlayerControl.rbPlay PlayerControl.rbPlay", "missing PlayerControl.rbOdd",
+                               "missing PlayerControl.rbOdd",
+                               "[TSkinIniFile.LoadButton] Exception raised: Cannot open file " + tmp.Path() +
+                                   "Skins\\E\\gone.bmp",
+                               "missing PlayerControl.rbStop"}));
 }
 
 TEST_F(SkinManagerTest, AComponentOfAnotherKindIsNamedInTheTraceAndLeftAlone) {
