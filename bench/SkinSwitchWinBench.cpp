@@ -131,19 +131,19 @@ int main(int argc, char** argv) {
   size_t complete = 0;
   const double readMossOnce = MedianMs(switches, [&] {
     TSkinIniFile skin(mossFile, folder);
-    for (const std::string& name : names) complete += skin.LoadButton(name);
+    for (const std::string& name : names) complete += skin.LoadButton(name).Complete;
   });
   const double readMossEach = MedianMs(switches, [&] {
     for (const std::string& name : names) {
       TSkinIniFile skin(mossFile, folder);
-      complete += skin.LoadButton(name);
+      complete += skin.LoadButton(name).Complete;
     }
   });
   const double openMoss = MedianMs(switches, [&] { TSkinIniFile skin(mossFile, folder); });
   const double readBase = MedianMs(switches, [&] {
     for (const std::string& name : names) {
       TSkinResources base;
-      complete += base.LoadButton(name);
+      complete += base.LoadButton(name).Complete;
     }
   });
 

@@ -80,7 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool visible = kind == 1 || plain.ReadBool(name, "Visible", true);
     const bool loadsPicture = visible && !plain.ReadString(name, "ButtonImage", "").empty();
     nuvex::TraceCapture trace;
-    const bool complete = skin.LoadButton(name);
+    const nuvex::TLoadedButton loaded = skin.LoadButton(name);
+    const bool complete = loaded.Complete;
     // A trace line only from a picture that could not be loaded.
     if (trace.Lines().size() > 1) __builtin_trap();
     const bool failed = !trace.Lines().empty();
@@ -88,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       __builtin_trap();
     bool expected = false;
     if (!name.empty() && !failed && kind >= 1 && kind <= 6) {
-      const nuvex::TBitmap* bitmap = skin.ButtonProperty().Bitmap;
+      const nuvex::TBitmap* bitmap = loaded.Property.Bitmap.get();
       expected = plain.ReadInteger(name, "ButtonCount", 0) != 0 && plain.ReadInteger(name, "Height", 0) != 0 &&
                  plain.ReadInteger(name, "Width", 0) != 0 && loadsPicture && bitmap && bitmap->Width() > 0 &&
                  bitmap->Height() > 0;

@@ -2,6 +2,7 @@
 // TButtonProperty: one control's skin definition, the record every skin
 // reader fills and every skinned control's ApplySkin takes over.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "skin/SkinTypes.h"
@@ -37,9 +38,9 @@ inline constexpr const char* kSkinControlTypeNames[kSkinControlTypeCount] = {
 struct TButtonProperty {
   std::string Name;  // the section (control name) the record was filled for
   TSkinControlType ControlType = Unknown;
-  // The definition's picture.  It belongs to the reader that filled the
-  // record and dies with it; users copy what they need.
-  TBitmap* Bitmap = nullptr;
+  // The definition's picture.  Copies of a record share it and nobody changes
+  // it, so a record outlives the reader that filled it.
+  std::shared_ptr<const TBitmap> Bitmap;
   int32_t ButtonCount = 0;
   int32_t LeftMargin = 0;
   int32_t TopMargin = 0;
@@ -65,6 +66,14 @@ struct TButtonProperty {
   uint8_t Alignment = 0;  // 0 left-justified, 1 right-justified, 2 centred
   uint8_t Layout = 0;     // 0 top, 1 centre, 2 bottom
   bool WordWrap = false;
+};
+
+// What a reader's LoadButton gives: the definition as far as it could be
+// read, and whether it is complete (only a complete one is applied).
+struct TLoadedButton {
+  bool Complete = false;
+  TButtonProperty Property;
+  explicit operator bool() const { return Complete; }
 };
 
 }  // namespace nuvex

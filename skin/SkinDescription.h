@@ -1,27 +1,27 @@
 #pragma once
 // What a skin says about itself: the texts of its SkinInfo section and its
-// format version.  Shared by the reader of skin files and the base skin.
+// format version.  One value for a skin file, the base skin and the manager's
+// selected skin alike.
 #include <cstdint>
 #include <string>
 
 namespace nuvex {
 
-class TSkinDescription {
- public:
-  bool Invalid() const { return invalid_; }
-  const std::string& Name() const { return name_; }
-  const std::string& AuthorName() const { return authorName_; }
-  const std::string& AuthorEmail() const { return authorEmail_; }
-  const std::string& AuthorNotes() const { return authorNotes_; }
-  const std::string& Generator() const { return generator_; }
-  const std::string& AuthorWWW() const { return authorWWW_; }
-  const std::string& SkinEditor() const { return skinEditor_; }
-  uint16_t SkinVersion() const { return skinVersion_; }
+// The version a skin file must carry to be used.
+inline constexpr uint16_t kSkinFormatVersion = 200;
 
- protected:
-  bool invalid_ = true;
-  std::string name_, authorName_, authorEmail_, authorNotes_, generator_, authorWWW_, skinEditor_;
-  uint16_t skinVersion_ = 0;
+struct TSkinDescription {
+  std::string Name;
+  std::string AuthorName;
+  std::string AuthorEmail;
+  std::string AuthorNotes;
+  std::string Generator;
+  std::string AuthorWWW;
+  std::string SkinEditor;
+  uint16_t Version = 0;  // the low 16 bits of what the file says
+
+  // A skin the player lists and uses: it has a Name and the format version.
+  bool Usable() const { return !Name.empty() && Version == kSkinFormatVersion; }
 };
 
 }  // namespace nuvex

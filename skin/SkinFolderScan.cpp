@@ -21,7 +21,7 @@ void ScanSkinsFolder(TSkinNameList& list, const std::string& programFolder) {
       continue;
     }
     const TSkinIniFile skin(path, programFolder);
-    if (!skin.Invalid()) list.Add(skin.Name(), path, false);
+    if (!skin.Invalid()) list.Add(skin.Info().Name, path, false);
   }
 }
 

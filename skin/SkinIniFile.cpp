@@ -1,6 +1,7 @@
 #include "skin/SkinIniFile.h"
 
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -9,6 +10,7 @@
 #include "skin/SkinStrings.h"
 #include "skin/SkinTypes.h"
 #include "toolkit/formats/BitmapFile.h"
+#include "toolkit/graphics/Bitmap.h"
 #include "trace/TraceUnit.h"
 
 namespace nuvex {
@@ -42,70 +44,99 @@ bool SkinDefinitionComplete(const TButtonProperty& p) {
 }
 
 TSkinIniFile::TSkinIniFile(std::string fileName, std::string programFolder)
-    : TIniFile(std::move(fileName)),
-      programFolder_(std::move(programFolder)),
-      bitmap_(std::make_unique<TBitmap>()) {
-  property_.Bitmap = bitmap_.get();
-  invalid_ = !ReadSkinInfo();
+    : TIniFile(std::move(fileName)), programFolder_(std::move(programFolder)) {
+  ReadSkinInfo();
 }
 
 TSkinIniFile::~TSkinIniFile() = default;
 
 bool TSkinIniFile::ReadSkinInfo() {
-  const std::string section = SkinString(IDS_SKIN_INFO_SECTION);
-  name_ = ReadString(section, SkinString(IDS_SKIN_KEY_NAME), "");
-  authorName_ = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_NAME), "");
-  authorEmail_ = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_EMAIL), "");
-  authorNotes_ = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_NOTES), "");
-  generator_ = ReadString(section, SkinString(IDS_SKIN_KEY_GENERATOR), "");
-  authorWWW_ = ReadString(section, SkinString(IDS_SKIN_KEY_AUTHOR_WWW), "");
-  skinEditor_ = ReadString(section, SkinString(IDS_SKIN_KEY_SKIN_EDITOR), "");
-  skinVersion_ = static_cast<uint16_t>(ReadInteger(section, SkinString(IDS_SKIN_KEY_VERSION), 0) & 0xFFFF);
-  return !name_.empty() && skinVersion_ == kSkinFormatVersion;
+  namespace k = skin_keys;
+  const std::string s = SkinString(IDS_SKIN_INFO_SECTION);
+  TSkinDescription& d = info_;
+  d.Name = ReadKeyText(s, k::Name);
+  d.AuthorName = ReadKeyText(s, k::AuthorName);
+  d.AuthorEmail = ReadKeyText(s, k::AuthorEmail);
+  d.AuthorNotes = ReadKeyText(s, k::AuthorNotes);
+  d.Generator = ReadKeyText(s, k::Generator);
+  d.AuthorWWW = ReadKeyText(s, k::AuthorWWW);
+  d.SkinEditor = ReadKeyText(s, k::SkinEditor);
+  d.Version = static_cast<uint16_t>(ReadKey(s, k::Version) & 0xFFFF);
+  return d.Usable();
 }
 
-bool TSkinIniFile::LoadButton(const std::string& controlName) {
-  if (controlName.empty()) return false;
+TLoadedButton TSkinIniFile::LoadButton(const std::string& controlName) const {
+  namespace k = skin_keys;
+  TLoadedButton loaded;
+  if (controlName.empty()) return loaded;
+  TButtonProperty& p = loaded.Property;
+  const auto picture = std::make_shared<TBitmap>();
+  p.Bitmap = picture;
   try {
-    bitmap_->SetWidth(0);
-    bitmap_->SetHeight(0);
     const std::string& s = controlName;
-    TButtonProperty& p = property_;
-    p.ControlType = ReadControlType(s, SkinString(IDS_SKIN_KEY_CONTROL_TYPE));
-    p.ButtonCount = ReadInteger(s, SkinString(IDS_SKIN_KEY_BUTTON_COUNT), 0);
-    p.LeftMargin = ReadInteger(s, SkinString(IDS_SKIN_KEY_LEFT_MARGIN), 0);
-    p.TopMargin = ReadInteger(s, SkinString(IDS_SKIN_KEY_TOP_MARGIN), 0);
-    p.RightMargin = ReadInteger(s, SkinString(IDS_SKIN_KEY_RIGHT_MARGIN), 0);
-    p.BottomMargin = ReadInteger(s, SkinString(IDS_SKIN_KEY_BOTTOM_MARGIN), 0);
-    p.XCoord = ReadInteger(s, SkinString(IDS_SKIN_KEY_X_COORD), 0);
-    p.YCoord = ReadInteger(s, SkinString(IDS_SKIN_KEY_Y_COORD), 0);
-    p.Height = ReadInteger(s, SkinString(IDS_SKIN_KEY_HEIGHT), 0);
-    p.Width = ReadInteger(s, SkinString(IDS_SKIN_KEY_WIDTH), 0);
-    p.SplitMode = IntToSplitMode(ReadInteger(s, SkinString(IDS_SKIN_KEY_SPLIT_MODE), 0));
-    p.InteriorArea = IntToInteriorArea(ReadInteger(s, SkinString(IDS_SKIN_KEY_INTERIOR_AREA), 0));
-    p.Visible = ReadBool(s, SkinString(IDS_SKIN_KEY_VISIBLE), true);
-    p.Transparent = ReadBool(s, SkinString(IDS_SKIN_KEY_TRANSPARENT), true);
-    p.FontName = ReadString(s, SkinString(IDS_SKIN_KEY_FONT_NAME), "");
-    p.FontSize = ReadInteger(s, SkinString(IDS_SKIN_KEY_FONT_SIZE), -1);
-    p.FontColor = ReadColor(s, SkinString(IDS_SKIN_KEY_FONT_COLOR));
-    p.FontStyleBold = ReadBool(s, SkinString(IDS_SKIN_KEY_FONT_STYLE_BOLD), false);
-    p.FontStyleItalic = ReadBool(s, SkinString(IDS_SKIN_KEY_FONT_STYLE_ITALIC), false);
-    p.FontStyleUnderline = ReadBool(s, SkinString(IDS_SKIN_KEY_FONT_STYLE_UNDERLINE), false);
-    p.AutoSize = ReadBool(s, SkinString(IDS_SKIN_KEY_AUTO_SIZE), false);
-    p.Alignment = ReadAlignment(s, SkinString(IDS_SKIN_KEY_ALIGNMENT));
-    p.Layout = ReadLayout(s, SkinString(IDS_SKIN_KEY_LAYOUT));
-    p.WordWrap = ReadBool(s, SkinString(IDS_SKIN_KEY_WORD_WRAP), false);
+    p.ControlType = static_cast<TSkinControlType>(ReadKey(s, k::ControlType));
+    p.ButtonCount = ReadKey(s, k::ButtonCount);
+    p.LeftMargin = ReadKey(s, k::LeftMargin);
+    p.TopMargin = ReadKey(s, k::TopMargin);
+    p.RightMargin = ReadKey(s, k::RightMargin);
+    p.BottomMargin = ReadKey(s, k::BottomMargin);
+    p.XCoord = ReadKey(s, k::XCoord);
+    p.YCoord = ReadKey(s, k::YCoord);
+    p.Height = ReadKey(s, k::Height);
+    p.Width = ReadKey(s, k::Width);
+    p.SplitMode = static_cast<TSplitMode>(ReadKey(s, k::SplitMode));
+    p.InteriorArea = static_cast<TInteriorArea>(ReadKey(s, k::InteriorArea));
+    p.Visible = ReadKey(s, k::Visible) != 0;
+    p.Transparent = ReadKey(s, k::Transparent) != 0;
+    p.FontName = ReadKeyText(s, k::FontName);
+    p.FontSize = ReadKey(s, k::FontSize);
+    p.FontColor = ReadKey(s, k::FontColor);
+    p.FontStyleBold = ReadKey(s, k::FontStyleBold) != 0;
+    p.FontStyleItalic = ReadKey(s, k::FontStyleItalic) != 0;
+    p.FontStyleUnderline = ReadKey(s, k::FontStyleUnderline) != 0;
+    p.AutoSize = ReadKey(s, k::AutoSize) != 0;
+    p.Alignment = static_cast<uint8_t>(ReadKey(s, k::Alignment));
+    p.Layout = static_cast<uint8_t>(ReadKey(s, k::Layout));
+    p.WordWrap = ReadKey(s, k::WordWrap) != 0;
     p.Name = controlName;
     if (p.ControlType == RegionedForm) p.Visible = true;
     if (p.Visible) {
-      const std::string image = ReadString(s, SkinString(IDS_SKIN_KEY_BUTTON_IMAGE), "");
-      if (!image.empty()) *bitmap_ = ReadBitmapFile(PicturePath(image));
+      const std::string image = ReadKeyText(s, k::ButtonImage);
+      if (!image.empty()) *picture = ReadBitmapFile(PicturePath(image));
     }
   } catch (const std::exception& error) {
     Trace(std::string("[TSkinIniFile.LoadButton] Exception raised: ") + error.what());
-    return false;
+    return loaded;
   }
-  return SkinDefinitionComplete(property_);
+  loaded.Complete = SkinDefinitionComplete(p);
+  return loaded;
+}
+
+int32_t TSkinIniFile::ReadKey(const std::string& section, const TSkinKey& key) const {
+  const std::string name = SkinString(key.Id);
+  switch (key.Kind) {
+    case TSkinValueKind::Integer:
+      return ReadInteger(section, name, key.Default);
+    case TSkinValueKind::Boolean:
+      return ReadBool(section, name, key.Default != 0) ? 1 : 0;
+    case TSkinValueKind::Colour:
+      return ReadColor(section, name);
+    case TSkinValueKind::ControlType:
+      return ReadControlType(section, name);
+    case TSkinValueKind::SplitMode:
+      return IntToSplitMode(ReadInteger(section, name, key.Default));
+    case TSkinValueKind::InteriorArea:
+      return IntToInteriorArea(ReadInteger(section, name, key.Default));
+    case TSkinValueKind::ZeroToTwo:
+      return ReadZeroToTwo(section, name);
+    case TSkinValueKind::Text:
+      break;
+  }
+  return key.Default;
+}
+
+std::string TSkinIniFile::ReadKeyText(const std::string& section, const TSkinKey& key) const {
+  return ReadString(section, SkinString(key.Id), "");
 }
 
 std::string TSkinIniFile::PicturePath(const std::string& buttonImage) const {

@@ -2,21 +2,17 @@
 // TSkinIniFile: the reader of one skin file ("Skin.nvs"): the skin's SkinInfo
 // section and, section by section, the definitions of the controls it styles.
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "platform/Files.h"
 #include "skin/ButtonProperty.h"
 #include "skin/SkinDescription.h"
-#include "toolkit/graphics/Bitmap.h"
+#include "skin/SkinKeys.h"
 #include "toolkit/formats/IniFile.h"
 
 namespace nuvex {
 
-// The version a skin file must carry to be used.
-inline constexpr uint16_t kSkinFormatVersion = 200;
-
-class TSkinIniFile : public TIniFile, public TSkinDescription {
+class TSkinIniFile : public TIniFile {
  public:
   // Reads the file's SkinInfo section; a missing or malformed file gives an
   // Invalid reader, never an error.  programFolder is the executable's folder,
@@ -24,20 +20,24 @@ class TSkinIniFile : public TIniFile, public TSkinDescription {
   explicit TSkinIniFile(std::string fileName, std::string programFolder = ProgramFolder());
   ~TSkinIniFile() override;
 
-  // Reads the SkinInfo texts and version; true when the skin has a Name and
-  // its version (low 16 bits) is 200.
+  // Reads the SkinInfo texts and version; true when the skin is usable.
   bool ReadSkinInfo();
-  // Fills ButtonProperty from the section controlName; true when the
-  // definition is complete.  Errors (chiefly the picture file) are written to
-  // the trace log and give false.
-  bool LoadButton(const std::string& controlName);
+  const TSkinDescription& Info() const { return info_; }
+  bool Invalid() const { return !info_.Usable(); }
+  // The definition in the section controlName, with its picture.  Errors
+  // (chiefly the picture file) are written to the trace log and leave it
+  // incomplete.
+  TLoadedButton LoadButton(const std::string& controlName) const;
 
   // The file LoadButton loads for a ButtonImage value: relative to the skins
   // folder of the program folder this reader was created with.
   std::string PicturePath(const std::string& buttonImage) const;
 
-  // The last definition read; its Bitmap belongs to this reader.
-  const TButtonProperty& ButtonProperty() const { return property_; }
+  // The key's value as its kind converts it (a boolean as 0 or 1), or the
+  // key's default when it is missing or unreadable; ReadKeyText a text key's
+  // value, "" when it is missing.
+  int32_t ReadKey(const std::string& section, const TSkinKey& key) const;
+  std::string ReadKeyText(const std::string& section, const TSkinKey& key) const;
 
   // The converters of the file's value types.
   TSkinControlType ReadControlType(const std::string& section, const std::string& key) const;
@@ -51,8 +51,7 @@ class TSkinIniFile : public TIniFile, public TSkinDescription {
   uint8_t ReadZeroToTwo(const std::string& section, const std::string& key) const;
 
   std::string programFolder_;
-  std::unique_ptr<TBitmap> bitmap_;
-  TButtonProperty property_;
+  TSkinDescription info_;
 };
 
 // Whether a filled definition is complete: picture kinds need a state-image

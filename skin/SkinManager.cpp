@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <exception>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <utility>
 
 #include "base/DestroyWatch.h"
-#include "base/ScopeGuard.h"
-#include "skin/SkinDescription.h"
+#include "skin/Skin.h"
 #include "skin/SkinFolderScan.h"
 #include "skin/SkinIniFile.h"
 #include "skin/SkinResources.h"
@@ -57,16 +55,6 @@ void TSkinManager::SetSkinIndex(int32_t value) {
   // copy of the list, skips what has withdrawn since, and stops when the
   // manager itself is gone.
   const TDestroyWatch alive(Life());
-  // The file is read once for the change, not once for each component (most
-  // of a change's own time under wine).  A change started by a handler in
-  // the middle of this one brings its own reader, and this one's comes back.
-  std::unique_ptr<TSkinIniFile> reader;
-  if (const std::string fileName = SkinFileName(); !fileName.empty())
-    reader = std::make_unique<TSkinIniFile>(fileName, programFolder_);
-  TSkinIniFile* const outerReader = std::exchange(changeReader_, reader.get());
-  const ScopeExit restore([&] {
-    if (!alive.Destroyed()) changeReader_ = outerReader;
-  });
   auto pass = [&](const std::function<void(const Entry&)>& step) {
     const std::vector<Entry> snapshot = controls_;
     for (const Entry& entry : snapshot) {
@@ -85,7 +73,16 @@ void TSkinManager::SetSkinIndex(int32_t value) {
   // program's windows hidden.
   std::exception_ptr failure;
   try {
-    if (!pass([&](const Entry& e) { UpdateControl(e.Component); })) return;
+    // The skin file is read once for the change, not once for each
+    // component (most of a change's own time under wine).
+    TSkin skin = ReadSelectedSkin();
+    if (!pass([&](const Entry& e) {
+          // A handler may have selected another skin in the middle of this
+          // change; what is left gets that one, the skin selected now.
+          if (skin.FileName() != SkinFileName()) skin = ReadSelectedSkin();
+          UpdateControl(e.Component, skin);
+        }))
+      return;
   } catch (...) {
     failure = std::current_exception();
   }
@@ -94,56 +91,54 @@ void TSkinManager::SetSkinIndex(int32_t value) {
   if (failure) std::rethrow_exception(failure);
 }
 
+TSkin TSkinManager::ReadSelectedSkin() const {
+  const std::string fileName = SkinFileName();
+  return fileName.empty() ? ReadBaseSkin() : ReadSkinFile(fileName, programFolder_);
+}
+
 bool TSkinManager::UpdateControl(TComponent* control) {
-  if (!control) return false;
-  TSkinClient* client = dynamic_cast<TSkinClient*>(control);
-  const std::string name = client ? client->ControlName() : std::string();
+  if (!SkinnedName(control)) return false;
+  return UpdateControl(control, ReadSelectedSkin());
+}
+
+std::optional<std::string> TSkinManager::SkinnedName(TComponent* control) {
+  if (!control) return std::nullopt;
+  const TSkinClient* client = dynamic_cast<TSkinClient*>(control);
+  std::string name = client ? client->ControlName() : std::string();
   if (name.empty()) {
     Trace(std::string(kSkinManagerUnknownControlTrace) + " (" + control->ClassName() + ")");
+    return std::nullopt;
+  }
+  return name;
+}
+
+bool TSkinManager::UpdateControl(TComponent* control, const TSkin& skin) {
+  const std::optional<std::string> name = SkinnedName(control);
+  if (!name) return false;
+  TSkinClient* client = dynamic_cast<TSkinClient*>(control);
+  if (skin.IsBase()) Trace(kSkinManagerBaseSkinTrace);
+  if (skin.Invalid()) return false;  // a file unusable since the scan: the control stays as it is
+  // Read now, so that the reader's lines follow this component's line above.
+  const TLoadedButton definition = skin.Definition(*name);
+  if (!definition) {
+    // A skin file that lacks the control hides it; the base skin leaves it as it is.
+    if (!skin.IsBase()) client->SkinDefinitionMissing();
     return false;
   }
-
-  const std::string fileName = SkinFileName();
-  if (!fileName.empty()) {
-    std::optional<TSkinIniFile> own;
-    TSkinIniFile* skin = changeReader_;
-    if (!skin || skin->FileName() != fileName) skin = &own.emplace(fileName, programFolder_);
-    if (skin->Invalid()) return false;  // unusable since the scan: the control stays as it is
-    if (!skin->LoadButton(name)) {
-      client->SkinDefinitionMissing();
-      return false;
-    }
-    client->ApplySkin(skin->ButtonProperty());
-    return true;
-  }
-
-  Trace(kSkinManagerBaseSkinTrace);
-  TSkinResources base;
-  if (base.Invalid() || !base.LoadButton(name)) return false;  // the control keeps its look
-  client->ApplySkin(base.ButtonProperty());
+  client->ApplySkin(definition.Property);
   return true;
 }
 
 bool TSkinManager::LoadSkinInfo() {
-  auto copy = [this](const TSkinDescription& skin) {
-    authorName_ = skin.AuthorName();
-    authorEmail_ = skin.AuthorEmail();
-    authorNotes_ = skin.AuthorNotes();
-    generator_ = skin.Generator();
-    authorURL_ = skin.AuthorWWW();
-    skinEditor_ = skin.SkinEditor();
-    nfpVer_ = skin.SkinVersion();
-  };
   const std::string fileName = SkinFileName();
   if (!fileName.empty()) {
     const TSkinIniFile skin(fileName, programFolder_);
     if (skin.Invalid()) return false;
-    copy(skin);
+    info_ = skin.Info();
     return true;
   }
   Trace(kSkinManagerBaseSkinTrace);
-  const TSkinResources base;
-  copy(base);
+  info_ = SkinResourcesInfo();
   return true;
 }
 

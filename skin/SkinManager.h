@@ -11,17 +11,19 @@
 // control it does not define is hidden; under the base skin such a control
 // keeps its look.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/Files.h"
 #include "skin/SkinClient.h"
+#include "skin/SkinDescription.h"
 #include "skin/SkinManagerLink.h"
 #include "skin/SkinNameList.h"
 
 namespace nuvex {
 
-class TSkinIniFile;
+class TSkin;
 
 inline constexpr const char* kSkinManagerBaseSkinTrace =
     "[TSkinManager.UpdateControl] Trying to load skin from resources";
@@ -53,13 +55,8 @@ class TSkinManager : public TSkinManagerLink {
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TComponent* Controls(int index) const { return controls_.at(index).Component; }
 
-  const std::string& AuthorName() const { return authorName_; }
-  const std::string& AuthorEmail() const { return authorEmail_; }
-  const std::string& AuthorNotes() const { return authorNotes_; }
-  const std::string& Generator() const { return generator_; }
-  const std::string& AuthorURL() const { return authorURL_; }
-  const std::string& SkinEditor() const { return skinEditor_; }
-  uint16_t NFPVer() const { return nfpVer_; }
+  // The selected skin's information; all empty (version 0) before a selection.
+  const TSkinDescription& Info() const { return info_; }
 
   // Empties the skin list and scans the skins folder again.
   void LoadSkinList();
@@ -70,6 +67,10 @@ class TSkinManager : public TSkinManagerLink {
   // one was applied.  A component that is no skinned kind, or has no name,
   // writes an error line and gets nothing.
   bool UpdateControl(TComponent* control);
+  // The same with the definition skin reads for the component's name: a
+  // skin file that lacks it hides the component, the base skin leaves it as
+  // it is.
+  bool UpdateControl(TComponent* control, const TSkin& skin);
   // Copies the selected skin's information; false (and the previous
   // information stays) when the skin file cannot be read.
   bool LoadSkinInfo();
@@ -82,16 +83,17 @@ class TSkinManager : public TSkinManagerLink {
     TSkinClient* Client;  // nullptr for a component of no skinned kind
   };
   bool Listed(const TComponent* control) const;
+  // The selected skin.
+  TSkin ReadSelectedSkin() const;
+  // The component's name in a skin; nothing (and an error line) for a
+  // component of no skinned kind or without a name.
+  static std::optional<std::string> SkinnedName(TComponent* control);
 
   std::string programFolder_;
   TSkinNameList skins_;
   int32_t skinIndex_ = -2;
   std::vector<Entry> controls_;
-  // The selected skin file's reader while a change runs: every component's
-  // definition comes from one reading of the file.
-  TSkinIniFile* changeReader_ = nullptr;
-  std::string authorName_, authorEmail_, authorNotes_, generator_, authorURL_, skinEditor_;
-  uint16_t nfpVer_ = 0;
+  TSkinDescription info_;
 };
 
 }  // namespace nuvex

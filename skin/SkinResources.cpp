@@ -1,6 +1,7 @@
 #include "skin/SkinResources.h"
 
 #include <exception>
+#include <memory>
 #include <vector>
 
 #include "base/Ascii.h"
@@ -97,9 +98,15 @@ std::vector<TButtonProperty> BuildTable() {
 
 }  // namespace
 
-TSkinResourcesInfo SkinResourcesInfo() {
-  return {SkinString(IDS_BASE_SKIN_NAME), SkinString(IDS_BASE_SKIN_AUTHOR_NAME), SkinString(IDS_BASE_SKIN_AUTHOR_EMAIL),
-          SkinString(IDS_BASE_SKIN_AUTHOR_NOTES), SkinString(IDS_BASE_SKIN_AUTHOR_WWW)};
+TSkinDescription SkinResourcesInfo() {
+  TSkinDescription d;
+  d.Name = SkinString(IDS_BASE_SKIN_NAME);
+  d.AuthorName = SkinString(IDS_BASE_SKIN_AUTHOR_NAME);
+  d.AuthorEmail = SkinString(IDS_BASE_SKIN_AUTHOR_EMAIL);
+  d.AuthorNotes = SkinString(IDS_BASE_SKIN_AUTHOR_NOTES);
+  d.AuthorWWW = SkinString(IDS_BASE_SKIN_AUTHOR_WWW);
+  d.Version = kSkinFormatVersion;
+  return d;
 }
 
 std::span<const TButtonProperty> SkinResourcesTable() {
@@ -107,29 +114,13 @@ std::span<const TButtonProperty> SkinResourcesTable() {
   return table;
 }
 
-TSkinResources::TSkinResources() : bitmap_(std::make_unique<TBitmap>()) {
-  property_.Bitmap = bitmap_.get();
-  RegisterBuiltInSkinPictures();
-  invalid_ = !ReadSkinInfo();
-}
+TSkinResources::TSkinResources() { RegisterBuiltInSkinPictures(); }
 
 TSkinResources::~TSkinResources() = default;
 
-bool TSkinResources::ReadSkinInfo() {
-  const TSkinResourcesInfo info = SkinResourcesInfo();
-  name_ = info.Name;
-  authorName_ = info.AuthorName;
-  authorEmail_ = info.AuthorEmail;
-  authorNotes_ = info.AuthorNotes;
-  generator_.clear();
-  authorWWW_ = info.AuthorWWW;
-  skinEditor_.clear();
-  skinVersion_ = kSkinFormatVersion;
-  return !name_.empty();
-}
-
-bool TSkinResources::LoadButton(const std::string& controlName) {
-  if (controlName.empty()) return false;
+TLoadedButton TSkinResources::LoadButton(const std::string& controlName) const {
+  TLoadedButton loaded;
+  if (controlName.empty()) return loaded;
   const std::string wanted = UpperAscii(controlName);
   const TButtonProperty* entry = nullptr;
   for (const TButtonProperty& candidate : SkinResourcesTable()) {
@@ -141,21 +132,21 @@ bool TSkinResources::LoadButton(const std::string& controlName) {
   if (!entry) {
     TraceFormat("[TSkinResources.LoadButton] Warning: Skin Definition not found for button named \"%s\"",
                 {controlName});
-    return false;
+    return loaded;
   }
+  TButtonProperty& p = loaded.Property;
+  p = *entry;
+  p.Name = controlName;
+  const auto picture = std::make_shared<TBitmap>();
+  p.Bitmap = picture;
   try {
-    bitmap_->SetWidth(0);
-    bitmap_->SetHeight(0);
-    TBitmap* const picture = property_.Bitmap;
-    property_ = *entry;
-    property_.Bitmap = picture;
-    property_.Name = controlName;
-    if (property_.ControlType != SkinLabel) LoadBitmapFromResource(property_.FontName, *bitmap_);
+    if (p.ControlType != SkinLabel) LoadBitmapFromResource(p.FontName, *picture);
   } catch (const std::exception& error) {
     Trace(std::string("[TSkinResources.LoadButton] Exception raised: ") + error.what());
-    return false;
+    return loaded;
   }
-  return SkinDefinitionComplete(property_);
+  loaded.Complete = SkinDefinitionComplete(p);
+  return loaded;
 }
 
 }  // namespace nuvex

@@ -3,50 +3,39 @@
 // controls, with pictures embedded in the program.  TSkinResources answers for
 // it as TSkinIniFile answers for a skin file.
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <string>
 
 #include "skin/ButtonProperty.h"
 #include "skin/SkinDescription.h"
-#include "toolkit/graphics/Bitmap.h"
 
 namespace nuvex {
 
-// The base skin's description.
-struct TSkinResourcesInfo {
-  std::string Name;  // never empty
-  std::string AuthorName;
-  std::string AuthorEmail;
-  std::string AuthorNotes;
-  std::string AuthorWWW;
-};
-TSkinResourcesInfo SkinResourcesInfo();
+// The base skin's description: a Name (never empty), its author's texts and
+// the format version.
+TSkinDescription SkinResourcesInfo();
 
 // The 25 definitions of the base skin, searched in this order.  For picture
 // definitions FontName holds the name of the picture resource; Bitmap is
 // always null here.
 std::span<const TButtonProperty> SkinResourcesTable();
 
-class TSkinResources : public TSkinDescription {
+class TSkinResources {
  public:
   TSkinResources();
   ~TSkinResources();
   TSkinResources(const TSkinResources&) = delete;
   TSkinResources& operator=(const TSkinResources&) = delete;
 
-  // Fills the description; true when the base skin has a Name (always).
-  bool ReadSkinInfo();
-  // Fills ButtonProperty from the table entry named controlName (letter case
-  // ignored); true when the definition is complete.  A name the table lacks
-  // writes a warning to the trace log and leaves the record as it was.
-  bool LoadButton(const std::string& controlName);
-
-  const TButtonProperty& ButtonProperty() const { return property_; }
+  const TSkinDescription& Info() const { return info_; }
+  bool Invalid() const { return !info_.Usable(); }
+  // The table entry named controlName (letter case ignored) with its
+  // picture.  A name the table lacks writes a warning to the trace log and
+  // gives an empty, incomplete definition.
+  TLoadedButton LoadButton(const std::string& controlName) const;
 
  private:
-  std::unique_ptr<TBitmap> bitmap_;
-  TButtonProperty property_;
+  TSkinDescription info_ = SkinResourcesInfo();
 };
 
 }  // namespace nuvex

@@ -95,7 +95,7 @@ TEST_F(ControlBaseCalls, OneSkinChangeShapesTheWindowOnce) {
   strip.Canvas().FillRect(strip.ClientRect());
   for (int y = 0; y < 30; y += 10) strip.Canvas().SetPixel(0, y, MakeColor(255, 0, 255));
   TButtonProperty property;
-  property.Bitmap = &strip;
+  property.Bitmap = std::make_shared<const TBitmap>(strip);
   property.ButtonCount = 3;
   property.Width = 40;
   property.Height = 12;

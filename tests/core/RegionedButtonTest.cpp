@@ -230,8 +230,7 @@ TEST_F(RegionedButtonTest, AnIndexEqualToTheCountAfterASkinShowsThePlainColour) 
     index = 3;  // the handler may move it anywhere
   };
   TButtonProperty p;
-  TBitmap picture = Strip(3);
-  p.Bitmap = &picture;
+  p.Bitmap = std::make_shared<const TBitmap>(Strip(3));
   p.ButtonCount = 3;
   p.Width = 100;
   p.Height = 20;
@@ -311,6 +310,7 @@ TEST_F(RegionedButtonTest, ApplySkinTakesOverTheDefinition) {
 
   // The same definition again (no move, no resize) still re-renders and shapes.
   picture.Canvas().SetPixel(26 + 3, 3, kImageColor[1]);
+  p.Bitmap = std::make_shared<const TBitmap>(picture);
   b.ApplySkin(p);
   EXPECT_EQ(*WindowOf(b).Region(), expected);
   EXPECT_EQ(after, 2);

@@ -52,7 +52,7 @@ TEST_F(RegionedFormTest, ApplySkinKeepsThePositionAndTakesTheSize) {
   form->SetButtonIndex(2);
   TButtonProperty skin;
   const TBitmap strip = test::Strip(2, 40, 20);
-  skin.Bitmap = const_cast<TBitmap*>(&strip);
+  skin.Bitmap = std::make_shared<const TBitmap>(strip);
   skin.ButtonCount = 2;
   skin.Width = 80;
   skin.Height = 30;

@@ -125,11 +125,14 @@ class SkinFuzz : public ::testing::Test {
     return text;
   }
 
-  // Loads one definition and checks that the outcome agrees with the record.
-  void CheckLoad(TSkinIniFile& skin, const std::string& control, const std::string& context) {
+  // Loads one definition and checks that the outcome agrees with the record;
+  // counts the records that are complete.
+  void CheckLoad(const TSkinIniFile& skin, const std::string& control, const std::string& context, int& completed) {
     TraceCapture trace;
-    const bool complete = skin.LoadButton(control);
-    const TButtonProperty& p = skin.ButtonProperty();
+    const TLoadedButton loaded = skin.LoadButton(control);
+    const bool complete = loaded.Complete;
+    const TButtonProperty& p = loaded.Property;
+    completed += SkinDefinitionComplete(p) ? 1 : 0;
     ASSERT_LE(trace.Lines().size(), 1u) << context;
     if (!trace.Lines().empty()) {
       EXPECT_FALSE(complete) << context;
@@ -173,11 +176,10 @@ TEST_F(SkinFuzz, BrokenSkinFiles) {
     test::WriteAll(path, text);
     TSkinIniFile skin(path, tmp_.Path());
     const std::string context = "round " + std::to_string(round);
-    EXPECT_EQ(skin.Invalid(), skin.Name().empty() || skin.SkinVersion() != 200) << context;
+    EXPECT_EQ(skin.Invalid(), skin.Info().Name.empty() || skin.Info().Version != 200) << context;
     valid += skin.Invalid() ? 0 : 1;
     for (const char* control : controls) {
-      CheckLoad(skin, control, context + " " + control);
-      completed += SkinDefinitionComplete(skin.ButtonProperty()) ? 1 : 0;
+      CheckLoad(skin, control, context + " " + control, completed);
     }
     // The scan takes the broken file in its stride.
     TSkinNameList list;
@@ -231,11 +233,12 @@ TEST_F(SkinFuzz, BrokenPictures) {
     }
     test::WriteAll(tmp_ / "Skins/Fuzz/p.bmp", bytes);
     TraceCapture trace;
-    const bool complete = skin.LoadButton("C");
+    const TLoadedButton c = skin.LoadButton("C");
+    const bool complete = c.Complete;
     const std::string context = "round " + std::to_string(round);
     ASSERT_LE(trace.Lines().size(), 1u) << context;
     if (trace.Lines().empty()) {
-      EXPECT_EQ(complete, !skin.ButtonProperty().Bitmap->Empty()) << context;
+      EXPECT_EQ(complete, !c.Property.Bitmap->Empty()) << context;
       loaded += complete ? 1 : 0;
     } else {
       EXPECT_FALSE(complete) << context;

@@ -80,7 +80,7 @@ TEST_F(SkinFile, ValidOnlyWithANameAndVersion200) {
   for (const Case& c : cases) {
     const TSkinIniFile skin(Write(std::string("[SkinInfo]\n") + c.info + "\n"), tmp_.Path());
     EXPECT_EQ(skin.Invalid(), !c.valid) << c.info;
-    EXPECT_EQ(skin.SkinVersion(), c.version) << c.info;
+    EXPECT_EQ(skin.Info().Version, c.version) << c.info;
   }
 }
 
@@ -91,22 +91,18 @@ TEST_F(SkinFile, SkinInfoTextsAndAMissingFile) {
   const TSkinIniFile skin(path, tmp_.Path());
   EXPECT_FALSE(skin.Invalid());
   EXPECT_EQ(skin.FileName(), path);
-  EXPECT_EQ(skin.Name(), "Blue Sky");
-  EXPECT_EQ(skin.AuthorName(), "Ann");
-  EXPECT_EQ(skin.AuthorEmail(), "ann@example.org");
-  EXPECT_EQ(skin.AuthorWWW(), "www.example.org");
-  EXPECT_EQ(skin.SkinEditor(), "Ed");
-  EXPECT_EQ(skin.AuthorNotes(), "Notes");
-  EXPECT_EQ(skin.Generator(), "Gen");
+  EXPECT_EQ(skin.Info().Name, "Blue Sky");
+  EXPECT_EQ(skin.Info().AuthorName, "Ann");
+  EXPECT_EQ(skin.Info().AuthorEmail, "ann@example.org");
+  EXPECT_EQ(skin.Info().AuthorWWW, "www.example.org");
+  EXPECT_EQ(skin.Info().SkinEditor, "Ed");
+  EXPECT_EQ(skin.Info().AuthorNotes, "Notes");
+  EXPECT_EQ(skin.Info().Generator, "Gen");
 
   const TSkinIniFile missing(tmp_ / "Skins/None/Skin.nvs", tmp_.Path());
   EXPECT_TRUE(missing.Invalid());
-  EXPECT_EQ(missing.Name(), "");
-  EXPECT_EQ(missing.SkinVersion(), 0);
-  ASSERT_NE(missing.ButtonProperty().Bitmap, nullptr);
-  EXPECT_TRUE(missing.ButtonProperty().Bitmap->Empty());
-  EXPECT_EQ(missing.ButtonProperty().ControlType, Unknown);
-  EXPECT_EQ(missing.ButtonProperty().FontColor, 0);  // all zero until a definition is read
+  EXPECT_EQ(missing.Info().Name, "");
+  EXPECT_EQ(missing.Info().Version, 0);
 }
 
 TEST_F(SkinFile, ColourRule) {
@@ -149,17 +145,20 @@ TEST_F(SkinFile, ControlTypeByNameAndNumbersOutOfRange) {
   EXPECT_EQ(skin.ReadLayout("B", "Layout"), 0);
 
   TSkinIniFile reader(skin.FileName(), tmp_.Path());
-  EXPECT_FALSE(reader.LoadButton("A"));
-  EXPECT_EQ(reader.ButtonProperty().SplitMode, spNone);
-  EXPECT_EQ(reader.ButtonProperty().InteriorArea, iaTransparent);
-  EXPECT_EQ(reader.ButtonProperty().Layout, 2);
-  EXPECT_FALSE(reader.LoadButton("B"));
-  EXPECT_EQ(reader.ButtonProperty().ControlType, Unknown);
-  EXPECT_EQ(reader.ButtonProperty().SplitMode, spNone);
-  EXPECT_EQ(reader.ButtonProperty().InteriorArea, iaStretched);
-  EXPECT_EQ(reader.ButtonProperty().Alignment, 2);
-  EXPECT_FALSE(reader.LoadButton("C"));  // a label without a colour
-  EXPECT_EQ(reader.ButtonProperty().SplitMode, spVertical);
+  const TLoadedButton a = reader.LoadButton("A");
+  EXPECT_FALSE(a);
+  EXPECT_EQ(a.Property.SplitMode, spNone);
+  EXPECT_EQ(a.Property.InteriorArea, iaTransparent);
+  EXPECT_EQ(a.Property.Layout, 2);
+  const TLoadedButton b = reader.LoadButton("B");
+  EXPECT_FALSE(b);
+  EXPECT_EQ(b.Property.ControlType, Unknown);
+  EXPECT_EQ(b.Property.SplitMode, spNone);
+  EXPECT_EQ(b.Property.InteriorArea, iaStretched);
+  EXPECT_EQ(b.Property.Alignment, 2);
+  const TLoadedButton c = reader.LoadButton("C");
+  EXPECT_FALSE(c);  // a label without a colour
+  EXPECT_EQ(c.Property.SplitMode, spVertical);
 }
 
 TEST_F(SkinFile, AButtonDefinitionWithItsPicture) {
@@ -171,9 +170,10 @@ TEST_F(SkinFile, AButtonDefinitionWithItsPicture) {
                             "Alignment=1\nLayout=1\nWordWrap=1\nButtonImage=Blue\\play.bmp\n"),
                     tmp_.Path());
   TraceCapture trace;
-  EXPECT_TRUE(skin.LoadButton("C"));
+  const TLoadedButton c = skin.LoadButton("C");
+  EXPECT_TRUE(c);
   EXPECT_TRUE(trace.Lines().empty());
-  const TButtonProperty& p = skin.ButtonProperty();
+  const TButtonProperty& p = c.Property;
   EXPECT_EQ(p.Name, "C");
   EXPECT_EQ(p.ControlType, RegionedButton);
   EXPECT_EQ(p.ButtonCount, 4);
@@ -214,8 +214,9 @@ TEST_F(SkinFile, PicturesAreFoundRelativeToTheSkinsFolder) {
                               "ButtonImage=play.bmp\n",
                           "Red"),
                     tmp_.Path());
-  EXPECT_TRUE(skin.LoadButton("C"));
-  EXPECT_EQ(skin.ButtonProperty().Bitmap->Width(), 104);
+  const TLoadedButton c = skin.LoadButton("C");
+  EXPECT_TRUE(c);
+  EXPECT_EQ(c.Property.Bitmap->Width(), 104);
   TraceCapture trace;
   EXPECT_FALSE(skin.LoadButton("D"));  // not in the skin's own folder
   ASSERT_EQ(trace.Lines().size(), 1u);
@@ -224,8 +225,9 @@ TEST_F(SkinFile, PicturesAreFoundRelativeToTheSkinsFolder) {
   std::string bare = tmp_.Path();
   bare.pop_back();
   TSkinIniFile unseparated(skin.FileName(), bare);
-  EXPECT_TRUE(unseparated.LoadButton("C"));
-  EXPECT_EQ(unseparated.ButtonProperty().Bitmap->Width(), 104);
+  const TLoadedButton c2 = unseparated.LoadButton("C");
+  EXPECT_TRUE(c2);
+  EXPECT_EQ(c2.Property.Bitmap->Width(), 104);
 }
 
 TEST_F(SkinFile, VisibleRule) {
@@ -238,18 +240,22 @@ TEST_F(SkinFile, VisibleRule) {
                               "[Seven]\nControlType=RegionedStatus\nVisible=7\n" + picture +   //
                               "[Label]\nControlType=SkinLabel\nVisible=0\nFontColor=1 1 1\n"),
                     tmp_.Path());
-  EXPECT_FALSE(skin.LoadButton("Hidden"));  // a hidden picture definition never completes
-  EXPECT_FALSE(skin.ButtonProperty().Visible);
-  EXPECT_TRUE(skin.ButtonProperty().Bitmap->Empty());  // its picture is not even loaded
-  EXPECT_TRUE(skin.LoadButton("Form"));                 // a form's Visible is forced
-  EXPECT_TRUE(skin.ButtonProperty().Visible);
-  EXPECT_EQ(skin.ButtonProperty().Bitmap->Width(), 40);
-  EXPECT_TRUE(skin.LoadButton("Yes"));  // a word is unreadable: default true
-  EXPECT_TRUE(skin.ButtonProperty().Visible);
+  const TLoadedButton hidden = skin.LoadButton("Hidden");
+  EXPECT_FALSE(hidden);  // a hidden picture definition never completes
+  EXPECT_FALSE(hidden.Property.Visible);
+  EXPECT_TRUE(hidden.Property.Bitmap->Empty());  // its picture is not even loaded
+  const TLoadedButton form = skin.LoadButton("Form");
+  EXPECT_TRUE(form);  // a form's Visible is forced
+  EXPECT_TRUE(form.Property.Visible);
+  EXPECT_EQ(form.Property.Bitmap->Width(), 40);
+  const TLoadedButton yes = skin.LoadButton("Yes");
+  EXPECT_TRUE(yes);  // a word is unreadable: default true
+  EXPECT_TRUE(yes.Property.Visible);
   EXPECT_TRUE(skin.LoadButton("Seven"));
-  EXPECT_TRUE(skin.LoadButton("Label"));  // a hidden label still completes
-  EXPECT_FALSE(skin.ButtonProperty().Visible);
-  EXPECT_TRUE(skin.ButtonProperty().Bitmap->Empty());  // the previous picture was emptied
+  const TLoadedButton label = skin.LoadButton("Label");
+  EXPECT_TRUE(label);  // a hidden label still completes
+  EXPECT_FALSE(label.Property.Visible);
+  EXPECT_TRUE(label.Property.Bitmap->Empty());  // nothing of an earlier picture
 }
 
 TEST_F(SkinFile, CompletenessRules) {
@@ -272,14 +278,17 @@ TEST_F(SkinFile, CompletenessRules) {
   EXPECT_FALSE(skin.LoadButton("NoCount"));
   EXPECT_FALSE(skin.LoadButton("NoHeight"));
   EXPECT_FALSE(skin.LoadButton("NoWidth"));
-  EXPECT_FALSE(skin.LoadButton("NoPicture"));  // an empty ButtonImage leaves the picture empty
-  EXPECT_TRUE(skin.ButtonProperty().Bitmap->Empty());
+  const TLoadedButton noPicture = skin.LoadButton("NoPicture");
+  EXPECT_FALSE(noPicture);  // an empty ButtonImage leaves the picture empty
+  EXPECT_TRUE(noPicture.Property.Bitmap->Empty());
   EXPECT_TRUE(skin.LoadButton("Oversized"));  // numbers are not checked against the picture
   EXPECT_TRUE(skin.LoadButton("Negative"));   // only zero counts as missing
-  EXPECT_FALSE(skin.LoadButton("Unknown"));
-  EXPECT_EQ(skin.ButtonProperty().Bitmap->Width(), 30);  // read, yet Unknown never completes
-  EXPECT_TRUE(skin.LoadButton("Label"));
-  EXPECT_EQ(skin.ButtonProperty().FontColor, 0xFFFFFF);
+  const TLoadedButton unknown = skin.LoadButton("Unknown");
+  EXPECT_FALSE(unknown);
+  EXPECT_EQ(unknown.Property.Bitmap->Width(), 30);  // read, yet Unknown never completes
+  const TLoadedButton label = skin.LoadButton("Label");
+  EXPECT_TRUE(label);
+  EXPECT_EQ(label.Property.FontColor, 0xFFFFFF);
   EXPECT_FALSE(skin.LoadButton("BadLabel"));  // a picture does not help a label
   EXPECT_TRUE(trace.Lines().empty());         // incomplete definitions are no errors
 }
@@ -287,9 +296,10 @@ TEST_F(SkinFile, CompletenessRules) {
 TEST_F(SkinFile, AbsentSectionReadsAsDefaults) {
   TSkinIniFile skin(Control(""), tmp_.Path());
   TraceCapture trace;
-  EXPECT_FALSE(skin.LoadButton("PlayerControl.rbPlay"));
+  const TLoadedButton rbPlay = skin.LoadButton("PlayerControl.rbPlay");
+  EXPECT_FALSE(rbPlay);
   EXPECT_TRUE(trace.Lines().empty());
-  const TButtonProperty& p = skin.ButtonProperty();
+  const TButtonProperty& p = rbPlay.Property;
   EXPECT_EQ(p.Name, "PlayerControl.rbPlay");
   EXPECT_EQ(p.ControlType, Unknown);
   EXPECT_EQ(p.ButtonCount, 0);
@@ -301,8 +311,10 @@ TEST_F(SkinFile, AbsentSectionReadsAsDefaults) {
   EXPECT_FALSE(p.FontStyleBold || p.AutoSize || p.WordWrap);
 
   // An empty control name reads nothing at all.
-  EXPECT_FALSE(skin.LoadButton(""));
-  EXPECT_EQ(skin.ButtonProperty().Name, "PlayerControl.rbPlay");
+  const TLoadedButton empty = skin.LoadButton("");
+  EXPECT_FALSE(empty);
+  EXPECT_EQ(empty.Property.Name, "");
+  EXPECT_FALSE(empty.Property.Visible);  // not even the defaults
 }
 
 TEST_F(SkinFile, PictureErrorsAreTracedAndTheReaderCarriesOn) {
@@ -317,22 +329,24 @@ TEST_F(SkinFile, PictureErrorsAreTracedAndTheReaderCarriesOn) {
                           "ButtonImage=Blue\\good.bmp\n"),
                     tmp_.Path());
   TraceCapture trace;
-  EXPECT_FALSE(skin.LoadButton("Missing"));
+  const TLoadedButton missing = skin.LoadButton("Missing");
+  EXPECT_FALSE(missing);
   ASSERT_EQ(trace.Lines().size(), 1u);
   EXPECT_EQ(trace.Lines()[0].Text(),
             "[TSkinIniFile.LoadButton] Exception raised: Cannot open file " + tmp_.Path() + "Skins\\Blue\\nothere.bmp");
   // What was read before the error stays.
-  EXPECT_EQ(skin.ButtonProperty().Name, "Missing");
-  EXPECT_EQ(skin.ButtonProperty().XCoord, 5);
-  EXPECT_EQ(skin.ButtonProperty().ButtonCount, 2);
+  EXPECT_EQ(missing.Property.Name, "Missing");
+  EXPECT_EQ(missing.Property.XCoord, 5);
+  EXPECT_EQ(missing.Property.ButtonCount, 2);
 
   EXPECT_FALSE(skin.LoadButton("Broken"));
   ASSERT_EQ(trace.Lines().size(), 2u);
   EXPECT_EQ(trace.Lines()[1].Text().rfind("[TSkinIniFile.LoadButton] Exception raised: Bitmap image is not valid", 0),
             0u)
       << trace.Lines()[1].Text();
-  EXPECT_TRUE(skin.LoadButton("Good"));
-  EXPECT_EQ(skin.ButtonProperty().Bitmap->Width(), 20);
+  const TLoadedButton good = skin.LoadButton("Good");
+  EXPECT_TRUE(good);
+  EXPECT_EQ(good.Property.Bitmap->Width(), 20);
 }
 
 }  // namespace

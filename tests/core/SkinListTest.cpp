@@ -191,7 +191,7 @@ TEST(SampleSkins, MossRestylesSeveralControls) {
   const std::string program = test::SourcePath("tests/data/skins/");
   TSkinIniFile moss(SkinsFolderOf(program) + "Moss\\Skin.nvs", program);
   ASSERT_FALSE(moss.Invalid());
-  EXPECT_EQ(moss.Name(), "Moss");
+  EXPECT_EQ(moss.Info().Name, "Moss");
   TraceCapture trace;
   struct Expect {
     const char* control;
@@ -203,24 +203,29 @@ TEST(SampleSkins, MossRestylesSeveralControls) {
                   {"PlayerControl.rbStop", 120, 22, pf8bit},
                   {"PlayerControl.slSoundVolume", 60, 90, pf4bit}};
   for (const Expect& e : pictures) {
-    EXPECT_TRUE(moss.LoadButton(e.control)) << e.control;
-    EXPECT_EQ(moss.ButtonProperty().Bitmap->Width(), e.width) << e.control;
-    EXPECT_EQ(moss.ButtonProperty().Bitmap->Height(), e.height) << e.control;
-    EXPECT_EQ(moss.ButtonProperty().Bitmap->PixelFormat(), e.format) << e.control;
+    const TLoadedButton control = moss.LoadButton(e.control);
+    EXPECT_TRUE(control) << e.control;
+    EXPECT_EQ(control.Property.Bitmap->Width(), e.width) << e.control;
+    EXPECT_EQ(control.Property.Bitmap->Height(), e.height) << e.control;
+    EXPECT_EQ(control.Property.Bitmap->PixelFormat(), e.format) << e.control;
   }
   // The window's corners are holes.
-  ASSERT_TRUE(moss.LoadButton("PlayerControl"));
-  EXPECT_EQ(moss.ButtonProperty().Bitmap->Canvas().Pixel(0, 0), 0x00FF00FF);
-  EXPECT_EQ(moss.ButtonProperty().ControlType, RegionedForm);
-  ASSERT_TRUE(moss.LoadButton("PlayerControl.rbPause"));
-  EXPECT_EQ(moss.ButtonProperty().InteriorArea, iaCentered);
-  EXPECT_EQ(moss.ButtonProperty().LeftMargin, 8);
-  EXPECT_FALSE(moss.LoadButton("PlayerControl.rbLoadSkin"));  // hidden under Moss
-  EXPECT_FALSE(moss.ButtonProperty().Visible);
-  ASSERT_TRUE(moss.LoadButton("PlayerControl.slTime"));
-  EXPECT_EQ(moss.ButtonProperty().FontColor, 160 + 255 * 256 + 160 * 65536);
-  EXPECT_TRUE(moss.ButtonProperty().FontStyleBold);
-  EXPECT_EQ(moss.ButtonProperty().Alignment, 2);
+  const TLoadedButton playerControl = moss.LoadButton("PlayerControl");
+  ASSERT_TRUE(playerControl);
+  EXPECT_EQ(TBitmap(*playerControl.Property.Bitmap).Canvas().Pixel(0, 0), 0x00FF00FF);
+  EXPECT_EQ(playerControl.Property.ControlType, RegionedForm);
+  const TLoadedButton rbPause = moss.LoadButton("PlayerControl.rbPause");
+  ASSERT_TRUE(rbPause);
+  EXPECT_EQ(rbPause.Property.InteriorArea, iaCentered);
+  EXPECT_EQ(rbPause.Property.LeftMargin, 8);
+  const TLoadedButton rbLoadSkin = moss.LoadButton("PlayerControl.rbLoadSkin");
+  EXPECT_FALSE(rbLoadSkin);  // hidden under Moss
+  EXPECT_FALSE(rbLoadSkin.Property.Visible);
+  const TLoadedButton slTime = moss.LoadButton("PlayerControl.slTime");
+  ASSERT_TRUE(slTime);
+  EXPECT_EQ(slTime.Property.FontColor, 160 + 255 * 256 + 160 * 65536);
+  EXPECT_TRUE(slTime.Property.FontStyleBold);
+  EXPECT_EQ(slTime.Property.Alignment, 2);
   EXPECT_FALSE(moss.LoadButton("PlayerControl.rbExit"));  // not restyled by Moss
   EXPECT_TRUE(trace.Lines().empty());
 }
@@ -231,8 +236,8 @@ TEST(SampleSkins, BrokenVariants) {
   EXPECT_TRUE(TSkinIniFile(root + "NoName\\Skin.nvs", program).Invalid());
   const TSkinIniFile old(root + "OldVersion\\Skin.nvs", program);
   EXPECT_TRUE(old.Invalid());
-  EXPECT_EQ(old.SkinVersion(), 201);
-  EXPECT_EQ(old.Name(), "Old Version");
+  EXPECT_EQ(old.Info().Version, 201);
+  EXPECT_EQ(old.Info().Name, "Old Version");
 
   TSkinIniFile missing(root + "MissingPicture\\Skin.nvs", program);
   EXPECT_FALSE(missing.Invalid());  // version written as 0xC8
@@ -246,11 +251,13 @@ TEST(SampleSkins, BrokenVariants) {
   TSkinIniFile colour(root + "BadColour\\Skin.nvs", program);
   EXPECT_FALSE(colour.Invalid());
   for (const char* label : {"PlayerControl.slTime", "PlayerControl.slState", "PlayerControl.slFileName"}) {
-    EXPECT_FALSE(colour.LoadButton(label)) << label;
-    EXPECT_EQ(colour.ButtonProperty().FontColor, -1) << label;
+    const TLoadedButton loaded = colour.LoadButton(label);
+    EXPECT_FALSE(loaded) << label;
+    EXPECT_EQ(loaded.Property.FontColor, -1) << label;
   }
-  EXPECT_TRUE(colour.LoadButton("PlayerControl.slVideoInfo"));
-  EXPECT_EQ(colour.ButtonProperty().FontColor, 0x0080FF);
+  const TLoadedButton slVideoInfo = colour.LoadButton("PlayerControl.slVideoInfo");
+  EXPECT_TRUE(slVideoInfo);
+  EXPECT_EQ(slVideoInfo.Property.FontColor, 0x0080FF);
 }
 
 }  // namespace

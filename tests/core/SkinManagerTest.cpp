@@ -3,8 +3,11 @@
 // safety when components go.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/Error.h"
@@ -28,16 +31,34 @@ class JournalClient : public TComponent, public TSkinClient {
       : TComponent(owner), name_(std::move(name)), form_(form), journal_(journal) {}
   std::string ClassName() const override { return "JournalClient"; }
   std::string ControlName() const override { return name_; }
-  void ApplySkin(const TButtonProperty& d) override { journal_.push_back("apply " + name_ + " " + d.Name); }
+  void ApplySkin(const TButtonProperty& d) override {
+    journal_.push_back("apply " + name_ + " " + d.Name);
+    if (OnApply) OnApply();
+  }
   bool SkinnedAsForm() const override { return form_; }
   void HideForSkinChange() override { journal_.push_back("hide " + name_); }
   void ShowAfterSkinChange() override { journal_.push_back("show " + name_); }
   void SkinDefinitionMissing() override { journal_.push_back("missing " + name_); }
+  std::function<void()> OnApply;
 
  private:
   std::string name_;
   bool form_;
   std::vector<std::string>& journal_;
+};
+
+// Writes each trace line into a journal, among the components' entries, so
+// that a test sees which component's reading wrote it.
+class TraceIntoJournal final : private TTraceSink {
+ public:
+  explicit TraceIntoJournal(std::vector<std::string>& journal) : journal_(journal) {}
+
+ private:
+  void Traced(const std::string& pattern, const std::vector<std::string>& args, bool formatted) override {
+    journal_.push_back(TraceLine{pattern, args, formatted}.Text());
+  }
+  std::vector<std::string>& journal_;
+  ScopedService<TTraceSink> scope_{*this};
 };
 
 constexpr const char* kButton = "ControlType=RegionedButton\nButtonCount=4\nWidth=20\nHeight=10\nSplitMode=2\n";
@@ -123,8 +144,8 @@ TEST_F(SkinManagerTest, CreationScansAndSelectsNothing) {
   EXPECT_EQ(m.SkinName(), "");
   EXPECT_EQ(m.SkinFileName(), "");
   EXPECT_EQ(m.ControlCount(), 0);
-  EXPECT_EQ(m.AuthorName(), "");
-  EXPECT_EQ(m.NFPVer(), 0);
+  EXPECT_EQ(m.Info().AuthorName, "");
+  EXPECT_EQ(m.Info().Version, 0);
   // "." and ".." are looked at too, and hold no skin file either.
   ASSERT_EQ(trace.Lines().size(), 3u);
   bool warned = false;
@@ -156,10 +177,10 @@ TEST_F(SkinManagerTest, IndexRulesAndInformation) {
   EXPECT_EQ(m.SkinIndex(), alpha);
   EXPECT_EQ(m.SkinName(), "Alpha");
   EXPECT_NE(m.SkinFileName().find("Skin.nvs"), std::string::npos);
-  EXPECT_EQ(m.AuthorName(), "Alpha author");
-  EXPECT_EQ(m.Generator(), "by hand");
-  EXPECT_EQ(m.SkinEditor(), "Notepad");
-  EXPECT_EQ(m.NFPVer(), 200);
+  EXPECT_EQ(m.Info().AuthorName, "Alpha author");
+  EXPECT_EQ(m.Info().Generator, "by hand");
+  EXPECT_EQ(m.Info().SkinEditor, "Notepad");
+  EXPECT_EQ(m.Info().Version, 200);
   m.SetSkinIndex(-2);  // never back to nothing selected
   EXPECT_EQ(m.SkinIndex(), alpha);
 
@@ -169,10 +190,10 @@ TEST_F(SkinManagerTest, IndexRulesAndInformation) {
   EXPECT_EQ(m.SkinIndex(), -1);
   EXPECT_EQ(m.SkinName(), "Nuvex Player base skin");
   EXPECT_EQ(m.SkinFileName(), "");
-  EXPECT_EQ(m.NFPVer(), 200);
-  EXPECT_EQ(m.Generator(), "");
-  EXPECT_EQ(m.SkinEditor(), "");
-  EXPECT_EQ(m.AuthorName(), "Nuvex Player team");
+  EXPECT_EQ(m.Info().Version, 200);
+  EXPECT_EQ(m.Info().Generator, "");
+  EXPECT_EQ(m.Info().SkinEditor, "");
+  EXPECT_EQ(m.Info().AuthorName, "Nuvex Player team");
   ASSERT_EQ(trace.Lines().size(), 1u);
   EXPECT_EQ(trace.Lines()[0].Text(), "[TSkinManager.UpdateControl] Trying to load skin from resources");
 
@@ -182,7 +203,7 @@ TEST_F(SkinManagerTest, IndexRulesAndInformation) {
   m.SetSkinIndex(beta);
   EXPECT_EQ(m.SkinIndex(), beta);
   EXPECT_FALSE(m.LoadSkinInfo());
-  EXPECT_EQ(m.AuthorName(), "Nuvex Player team");
+  EXPECT_EQ(m.Info().AuthorName, "Nuvex Player team");
 }
 
 TEST_F(SkinManagerTest, SkinNameSelectsByNameAndRoundTrips) {
@@ -234,6 +255,61 @@ TEST_F(SkinManagerTest, FivePassesInOrderAndOnlyOnARealChange) {
                          "apply PlayerControl.rbPlay PlayerControl.rbPlay", "apply PlayerControl PlayerControl",
                          "apply PlayerControl.rbStop PlayerControl.rbStop", "show PlayerControl.rbPlay",
                          "show PlayerControl.rbStop", "show PlayerControl"}));
+
+  // A handler that selects Beta in the middle of a change to Alpha: what the
+  // change has left to do follows Beta, the skin selected then.
+  journal.clear();
+  c1.OnApply = [&] { m.SetSkinIndex(IndexOf("B")); };
+  m.SetSkinIndex(IndexOf("A"));
+  EXPECT_EQ(m.SkinIndex(), IndexOf("B"));
+  EXPECT_EQ(journal, (std::vector<std::string>{
+                         "hide PlayerControl", "hide PlayerControl.rbPlay", "hide PlayerControl.rbStop",
+                         "apply PlayerControl.rbPlay PlayerControl.rbPlay",  // Alpha's, then Beta's change:
+                         "hide PlayerControl", "hide PlayerControl.rbPlay", "hide PlayerControl.rbStop",
+                         "apply PlayerControl.rbPlay PlayerControl.rbPlay", "missing PlayerControl",
+                         "apply PlayerControl.rbStop PlayerControl.rbStop", "show PlayerControl.rbPlay",
+                         "show PlayerControl.rbStop", "show PlayerControl",
+                         "missing PlayerControl",  // Beta lacks the window; Alpha has no stop button
+                         "apply PlayerControl.rbStop PlayerControl.rbStop", "show PlayerControl.rbPlay",
+                         "show PlayerControl.rbStop", "show PlayerControl"}));
+}
+
+TEST_F(SkinManagerTest, EachComponentsTraceLinesComeWhenItIsSkinned) {
+  // Patchy's stop button names a picture file that is not there.
+  WriteSkin("E", "Patchy",
+            "[PlayerControl.rbPlay]\n" + std::string(kButton) + "ButtonImage=B\\b.bmp\n"
+            "[PlayerControl.rbStop]\n" + std::string(kButton) + "ButtonImage=E\\gone.bmp\n");
+  std::vector<std::string> journal;
+  TSkinManager m(nullptr, tmp.Path());
+  JournalClient play(nullptr, "PlayerControl.rbPlay", false, journal);
+  // Two components of one name, which the base skin lacks: each is read.
+  JournalClient odd(nullptr, "PlayerControl.rbOdd", false, journal);
+  JournalClient oddAgain(nullptr, "PlayerControl.rbOdd", false, journal);
+  JournalClient stop(nullptr, "PlayerControl.rbStop", false, journal);
+  for (TComponent* c : std::initializer_list<TComponent*>{&play, &odd, &oddAgain, &stop}) m.RegisterControl(c);
+  // The hiding and showing around a change are another test's.
+  auto definitions = [&journal] {
+    std::erase_if(journal, [](const std::string& e) { return e.starts_with("hide ") || e.starts_with("show "); });
+    return std::exchange(journal, {});
+  };
+  const std::string base = kSkinManagerBaseSkinTrace;
+  const std::string notFound = "[TSkinResources.LoadButton] Warning: Skin Definition not found for button named "
+                               "\"PlayerControl.rbOdd\"";
+  const TraceIntoJournal trace(journal);
+
+  m.SelectBaseSkin();
+  EXPECT_EQ(definitions(), (std::vector<std::string>{
+                               base,  // the base skin's information, before the change's passes
+                               base, "apply PlayerControl.rbPlay PlayerControl.rbPlay", base, notFound, base, notFound,
+                               base, "apply PlayerControl.rbStop PlayerControl.rbStop"}));
+
+  m.SetSkinIndex(m.Skins().IndexOf("Patchy"));
+  EXPECT_EQ(definitions(), (std::vector<std::string>{
+                               "apply PlayerControl.rbPlay PlayerControl.rbPlay", "missing PlayerControl.rbOdd",
+                               "missing PlayerControl.rbOdd",
+                               "[TSkinIniFile.LoadButton] Exception raised: Cannot open file " + tmp.Path() +
+                                   "Skins\\E\\gone.bmp",
+                               "missing PlayerControl.rbStop"}));
 }
 
 TEST_F(SkinManagerTest, AComponentOfAnotherKindIsNamedInTheTraceAndLeftAlone) {

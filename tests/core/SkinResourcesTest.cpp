@@ -120,25 +120,23 @@ TEST(SkinResourcesTable, EmbeddedPicturesAreTheCommittedFiles) {
 TEST(SkinResources, DescriptionOfAFreshBaseSkin) {
   const TSkinResources skin;
   EXPECT_FALSE(skin.Invalid());
-  EXPECT_FALSE(skin.Name().empty());
-  EXPECT_EQ(skin.Name(), SkinResourcesInfo().Name);
-  EXPECT_FALSE(skin.AuthorName().empty());
-  EXPECT_FALSE(skin.AuthorEmail().empty());
-  EXPECT_FALSE(skin.AuthorNotes().empty());
-  EXPECT_FALSE(skin.AuthorWWW().empty());
-  EXPECT_EQ(skin.Generator(), "");
-  EXPECT_EQ(skin.SkinEditor(), "");
-  EXPECT_EQ(skin.SkinVersion(), 200);
-  ASSERT_NE(skin.ButtonProperty().Bitmap, nullptr);
-  EXPECT_TRUE(skin.ButtonProperty().Bitmap->Empty());
-  EXPECT_EQ(skin.ButtonProperty().ControlType, Unknown);
+  EXPECT_FALSE(skin.Info().Name.empty());
+  EXPECT_EQ(skin.Info().Name, SkinResourcesInfo().Name);
+  EXPECT_FALSE(skin.Info().AuthorName.empty());
+  EXPECT_FALSE(skin.Info().AuthorEmail.empty());
+  EXPECT_FALSE(skin.Info().AuthorNotes.empty());
+  EXPECT_FALSE(skin.Info().AuthorWWW.empty());
+  EXPECT_EQ(skin.Info().Generator, "");
+  EXPECT_EQ(skin.Info().SkinEditor, "");
+  EXPECT_EQ(skin.Info().Version, 200);
 }
 
 TEST(SkinResources, NamesMatchWithoutLetterCaseAndAreKeptAsGiven) {
   TSkinResources skin;
   TraceCapture trace;
-  ASSERT_TRUE(skin.LoadButton("playercontrol.rbplay"));
-  const TButtonProperty& p = skin.ButtonProperty();
+  const TLoadedButton rbplay = skin.LoadButton("playercontrol.rbplay");
+  ASSERT_TRUE(rbplay);
+  const TButtonProperty& p = rbplay.Property;
   EXPECT_EQ(p.Name, "playercontrol.rbplay");
   EXPECT_EQ(p.ControlType, RegionedButton);
   EXPECT_EQ(p.ButtonCount, 4);
@@ -153,14 +151,15 @@ TEST(SkinResources, UnknownAndEmptyNames) {
   TSkinResources skin;
   ASSERT_TRUE(skin.LoadButton("PlayerControl.rbStop"));
   TraceCapture trace;
-  EXPECT_FALSE(skin.LoadButton("RunInstallForm.rbRunInstall"));
+  const TLoadedButton rbRunInstall = skin.LoadButton("RunInstallForm.rbRunInstall");
+  EXPECT_FALSE(rbRunInstall);
   ASSERT_EQ(trace.Lines().size(), 1u);
   EXPECT_EQ(trace.Lines()[0].Text(),
             "[TSkinResources.LoadButton] Warning: Skin Definition not found for button named "
             "\"RunInstallForm.rbRunInstall\"");
-  // The record keeps what the previous call left.
-  EXPECT_EQ(skin.ButtonProperty().Name, "PlayerControl.rbStop");
-  EXPECT_EQ(skin.ButtonProperty().Bitmap->Width(), 104);
+  // Nothing of the previous call is left in it.
+  EXPECT_EQ(rbRunInstall.Property.Name, "");
+  EXPECT_EQ(rbRunInstall.Property.Bitmap, nullptr);
 
   EXPECT_FALSE(skin.LoadButton(""));
   EXPECT_EQ(trace.Lines().size(), 1u);  // nothing written
@@ -170,26 +169,29 @@ TEST(SkinResources, UnknownAndEmptyNames) {
 
 TEST(SkinResources, HiddenRowsLabelsAndTheForm) {
   TSkinResources skin;
-  ASSERT_TRUE(skin.LoadButton("PlayerControl.rbZoomFull"));  // row 8 completes although hidden
-  EXPECT_FALSE(skin.ButtonProperty().Visible);
-  EXPECT_EQ(skin.ButtonProperty().Width, 38);
-  EXPECT_EQ(skin.ButtonProperty().Height, 24);
-  EXPECT_EQ(skin.ButtonProperty().Bitmap->Width(), 132);  // taken over as it stands
+  const TLoadedButton rbZoomFull = skin.LoadButton("PlayerControl.rbZoomFull");
+  ASSERT_TRUE(rbZoomFull);  // row 8 completes although hidden
+  EXPECT_FALSE(rbZoomFull.Property.Visible);
+  EXPECT_EQ(rbZoomFull.Property.Width, 38);
+  EXPECT_EQ(rbZoomFull.Property.Height, 24);
+  EXPECT_EQ(rbZoomFull.Property.Bitmap->Width(), 132);  // taken over as it stands
 
-  ASSERT_TRUE(skin.LoadButton("PlayerControl.slTime"));  // row 22: no picture needed
-  EXPECT_TRUE(skin.ButtonProperty().Bitmap->Empty());
-  EXPECT_EQ(skin.ButtonProperty().FontName, "Arial");
-  EXPECT_EQ(skin.ButtonProperty().FontSize, 13);
-  EXPECT_TRUE(skin.ButtonProperty().FontStyleBold);
-  EXPECT_EQ(skin.ButtonProperty().Width, 0);
+  const TLoadedButton slTime = skin.LoadButton("PlayerControl.slTime");
+  ASSERT_TRUE(slTime);  // row 22: no picture needed
+  EXPECT_TRUE(slTime.Property.Bitmap->Empty());
+  EXPECT_EQ(slTime.Property.FontName, "Arial");
+  EXPECT_EQ(slTime.Property.FontSize, 13);
+  EXPECT_TRUE(slTime.Property.FontStyleBold);
+  EXPECT_EQ(slTime.Property.Width, 0);
 
-  ASSERT_TRUE(skin.LoadButton("PlayerControl"));  // row 24
-  EXPECT_EQ(skin.ButtonProperty().Bitmap->Width(), 240);
-  EXPECT_EQ(skin.ButtonProperty().Bitmap->Height(), 179);
-  EXPECT_EQ(skin.ButtonProperty().ControlType, RegionedForm);
+  const TLoadedButton playerControl = skin.LoadButton("PlayerControl");
+  ASSERT_TRUE(playerControl);  // row 24
+  EXPECT_EQ(playerControl.Property.Bitmap->Width(), 240);
+  EXPECT_EQ(playerControl.Property.Bitmap->Height(), 179);
+  EXPECT_EQ(playerControl.Property.ControlType, RegionedForm);
   // Each load copies the whole row: nothing of the previous one is left.
-  EXPECT_EQ(skin.ButtonProperty().FontSize, 0);
-  EXPECT_FALSE(skin.ButtonProperty().FontStyleBold);
+  EXPECT_EQ(playerControl.Property.FontSize, 0);
+  EXPECT_FALSE(playerControl.Property.FontStyleBold);
 }
 
 TEST(SkinResources, EveryRowCompletes) {

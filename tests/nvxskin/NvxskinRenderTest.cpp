@@ -62,12 +62,13 @@ TEST(NvxskinRender, MossCellsArePaintBitmapsPicturesAndThePngReadsBack) {
     // 4 + 4 + 4 button states, 10 volume levels and the window.
     EXPECT_EQ(cells.size(), 23u);
     for (const char* name : {"PlayerControl.rbPlay", "PlayerControl.rbPause"}) {
-      ASSERT_TRUE(moss.LoadButton(name));
+      const TLoadedButton loaded = moss.LoadButton(name);
+      ASSERT_TRUE(loaded);
       for (int state = 0; state < 4; ++state) {
         const SheetCell* cell = Cell(cells, name, state);
         ASSERT_NE(cell, nullptr) << name << " " << state;
         // Pause paints its interior centred, see-through: its corners stay white.
-        ExpectCellIsPaintBitmaps(sheet, *cell, moss.ButtonProperty(), zoom, name != std::string("PlayerControl.rbPause"));
+        ExpectCellIsPaintBitmaps(sheet, *cell, loaded.Property, zoom, name != std::string("PlayerControl.rbPause"));
       }
     }
     EXPECT_EQ(Cell(cells, "PlayerControl.rbLoadSkin", 0), nullptr);  // hidden: no picture
@@ -93,11 +94,12 @@ TEST(NvxskinRender, TheBaseSkinShowsEveryStateOfItsShownPictures) {
     if (row.ControlType != SkinLabel && row.Visible) states += static_cast<size_t>(row.ButtonCount);
   EXPECT_EQ(cells.size(), states);
   TSkinResources base;
-  ASSERT_TRUE(base.LoadButton("PlayerControl.rbExit"));
+  const TLoadedButton exit = base.LoadButton("PlayerControl.rbExit");
+  ASSERT_TRUE(exit);
   for (int state = 0; state < 4; ++state) {
     const SheetCell* cell = Cell(cells, "PlayerControl.rbExit", state);
     ASSERT_NE(cell, nullptr);
-    ExpectCellIsPaintBitmaps(sheet, *cell, base.ButtonProperty(), SheetOptions{}.zoom);
+    ExpectCellIsPaintBitmaps(sheet, *cell, exit.Property, SheetOptions{}.zoom);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "tests/support/ButtonScenarios.h"
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -35,9 +37,9 @@ int ImageAt(const TBitmap& picture, int x, int y) {
   return -1;
 }
 
-TButtonProperty FourImagesSideBySide(TBitmap& picture) {
+TButtonProperty FourImagesSideBySide(const TBitmap& picture) {
   TButtonProperty p;
-  p.Bitmap = &picture;
+  p.Bitmap = std::make_shared<const TBitmap>(picture);
   p.ButtonCount = 4;
   p.XCoord = 44;
   p.YCoord = 93;

@@ -27,9 +27,9 @@ TRegion ShapeOf(int k, int w = 226, int h = 39);
 // Which strip image a picture shows at (x, y) by its colour; -1 for none.
 int ImageAt(const TBitmap& picture, int x, int y);
 
-// A skin's definition of four 26 x 19 images side by side in picture
-// (104 x 19), placed at (44, 93), shown.
-TButtonProperty FourImagesSideBySide(TBitmap& picture);
+// A skin's definition of four 26 x 19 images side by side in (a copy of)
+// picture (104 x 19), placed at (44, 93), shown.
+TButtonProperty FourImagesSideBySide(const TBitmap& picture);
 
 // A w x h shape without the one pixel at (x, y).
 TRegion ShapeWithHole(int x, int y, int w, int h);

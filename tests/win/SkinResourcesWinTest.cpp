@@ -36,9 +36,10 @@ TEST(SkinResourcesWin, PicturesAreBitmapResourcesFoundInAnyLetterCase) {
   }
   EXPECT_EQ(pictures, 21);
   TSkinResources skin;
-  ASSERT_TRUE(skin.LoadButton("PlayerControl"));
-  EXPECT_EQ(skin.ButtonProperty().Bitmap->Width(), 240);
-  EXPECT_EQ(skin.ButtonProperty().Bitmap->Height(), 179);
+  const TLoadedButton playerControl = skin.LoadButton("PlayerControl");
+  ASSERT_TRUE(playerControl);
+  EXPECT_EQ(playerControl.Property.Bitmap->Width(), 240);
+  EXPECT_EQ(playerControl.Property.Bitmap->Height(), 179);
 }
 
 }  // namespace

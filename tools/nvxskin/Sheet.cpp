@@ -22,8 +22,7 @@ class ReaderSource final : public DefinitionSource {
  public:
   template <typename... Args>
   explicit ReaderSource(Args&&... args) : reader_(std::forward<Args>(args)...) {}
-  bool Load(const std::string& controlName) override { return reader_.LoadButton(controlName); }
-  const TButtonProperty& Definition() const override { return reader_.ButtonProperty(); }
+  TLoadedButton Load(const std::string& controlName) const override { return reader_.LoadButton(controlName); }
 
  private:
   Reader reader_;
@@ -100,8 +99,9 @@ struct Row {
 Row MakeRow(DefinitionSource& source, const TButtonProperty& base) {
   Row row;
   row.name = base.Name;
-  const bool complete = source.Load(base.Name);
-  const TButtonProperty& d = source.Definition();
+  const TLoadedButton loaded = source.Load(base.Name);
+  const bool complete = loaded.Complete;
+  const TButtonProperty& d = loaded.Property;
   if (!d.Visible) {
     row.note = "hidden";
     return row;

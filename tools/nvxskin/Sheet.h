@@ -18,9 +18,8 @@ namespace nvxskin {
 class DefinitionSource {
  public:
   virtual ~DefinitionSource() = default;
-  // Loads the definition of the control; true when it is complete.
-  virtual bool Load(const std::string& controlName) = 0;
-  virtual const nuvex::TButtonProperty& Definition() const = 0;
+  // The definition of the control, and whether it is complete.
+  virtual nuvex::TLoadedButton Load(const std::string& controlName) const = 0;
 };
 // The skin in skinFolder (see CheckSkinFolder); raises UsageError, also when
 // the folder holds no skin file.

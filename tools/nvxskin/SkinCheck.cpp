@@ -13,6 +13,7 @@
 #include "platform/NativePath.h"
 #include "skin/PaintBitmap.h"
 #include "skin/SkinIniFile.h"
+#include "skin/SkinKeys.h"
 #include "skin/SkinResources.h"
 #include "skin/SkinStrings.h"
 #include "tools/nvxskin/StatePaint.h"
@@ -46,52 +47,25 @@ class TraceCollector final : private TTraceSink {
   ScopedService<TTraceSink> scope_{*this};
 };
 
-// How the engine converts a key's text, type by type.
-enum class ValueKind { Text, Integer, Boolean, Colour, ControlType, SplitMode, InteriorArea, ZeroToTwo };
-
-struct KeyRule {
-  int id;
-  ValueKind kind;
-  const char* readAs;  // what the engine takes when the text cannot be read
-};
-
-// The keys of a control section in the order LoadButton reads them.
-constexpr KeyRule kControlKeys[] = {
-    {IDS_SKIN_KEY_CONTROL_TYPE, ValueKind::ControlType, "Unknown"},
-    {IDS_SKIN_KEY_BUTTON_COUNT, ValueKind::Integer, "0"},
-    {IDS_SKIN_KEY_LEFT_MARGIN, ValueKind::Integer, "0"},
-    {IDS_SKIN_KEY_TOP_MARGIN, ValueKind::Integer, "0"},
-    {IDS_SKIN_KEY_RIGHT_MARGIN, ValueKind::Integer, "0"},
-    {IDS_SKIN_KEY_BOTTOM_MARGIN, ValueKind::Integer, "0"},
-    {IDS_SKIN_KEY_X_COORD, ValueKind::Integer, "0"},
-    {IDS_SKIN_KEY_Y_COORD, ValueKind::Integer, "0"},
-    {IDS_SKIN_KEY_HEIGHT, ValueKind::Integer, "0"},
-    {IDS_SKIN_KEY_WIDTH, ValueKind::Integer, "0"},
-    {IDS_SKIN_KEY_SPLIT_MODE, ValueKind::SplitMode, "0"},
-    {IDS_SKIN_KEY_INTERIOR_AREA, ValueKind::InteriorArea, "0"},
-    {IDS_SKIN_KEY_VISIBLE, ValueKind::Boolean, "1 (true)"},
-    {IDS_SKIN_KEY_TRANSPARENT, ValueKind::Boolean, "1 (true)"},
-    {IDS_SKIN_KEY_FONT_NAME, ValueKind::Text, ""},
-    {IDS_SKIN_KEY_FONT_SIZE, ValueKind::Integer, "-1"},
-    {IDS_SKIN_KEY_FONT_COLOR, ValueKind::Colour, "-1 (no colour)"},
-    {IDS_SKIN_KEY_FONT_STYLE_BOLD, ValueKind::Boolean, "0 (false)"},
-    {IDS_SKIN_KEY_FONT_STYLE_ITALIC, ValueKind::Boolean, "0 (false)"},
-    {IDS_SKIN_KEY_FONT_STYLE_UNDERLINE, ValueKind::Boolean, "0 (false)"},
-    {IDS_SKIN_KEY_AUTO_SIZE, ValueKind::Boolean, "0 (false)"},
-    {IDS_SKIN_KEY_ALIGNMENT, ValueKind::ZeroToTwo, "0"},
-    {IDS_SKIN_KEY_LAYOUT, ValueKind::ZeroToTwo, "0"},
-    {IDS_SKIN_KEY_WORD_WRAP, ValueKind::Boolean, "0 (false)"},
-    {IDS_SKIN_KEY_BUTTON_IMAGE, ValueKind::Text, ""},
-};
-
-// The keys of the SkinInfo section in the order ReadSkinInfo reads them.
-constexpr KeyRule kVersionKey = {IDS_SKIN_KEY_VERSION, ValueKind::Integer, "0"};
-constexpr KeyRule kSkinInfoKeys[] = {
-    {IDS_SKIN_KEY_NAME, ValueKind::Text, ""},          {IDS_SKIN_KEY_AUTHOR_NAME, ValueKind::Text, ""},
-    {IDS_SKIN_KEY_AUTHOR_EMAIL, ValueKind::Text, ""},  {IDS_SKIN_KEY_AUTHOR_NOTES, ValueKind::Text, ""},
-    {IDS_SKIN_KEY_GENERATOR, ValueKind::Text, ""},     {IDS_SKIN_KEY_AUTHOR_WWW, ValueKind::Text, ""},
-    {IDS_SKIN_KEY_SKIN_EDITOR, ValueKind::Text, ""},   kVersionKey,
-};
+// What the engine takes when the key's text cannot be read.
+std::string ReadAs(const TSkinKey& key) {
+  switch (key.Kind) {
+    case TSkinValueKind::Text:
+      return "";
+    case TSkinValueKind::Boolean:
+      return key.Default ? "1 (true)" : "0 (false)";
+    case TSkinValueKind::Colour:
+      return "-1 (no colour)";
+    case TSkinValueKind::ControlType:
+      return kSkinControlTypeNames[key.Default];
+    case TSkinValueKind::Integer:
+    case TSkinValueKind::SplitMode:
+    case TSkinValueKind::InteriorArea:
+    case TSkinValueKind::ZeroToTwo:
+      break;
+  }
+  return std::to_string(key.Default);
+}
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
@@ -105,44 +79,44 @@ bool InRange(const std::optional<int32_t>& value, int low, int high) {
 
 // Why the engine cannot read the key's text, or nothing when it can (or when
 // the key is not there).
-std::optional<std::string> Malformed(const TSkinIniFile& ini, const std::string& section, const KeyRule& rule) {
-  const std::string key = SkinString(rule.id);
+std::optional<std::string> Malformed(const TSkinIniFile& ini, const std::string& section, const TSkinKey& rule) {
+  const std::string key = SkinString(rule.Id);
   const TProfileEntry* entry = FindProfileEntry(ini.Profile(), section, key);
   if (!entry) return std::nullopt;
-  const std::string readAs = std::string("; the engine reads ") + rule.readAs;
+  const std::string readAs = "; the engine reads " + ReadAs(rule);
   if (!entry->Value) return "line without \"=\": no value" + readAs;
   const std::string text = ini.ReadString(section, key, "");
   const std::optional<int32_t> number = ParseProfileInteger(text);
   std::string why;
-  switch (rule.kind) {
-    case ValueKind::Text:
+  switch (rule.Kind) {
+    case TSkinValueKind::Text:
       return std::nullopt;
-    case ValueKind::Integer:
+    case TSkinValueKind::Integer:
       if (number) return std::nullopt;
       why = "not an integer";
       break;
-    case ValueKind::Boolean:
+    case TSkinValueKind::Boolean:
       if (number) return std::nullopt;
       why = "not an integer (0 is false, any other integer true)";
       break;
-    case ValueKind::Colour:
+    case TSkinValueKind::Colour:
       if (ini.ReadColor(section, key) != -1) return std::nullopt;
       why = "not a colour (red, green and blue as integers with single blanks between them)";
       break;
-    case ValueKind::ControlType:
+    case TSkinValueKind::ControlType:
       if (ini.ReadControlType(section, key) != Unknown || SameTextAscii(text, kSkinControlTypeNames[Unknown]))
         return std::nullopt;
       why = "not a control kind";
       break;
-    case ValueKind::SplitMode:
+    case TSkinValueKind::SplitMode:
       if (InRange(number, spNone, spVertical)) return std::nullopt;
       why = number ? "outside 0..2" : "not an integer";
       break;
-    case ValueKind::InteriorArea:
+    case TSkinValueKind::InteriorArea:
       if (InRange(number, iaStretched, iaTransparent)) return std::nullopt;
       why = number ? "outside 0..5" : "not an integer";
       break;
-    case ValueKind::ZeroToTwo:
+    case TSkinValueKind::ZeroToTwo:
       if (InRange(number, 0, 2)) return std::nullopt;
       why = number ? "outside 0..2" : "not an integer";
       break;
@@ -153,7 +127,7 @@ std::optional<std::string> Malformed(const TSkinIniFile& ini, const std::string&
 bool IsComment(const std::string& key) { return !key.empty() && (key[0] == ';' || key[0] == '#'); }
 
 // The keys of a section that nobody reads, and repeated keys.
-void CheckKeyNames(const TProfileSection& section, std::span<const KeyRule> rules, std::vector<std::string>& warnings) {
+void CheckKeyNames(const TProfileSection& section, std::span<const TSkinKey> rules, std::vector<std::string>& warnings) {
   std::set<std::string> seen;
   for (const TProfileEntry& entry : section.Entries) {
     if (IsComment(entry.Key)) continue;
@@ -163,7 +137,7 @@ void CheckKeyNames(const TProfileSection& section, std::span<const KeyRule> rule
       continue;
     }
     bool known = false;
-    for (const KeyRule& rule : rules) known |= SameTextAscii(entry.Key, SkinString(rule.id));
+    for (const TSkinKey& rule : rules) known |= SameTextAscii(entry.Key, SkinString(rule.Id));
     if (!known) warnings.push_back(Where(section.Name, entry.Key) + ": no such key; the engine never reads it");
   }
 }
@@ -259,14 +233,15 @@ ControlReport CheckControl(TSkinIniFile& ini, const TButtonProperty& base) {
     return report;
   }
   const std::string& s = section->Name;  // as the file spells it
-  for (const KeyRule& rule : kControlKeys)
-    if (const auto why = Malformed(ini, s, rule)) report.problems.push_back(Where(s, SkinString(rule.id)) + ": " + *why);
-  CheckKeyNames(*section, kControlKeys, report.warnings);
+  for (const TSkinKey& rule : kSkinControlKeys)
+    if (const auto why = Malformed(ini, s, rule)) report.problems.push_back(Where(s, SkinString(rule.Id)) + ": " + *why);
+  CheckKeyNames(*section, kSkinControlKeys, report.warnings);
 
   const auto has = [&](int id) { return FindProfileEntry(ini.Profile(), s, SkinString(id)) != nullptr; };
   TraceCollector trace;
-  const bool complete = ini.LoadButton(base.Name);
-  const TButtonProperty& d = ini.ButtonProperty();
+  const TLoadedButton loaded = ini.LoadButton(base.Name);
+  const bool complete = loaded.Complete;
+  const TButtonProperty& d = loaded.Property;
   if (!d.Visible) {
     report.status = ControlStatus::Hidden;
     return report;
@@ -316,18 +291,18 @@ void CheckSkinInfo(const TSkinIniFile& ini, CheckReport& report) {
   }
   CheckKeyNames(*section, kSkinInfoKeys, report.warnings);
   const std::string nameKey = SkinString(IDS_SKIN_KEY_NAME);
-  if (ini.Name().empty())
+  if (ini.Info().Name.empty())
     report.problems.push_back(Where(s, nameKey) + ": " + (FindProfileEntry(ini.Profile(), s, nameKey) ? "empty" : "missing") +
                               "; the player never lists a skin without a name");
   const std::string versionKey = SkinString(IDS_SKIN_KEY_VERSION);
   const std::string version = ini.ReadString(s, versionKey, "");
   if (!FindProfileEntry(ini.Profile(), s, versionKey))
     report.problems.push_back(Where(s, versionKey) + ": missing; the player lists only skins of version 200");
-  else if (const auto why = Malformed(ini, s, kVersionKey))
+  else if (const auto why = Malformed(ini, s, skin_keys::Version))
     report.problems.push_back(Where(s, versionKey) + ": " + *why + "; the player lists only skins of version 200");
-  else if (ini.SkinVersion() != kSkinFormatVersion)
+  else if (ini.Info().Version != kSkinFormatVersion)
     report.problems.push_back(Where(s, versionKey) + ": " + Quoted(version) + " reads as " +
-                              std::to_string(ini.SkinVersion()) + "; the player lists only skins of version 200");
+                              std::to_string(ini.Info().Version) + "; the player lists only skins of version 200");
 }
 
 void CheckUnreadSections(const TProfile& profile, CheckReport& report) {
@@ -423,7 +398,7 @@ CheckReport CheckSkinFolder(const std::string& skinFolder) {
     return report;
   }
   TSkinIniFile ini(report.skinFile, program);
-  report.name = ini.Name();
+  report.name = ini.Info().Name;
   report.listed = !ini.Invalid();
   CheckSkinInfo(ini, report);
   for (const TButtonProperty& base : SkinResourcesTable()) report.controls.push_back(CheckControl(ini, base));
@@ -434,13 +409,14 @@ CheckReport CheckSkinFolder(const std::string& skinFolder) {
 CheckReport CheckBaseSkin() {
   CheckReport report;
   TSkinResources base;
-  report.name = base.Name();
+  report.name = base.Info().Name;
   report.listed = !base.Invalid();
   for (const TButtonProperty& row : SkinResourcesTable()) {
     ControlReport control{row.Name, row.ControlType, ControlStatus::Missing, {}, {}};
     TraceCollector trace;
-    const bool complete = base.LoadButton(row.Name);
-    const TButtonProperty& d = base.ButtonProperty();
+    const TLoadedButton loaded = base.LoadButton(row.Name);
+    const bool complete = loaded.Complete;
+    const TButtonProperty& d = loaded.Property;
     if (const std::string why = ExceptionOf(trace.Lines(), "[TSkinResources.LoadButton] Exception raised: ");
         !why.empty()) {
       control.problems.push_back(Where(row.Name) + ": picture " + Quoted(row.FontName) + " cannot be loaded: " + why);
