@@ -71,7 +71,12 @@ class ShortcutTest : public ::testing::Test {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    folder_ = std::string(temp) + "demo-shortcuts-" + std::to_string(GetCurrentProcessId());
+    // A folder of each test's own: under Wine, with other tests running, a
+    // shortcut file was seen to survive its test's removal, and the next
+    // test could not make the same folder again.
+    static int tests = 0;
+    folder_ = std::string(temp) + "demo-shortcuts-" + std::to_string(GetCurrentProcessId()) + "-" +
+              std::to_string(++tests);
     ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
   }
   void TearDown() override {
