@@ -26,17 +26,9 @@ void TMyProgressBar::SetBounds(int left, int top, int width, int height) {
   TGraphicControl::SetBounds(left, top, std::max(width, kMinWidth), std::max(height, kMinHeight));
 }
 
-void TMyProgressBar::SetColorDone(TColor value) {
-  if (value == look_.ColorDone) return;
-  look_.ColorDone = value;
-  Changed();
-}
+void TMyProgressBar::SetColorDone(TColor value) { ChangeLook(look_.ColorDone, value); }
 
-void TMyProgressBar::SetColorToDo(TColor value) {
-  if (value == look_.ColorToDo) return;
-  look_.ColorToDo = value;
-  Changed();
-}
+void TMyProgressBar::SetColorToDo(TColor value) { ChangeLook(look_.ColorToDo, value); }
 
 void TMyProgressBar::SetColorFrame(TColor value) {
   if (value == frame_.Color) return;
@@ -44,17 +36,9 @@ void TMyProgressBar::SetColorFrame(TColor value) {
   Changed();
 }
 
-void TMyProgressBar::SetBorderWidth(uint8_t value) {
-  if (value == look_.BorderWidth) return;
-  look_.BorderWidth = value;
-  Changed();
-}
+void TMyProgressBar::SetBorderWidth(uint8_t value) { ChangeLook(look_.BorderWidth, value); }
 
-void TMyProgressBar::SetShowPercentage(bool value) {
-  if (value == look_.ShowPercentage) return;
-  look_.ShowPercentage = value;
-  Changed();
-}
+void TMyProgressBar::SetShowPercentage(bool value) { ChangeLook(look_.ShowPercentage, value); }
 
 void TMyProgressBar::SetMin(int32_t value) {
   if (range_.SetMin(value)) Changed();
@@ -99,17 +83,9 @@ void TMyProgressBar::SetFont(const TFont& value) {
   if (look_.ShowPercentage) Changed();
 }
 
-void TMyProgressBar::SetShape(TProgressShape value) {
-  if (value == look_.Shape) return;
-  look_.Shape = value;
-  Changed();
-}
+void TMyProgressBar::SetShape(TProgressShape value) { ChangeLook(look_.Shape, value); }
 
-void TMyProgressBar::SetStyle(TProgressStyle value) {
-  if (value == look_.Style) return;
-  look_.Style = value;
-  Changed();
-}
+void TMyProgressBar::SetStyle(TProgressStyle value) { ChangeLook(look_.Style, value); }
 
 void TMyProgressBar::Changed() {
   if (shown_ && IsPictureOf(*shown_, ClientWidth(), ClientHeight(), look_, range_)) return;
