@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "base/AssignIfChanged.h"
 #include "controls/ProgressEstimate.h"
 #include "language/Language.h"
 #include "platform/Clock.h"
@@ -26,9 +27,13 @@ void TMyProgressBar::SetBounds(int left, int top, int width, int height) {
   TGraphicControl::SetBounds(left, top, std::max(width, kMinWidth), std::max(height, kMinHeight));
 }
 
-void TMyProgressBar::SetColorDone(TColor value) { ChangeLook(look_.ColorDone, value); }
+void TMyProgressBar::SetColorDone(TColor value) {
+  if (AssignIfChanged(look_.ColorDone, value)) Changed();
+}
 
-void TMyProgressBar::SetColorToDo(TColor value) { ChangeLook(look_.ColorToDo, value); }
+void TMyProgressBar::SetColorToDo(TColor value) {
+  if (AssignIfChanged(look_.ColorToDo, value)) Changed();
+}
 
 void TMyProgressBar::SetColorFrame(TColor value) {
   if (value == frame_.Color) return;
@@ -36,9 +41,13 @@ void TMyProgressBar::SetColorFrame(TColor value) {
   Changed();
 }
 
-void TMyProgressBar::SetBorderWidth(uint8_t value) { ChangeLook(look_.BorderWidth, value); }
+void TMyProgressBar::SetBorderWidth(uint8_t value) {
+  if (AssignIfChanged(look_.BorderWidth, value)) Changed();
+}
 
-void TMyProgressBar::SetShowPercentage(bool value) { ChangeLook(look_.ShowPercentage, value); }
+void TMyProgressBar::SetShowPercentage(bool value) {
+  if (AssignIfChanged(look_.ShowPercentage, value)) Changed();
+}
 
 void TMyProgressBar::SetMin(int32_t value) {
   if (range_.SetMin(value)) Changed();
@@ -65,9 +74,7 @@ void TMyProgressBar::SetStep(int32_t value) {
 }
 
 void TMyProgressBar::SetInfoText(const std::string& value) {
-  if (value == look_.InfoText) return;
-  look_.InfoText = value;
-  if (look_.ShowPercentage) Changed();
+  if (AssignIfChanged(look_.InfoText, value) && look_.ShowPercentage) Changed();
 }
 
 void TMyProgressBar::SetLinkInfoLabel(TControl* label) {
@@ -83,9 +90,13 @@ void TMyProgressBar::SetFont(const TFont& value) {
   if (look_.ShowPercentage) Changed();
 }
 
-void TMyProgressBar::SetShape(TProgressShape value) { ChangeLook(look_.Shape, value); }
+void TMyProgressBar::SetShape(TProgressShape value) {
+  if (AssignIfChanged(look_.Shape, value)) Changed();
+}
 
-void TMyProgressBar::SetStyle(TProgressStyle value) { ChangeLook(look_.Style, value); }
+void TMyProgressBar::SetStyle(TProgressStyle value) {
+  if (AssignIfChanged(look_.Style, value)) Changed();
+}
 
 void TMyProgressBar::Changed() {
   if (shown_ && IsPictureOf(*shown_, ClientWidth(), ClientHeight(), look_, range_)) return;

@@ -98,13 +98,6 @@ class TMyProgressBar : public TGraphicControl {
  private:
   // Repaints unless the picture on screen already is the one the bar would paint.
   void Changed();
-  // Sets one setting of the look; the picture changes only when it does.
-  template <typename T>
-  void ChangeLook(T& setting, const T& value) {
-    if (value == setting) return;
-    setting = value;
-    Changed();
-  }
   void RestartTiming();
   void UpdateEstimate();
 
