@@ -136,7 +136,6 @@ std::string FormatDateTime(std::string_view pattern, TDateTime value, const TLoc
       case 'd':
         if (run > 2) throw Error("Unsupported date-time pattern");
         out += Digits(t.Day, width);
-        afterHour = false;
         break;
       case 'm':
         if (afterHour && run <= 2) {
@@ -148,27 +147,21 @@ std::string FormatDateTime(std::string_view pattern, TDateTime value, const TLoc
         } else {
           out += Digits(t.Month, width);
         }
-        afterHour = false;
         break;
       case 'y':
         out += run <= 2 ? Digits(t.Year % 100, 2) : Digits(t.Year, 4);
-        afterHour = false;
         break;
       case 'h':
         out += Digits(t.Hour, width);
-        afterHour = true;
         break;
       case 'n':
         out += Digits(t.Minute, width);
-        afterHour = false;
         break;
       case 's':
         out += Digits(t.Second, width);
-        afterHour = false;
         break;
       case 'z':
         out += Digits(t.Milliseconds, run >= 3 ? 3 : 1);
-        afterHour = false;
         break;
       case ':':
         out += formats.TimeSeparator;
@@ -177,6 +170,8 @@ std::string FormatDateTime(std::string_view pattern, TDateTime value, const TLoc
         out.append(pattern.substr(i, run));
         break;
     }
+    // Every field decides what a following m means; separators and literals keep it.
+    if (std::string_view("dmyhnsz").find(letter) != std::string_view::npos) afterHour = letter == 'h';
     i += run;
   }
   return out;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "base/AssignIfChanged.h"
 #include "controls/ProgressEstimate.h"
 #include "language/Language.h"
 #include "platform/Clock.h"
@@ -27,15 +28,11 @@ void TMyProgressBar::SetBounds(int left, int top, int width, int height) {
 }
 
 void TMyProgressBar::SetColorDone(TColor value) {
-  if (value == look_.ColorDone) return;
-  look_.ColorDone = value;
-  Changed();
+  if (AssignIfChanged(look_.ColorDone, value)) Changed();
 }
 
 void TMyProgressBar::SetColorToDo(TColor value) {
-  if (value == look_.ColorToDo) return;
-  look_.ColorToDo = value;
-  Changed();
+  if (AssignIfChanged(look_.ColorToDo, value)) Changed();
 }
 
 void TMyProgressBar::SetColorFrame(TColor value) {
@@ -45,15 +42,11 @@ void TMyProgressBar::SetColorFrame(TColor value) {
 }
 
 void TMyProgressBar::SetBorderWidth(uint8_t value) {
-  if (value == look_.BorderWidth) return;
-  look_.BorderWidth = value;
-  Changed();
+  if (AssignIfChanged(look_.BorderWidth, value)) Changed();
 }
 
 void TMyProgressBar::SetShowPercentage(bool value) {
-  if (value == look_.ShowPercentage) return;
-  look_.ShowPercentage = value;
-  Changed();
+  if (AssignIfChanged(look_.ShowPercentage, value)) Changed();
 }
 
 void TMyProgressBar::SetMin(int32_t value) {
@@ -81,9 +74,7 @@ void TMyProgressBar::SetStep(int32_t value) {
 }
 
 void TMyProgressBar::SetInfoText(const std::string& value) {
-  if (value == look_.InfoText) return;
-  look_.InfoText = value;
-  if (look_.ShowPercentage) Changed();
+  if (AssignIfChanged(look_.InfoText, value) && look_.ShowPercentage) Changed();
 }
 
 void TMyProgressBar::SetLinkInfoLabel(TControl* label) {
@@ -100,15 +91,11 @@ void TMyProgressBar::SetFont(const TFont& value) {
 }
 
 void TMyProgressBar::SetShape(TProgressShape value) {
-  if (value == look_.Shape) return;
-  look_.Shape = value;
-  Changed();
+  if (AssignIfChanged(look_.Shape, value)) Changed();
 }
 
 void TMyProgressBar::SetStyle(TProgressStyle value) {
-  if (value == look_.Style) return;
-  look_.Style = value;
-  Changed();
+  if (AssignIfChanged(look_.Style, value)) Changed();
 }
 
 void TMyProgressBar::Changed() {

@@ -1,6 +1,7 @@
 # Writes a C++ file that registers every bitmap of PICTURE_DIR as an embedded
 # bitmap named after its file (without ".bmp"):
 #   cmake -DPICTURE_DIR=<folder> -DOUTPUT=<file.cpp> -P EmbedBitmaps.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/EmbedCommon.cmake)
 file(GLOB _pictures ${PICTURE_DIR}/*.bmp)
 list(SORT _pictures)
 set(_arrays "")
@@ -9,10 +10,7 @@ set(_index 0)
 foreach(_picture IN LISTS _pictures)
   get_filename_component(_file ${_picture} NAME)
   string(REGEX REPLACE "\\.bmp$" "" _name "${_file}")
-  file(READ ${_picture} _hex HEX)
-  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," _bytes "${_hex}")
-  # Break the lines every 32 bytes.
-  string(REGEX REPLACE "((0x..,){32})" "\\1\n    " _bytes "${_bytes}")
+  nuvex_embed_bytes(${_picture} _bytes)
   string(APPEND _arrays "// ${_file}\nconst uint8_t kPicture${_index}[] = {\n    ${_bytes}\n};\n")
   string(APPEND _calls "    RegisterBitmapResource(\"${_name}\", kPicture${_index});\n")
   math(EXPR _index "${_index} + 1")
@@ -39,11 +37,4 @@ ${_calls}    return true;
 
 }  // namespace nuvex
 ")
-# Rewrite only on a change, so that an unchanged picture set does not rebuild.
-if(EXISTS ${OUTPUT})
-  file(READ ${OUTPUT} _old)
-  if(_old STREQUAL _text)
-    return()
-  endif()
-endif()
-file(WRITE ${OUTPUT} "${_text}")
+nuvex_write_if_changed(${OUTPUT} "${_text}")

@@ -9,6 +9,7 @@
 # the resource script writes them bare: quoted, a name would run into the
 # file name of the line before.  They must differ in more than letter case:
 # on Windows the names of all RCDATA resources share one space and ignore case.
+include(${CMAKE_CURRENT_LIST_DIR}/EmbedCommon.cmake)
 file(STRINGS ${LIST} _files)
 set(_seen "")
 set(_rc "")
@@ -31,11 +32,7 @@ foreach(_path IN LISTS _files)
     string(APPEND _rc "${_name} RCDATA \"${_path}\"\n")
   else()
     file(SIZE ${_path} _size)
-    file(READ ${_path} _hex HEX)
-    string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," _bytes "${_hex}")
-    # Lines of 32 bytes (CMake's expressions have no counted repetition).
-    string(REPEAT "0x..," 32 _line)
-    string(REGEX REPLACE "(${_line})" "\\1\n    " _bytes "${_bytes}")
+    nuvex_embed_bytes(${_path} _bytes)
     # One byte more than the data, so that an empty file still makes an array.
     string(APPEND _arrays "// ${_file}\nconst uint8_t kData${_index}[] = {\n    ${_bytes}0};\n")
     if(FORMAT STREQUAL "table")
@@ -90,11 +87,4 @@ else()
   message(FATAL_ERROR "EmbedData.cmake: unknown FORMAT '${FORMAT}'")
 endif()
 
-# Rewrite only on a change, so that an unchanged set does not rebuild.
-if(EXISTS ${OUTPUT})
-  file(READ ${OUTPUT} _old)
-  if(_old STREQUAL _text)
-    return()
-  endif()
-endif()
-file(WRITE ${OUTPUT} "${_text}")
+nuvex_write_if_changed(${OUTPUT} "${_text}")

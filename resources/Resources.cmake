@@ -28,6 +28,7 @@ else()
     COMMAND ${CMAKE_COMMAND} -DPICTURE_DIR=${CMAKE_SOURCE_DIR}/resources/skin
             -DOUTPUT=${_nuvex_skin_pictures_cpp} -P ${CMAKE_SOURCE_DIR}/resources/EmbedBitmaps.cmake
     DEPENDS ${NUVEX_SKIN_PICTURES} ${CMAKE_SOURCE_DIR}/resources/EmbedBitmaps.cmake
+            ${CMAKE_SOURCE_DIR}/resources/EmbedCommon.cmake
     COMMENT "Embedding the built-in skin's pictures"
     VERBATIM)
   target_sources(nuvex_skin PRIVATE ${_nuvex_skin_pictures_cpp})
@@ -55,6 +56,7 @@ function(nuvex_data_resources out)
     COMMAND ${CMAKE_COMMAND} -DLIST=${list_file} -DOUTPUT=${output} -DFORMAT=${format}
             -P ${CMAKE_SOURCE_DIR}/resources/EmbedData.cmake
     DEPENDS ${list_file} ${D_FILES} ${CMAKE_SOURCE_DIR}/resources/EmbedData.cmake
+            ${CMAKE_SOURCE_DIR}/resources/EmbedCommon.cmake
     COMMENT "Embedding data resources: ${D_NAME}"
     VERBATIM)
   if(WIN32)

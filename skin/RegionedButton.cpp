@@ -1,5 +1,7 @@
 #include "skin/RegionedButton.h"
 
+#include "base/AssignIfChanged.h"
+
 namespace nuvex {
 
 int32_t StateToButtonIndex(TRegionedButtonState state, int32_t buttonCount) {
@@ -33,21 +35,15 @@ void TRegionedButton::SetEnabled(bool value) {
 }
 
 void TRegionedButton::SetChecked(bool value) {
-  if (value == checked_) return;
-  checked_ = value;
-  UpdateState();
+  if (AssignIfChanged(checked_, value)) UpdateState();
 }
 
 void TRegionedButton::SetPressed(bool value) {
-  if (value == pressed_) return;
-  pressed_ = value;
-  UpdateState();
+  if (AssignIfChanged(pressed_, value)) UpdateState();
 }
 
 void TRegionedButton::SetMouseInside(bool value) {
-  if (value == mouseInside_) return;
-  mouseInside_ = value;
-  UpdateState();
+  if (AssignIfChanged(mouseInside_, value)) UpdateState();
 }
 
 void TRegionedButton::UpdateState() {

@@ -1,5 +1,6 @@
 #include "skin/RegionedForm.h"
 
+#include "base/AssignIfChanged.h"
 #include "base/Error.h"
 #include "skin/BitmapTools.h"
 
@@ -38,15 +39,13 @@ void TCustomRegionedForm::AfterConstruction() {
 }
 
 void TCustomRegionedForm::SetTransparentColor(TColor value) {
-  if (value == transparentColor_) return;
-  transparentColor_ = value;
+  if (!AssignIfChanged(transparentColor_, value)) return;
   UpdateRegion();
   Invalidate();
 }
 
 void TCustomRegionedForm::SetSkinManager(TSkinManagerLink* value) {
-  if (value == skinManager_) return;
-  skinManager_ = value;
+  if (!AssignIfChanged(skinManager_, value)) return;
   // Registering with another manager withdraws from the one before, so no
   // manager keeps a form that no longer names it.
   registration_.Link(value);

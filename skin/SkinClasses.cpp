@@ -95,12 +95,9 @@ void AddSkinClasses(TClassRegistry& classes) {
   });
   classes.Add(std::move(regioned));
 
-  TComponentClass button{"TRegionedButton", "TRegionedCustomControl", Maker<TRegionedButton>(), {}};
-  button.Properties = {
-      {"Checked", Boolean(&TRegionedButton::SetChecked)},
-      {"OnLeftButtonClick", Handler(&TRegionedButton::OnLeftButtonClick)},
-  };
-  classes.Add(std::move(button));
+  classes.Add({"TRegionedButton", "TRegionedCustomControl", Maker<TRegionedButton>(),
+               {{"Checked", Boolean(&TRegionedButton::SetChecked)},
+                {"OnLeftButtonClick", Handler(&TRegionedButton::OnLeftButtonClick)}}});
 
   // Forms are made by the program, not by a description: no maker.
   using F = TCustomRegionedForm;
@@ -121,19 +118,12 @@ void AddSkinClasses(TClassRegistry& classes) {
   });
   classes.Add(std::move(data));
 
-  TComponentClass manager{"TSkinManager", "", Maker<TSkinManager>(), {}};
-  manager.Properties = {
-      {"SkinIndex", Integer(&TSkinManager::SetSkinIndex)},
-      {"SkinName", Text(&TSkinManager::SetSkinName)},
-  };
-  classes.Add(std::move(manager));
+  classes.Add({"TSkinManager", "", Maker<TSkinManager>(),
+               {{"SkinIndex", Integer(&TSkinManager::SetSkinIndex)}, {"SkinName", Text(&TSkinManager::SetSkinName)}}});
 
-  TComponentClass label{"TSkinLabel", "TLabel", Maker<TSkinLabel>(), {}};
-  label.Properties = {
-      {"LinkLabel", Reference(&TSkinLabel::SetLinkLabel)},
-      {"LinkSkinManager", Reference(&TSkinLabel::SetLinkSkinManager)},
-  };
-  classes.Add(std::move(label));
+  classes.Add({"TSkinLabel", "TLabel", Maker<TSkinLabel>(),
+               {{"LinkLabel", Reference(&TSkinLabel::SetLinkLabel)},
+                {"LinkSkinManager", Reference(&TSkinLabel::SetLinkSkinManager)}}});
 }
 
 }  // namespace nuvex

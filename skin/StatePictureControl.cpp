@@ -1,5 +1,6 @@
 #include "skin/StatePictureControl.h"
 
+#include "base/AssignIfChanged.h"
 #include "base/ScopeGuard.h"
 #include "skin/BitmapTools.h"
 
@@ -68,16 +69,14 @@ NUVEX_LAYOUT_SETTER(SetInteriorArea, TInteriorArea, image_.InteriorArea)
 
 template <typename Base>
 void TStatePictureControl<Base>::SetTransparent(bool value) {
-  if (value == transparent_) return;
-  transparent_ = value;
+  if (!AssignIfChanged(transparent_, value)) return;
   UpdateRegion();
   this->Invalidate();
 }
 
 template <typename Base>
 void TStatePictureControl<Base>::SetColor(TColor value) {
-  if (value == fillColor_) return;
-  fillColor_ = value;
+  if (!AssignIfChanged(fillColor_, value)) return;
   RenderImage();
   this->Invalidate();
 }

@@ -79,21 +79,16 @@ TEST_F(AlignImage, DescriptionPicturesComeFromTheProgramsBitmaps) {
   };
   TClassRegistry classes;
   classes.Add({"TPictureForm", "TWinControl", nullptr, {}});
-  auto read = CreateForm<TPictureForm>(
-      nullptr,
-      ParseFormText("TPictureForm F { Width = 40 Height = 30\n"
-                    "  TImage imBack { Align = alTop AutoSize = true Picture = picture(\"testbackground\") } }",
-                    "p.nfd"),
-      classes, THandlerTable(), "p.nfd");
+  const auto readForm = [&](const char* text) {
+    return CreateForm<TPictureForm>(nullptr, ParseFormText(text, "p.nfd"), classes, THandlerTable(), "p.nfd");
+  };
+  auto read = readForm("TPictureForm F { Width = 40 Height = 30\n"
+                       "  TImage imBack { Align = alTop AutoSize = true Picture = picture(\"testbackground\") } }");
   const auto& image = static_cast<TImage&>(*read->Components(0));
   EXPECT_EQ(image.Picture().Width(), 6);
   EXPECT_EQ(image.Height(), 2);
   EXPECT_EQ(image.Top(), 0);
-  EXPECT_EQ(test::MessageOf<Error>([&] {
-              CreateForm<TPictureForm>(nullptr,
-                                       ParseFormText("TPictureForm F { TImage i { Picture = picture(\"Nope\") } }", "p.nfd"),
-                                       classes, THandlerTable(), "p.nfd");
-            }),
+  EXPECT_EQ(test::MessageOf<Error>([&] { readForm("TPictureForm F { TImage i { Picture = picture(\"Nope\") } }"); }),
             "p.nfd:1: F.i.Picture: Resource Nope not found");
   UnregisterBitmapResource("TestBackground");
 }

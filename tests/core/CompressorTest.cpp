@@ -110,6 +110,12 @@ class CompressorTest : public ::testing::Test {
     EXPECT_EQ(test::ReadAll(target), earlier);
     EXPECT_EQ(Entries(tmp.Path()), (std::vector<std::string>{"packed.nvx", "target.bin"}));
   }
+  // Extracts `packed` over the earlier target with the recorder attached.
+  bool ExtractRecorded(const Bytes& packed) {
+    Prepare(packed);
+    events.Attach(compressor);
+    return compressor.Decompress(source, target);
+  }
   std::string ErrorOf(const std::string& from, const std::string& to) {
     return test::MessageOf<Error>([&] { compressor.Decompress(from, to); });
   }
@@ -125,9 +131,7 @@ class CompressorTest : public ::testing::Test {
 TEST_F(CompressorTest, EmptyStreamGivesEmptyTargetAndNoProgress) {
   Bytes packed = Pack({});
   ASSERT_EQ(packed.size(), 8u);
-  Prepare(packed);
-  events.Attach(compressor);
-  EXPECT_TRUE(compressor.Decompress(source, target));
+  EXPECT_TRUE(ExtractRecorded(packed));
   EXPECT_EQ(events.starts, (std::vector<std::pair<int32_t, int32_t>>{{0, 8}}));
   EXPECT_TRUE(events.positions.empty());
   EXPECT_TRUE(FileExists(target));
@@ -138,9 +142,7 @@ TEST_F(CompressorTest, ReportsStartOnceThenEveryFullPieceWithItselfAsSender) {
   Bytes data = Pattern(10000);
   Bytes packed = Pack(data);
   ASSERT_LT(packed.size(), 4096u);
-  Prepare(packed);
-  events.Attach(compressor);
-  EXPECT_TRUE(compressor.Decompress(source, target));
+  EXPECT_TRUE(ExtractRecorded(packed));
   EXPECT_EQ(events.starts, (std::vector<std::pair<int32_t, int32_t>>{{0, static_cast<int32_t>(packed.size())}}));
   EXPECT_EQ(events.positionsBeforeStart, 0u);
   EXPECT_EQ(events.positions, (std::vector<int32_t>{4096, 8192}));
@@ -150,18 +152,14 @@ TEST_F(CompressorTest, ReportsStartOnceThenEveryFullPieceWithItselfAsSender) {
 
 TEST_F(CompressorTest, ExactMultipleOfThePieceReportsTheLastPieceToo) {
   Bytes data = Pattern(8192);
-  Prepare(Pack(data));
-  events.Attach(compressor);
-  EXPECT_TRUE(compressor.Decompress(source, target));
+  EXPECT_TRUE(ExtractRecorded(Pack(data)));
   EXPECT_EQ(events.positions, (std::vector<int32_t>{4096, 8192}));
   EXPECT_EQ(test::ReadAll(target), data);
 }
 
 TEST_F(CompressorTest, CountStartsAgainForEveryFile) {
   Bytes data = Pattern(5000);
-  Prepare(Pack(data));
-  events.Attach(compressor);
-  EXPECT_TRUE(compressor.Decompress(source, target));
+  EXPECT_TRUE(ExtractRecorded(Pack(data)));
   EXPECT_TRUE(compressor.Decompress(source, target));
   EXPECT_EQ(events.starts.size(), 2u);
   EXPECT_EQ(events.positions, (std::vector<int32_t>{4096, 4096}));
@@ -195,9 +193,7 @@ TEST_F(CompressorTest, OutputMuchSmallerThanThePackedFileIsRefused) {
   Bytes data = Pattern(3004);
   Bytes packed = StoredStream(data, 1397);
   ASSERT_EQ(packed.size(), 10000u);
-  Prepare(packed);
-  events.Attach(compressor);
-  EXPECT_FALSE(compressor.Decompress(source, target));
+  EXPECT_FALSE(ExtractRecorded(packed));
   EXPECT_EQ(events.starts, (std::vector<std::pair<int32_t, int32_t>>{{0, 10000}}));
   EXPECT_TRUE(events.positions.empty());
   ExpectEarlierTargetKept();
@@ -294,9 +290,7 @@ TEST_F(CompressorTest, StreamCutShortIsAFailure) {
 }
 
 TEST_F(CompressorTest, EmptySourceIsAFailure) {
-  Prepare({});
-  events.Attach(compressor);
-  EXPECT_FALSE(compressor.Decompress(source, target));
+  EXPECT_FALSE(ExtractRecorded({}));
   EXPECT_EQ(events.starts, (std::vector<std::pair<int32_t, int32_t>>{{0, 0}}));
   ExpectEarlierTargetKept();
 }

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "tests/support/TestSupport.h"
 #include "toolkit/formats/IniFile.h"
@@ -73,13 +74,10 @@ TEST(IniFile, CarriageReturnAndNewlineEndLines) {
 
 TEST(IniFile, QuotesAroundAValueAreRemoved) {
   const std::string text = "[S]\nA=\"x y\"\nB='x'\nC=\"open\nD=\"\nE=\"\"\nF='mixed\"\nG=\"in\"side\"\n";
-  EXPECT_EQ(Read(text, "S", "A"), "x y");
-  EXPECT_EQ(Read(text, "S", "B"), "x");
-  EXPECT_EQ(Read(text, "S", "C"), "\"open");
-  EXPECT_EQ(Read(text, "S", "D"), "\"");
-  EXPECT_EQ(Read(text, "S", "E"), "");
-  EXPECT_EQ(Read(text, "S", "F"), "'mixed\"");
-  EXPECT_EQ(Read(text, "S", "G"), "in\"side");
+  const std::pair<const char*, const char*> values[] = {{"A", "x y"},     {"B", "x"}, {"C", "\"open"},
+                                                       {"D", "\""},       {"E", ""},  {"F", "'mixed\""},
+                                                       {"G", "in\"side"}};
+  for (const auto& [key, value] : values) EXPECT_EQ(Read(text, "S", key), value) << key;
   EXPECT_EQ(Read(text, "S", "Missing", "'q' "), "q");  // defaults go the same way
 }
 

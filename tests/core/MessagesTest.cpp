@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/Error.h"
@@ -114,19 +115,13 @@ TEST_F(MessagesTest, TheHelpShortcutPrefixKeepsItsBackslashAndBlank) {
 }
 
 TEST(LocaleNameTest, PosixNamesMapToLocaleIds) {
-  EXPECT_EQ(LocaleIdFromName("pl_PL.UTF-8"), 0x415u);
-  EXPECT_EQ(LocaleIdFromName("pl_PL"), 0x415u);
-  EXPECT_EQ(LocaleIdFromName("pl"), 0x415u);
-  EXPECT_EQ(LocaleIdFromName("pl_DE.ISO-8859-2@x"), 0x415u);
-  EXPECT_EQ(LocaleIdFromName("PL_pl.utf8"), 0x415u);
-  EXPECT_EQ(LocaleIdFromName("de_DE"), 0x407u);
-  EXPECT_EQ(LocaleIdFromName("de_DE@euro"), 0x407u);
-  EXPECT_EQ(LocaleIdFromName("de_AT.UTF-8"), 0xC07u);
-  EXPECT_EQ(LocaleIdFromName("en_US.UTF-8"), 0x409u);
-  EXPECT_EQ(LocaleIdFromName("en_GB.UTF-8"), 0x809u);
-  EXPECT_EQ(LocaleIdFromName("fr_FR.UTF-8"), 0x40Cu);
-  EXPECT_EQ(LocaleIdFromName("fr_CA"), 0xC0Cu);
-  EXPECT_EQ(LocaleIdFromName("pt_BR.UTF-8"), 0x416u);
+  const std::pair<const char*, uint32_t> cases[] = {
+      {"pl_PL.UTF-8", 0x415u}, {"pl_PL", 0x415u},       {"pl", 0x415u},          {"pl_DE.ISO-8859-2@x", 0x415u},
+      {"PL_pl.utf8", 0x415u},  {"de_DE", 0x407u},       {"de_DE@euro", 0x407u},  {"de_AT.UTF-8", 0xC07u},
+      {"en_US.UTF-8", 0x409u}, {"en_GB.UTF-8", 0x809u}, {"fr_FR.UTF-8", 0x40Cu}, {"fr_CA", 0xC0Cu},
+      {"pt_BR.UTF-8", 0x416u},
+  };
+  for (const auto& [name, id] : cases) EXPECT_EQ(LocaleIdFromName(name), id) << name;
 }
 
 TEST(LocaleNameTest, UnknownAndNeutralNamesAreEnglish) {

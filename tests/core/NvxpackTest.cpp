@@ -235,6 +235,13 @@ struct Workspace {
   std::string out = tmp / "out";
   Workspace() { nuvex::ForceDirectories(tmp / "src/docs"); }
   void File(const std::string& name, const std::string& text) { nuvex::test::WriteAll(tmp / ("src/" + name), text); }
+  // A packed a.bin of 20000 bytes and a plain b.txt, both to the destination,
+  // then `moreLines` of the manifest.
+  void TwoFiles(const std::string& b, const std::string& moreLines = "") {
+    File("a.bin", std::string(20000, 'a'));
+    File("b.txt", b);
+    File("demo.nvm", "a.bin packed destination \\a.bin\nb.txt plain destination \\b.txt\n" + moreLines);
+  }
   bool Build(Diagnostics& d) {
     std::ostringstream log;
     return BuildPackage(manifest, out, d, log);
@@ -288,9 +295,7 @@ TEST(NvxpackBuild, PackageRoundTripsThroughTheInstallersReader) {
 
 TEST(NvxpackBuild, VerifyCatchesTruncatedAndMissingFiles) {
   Workspace w;
-  w.File("a.bin", std::string(20000, 'a'));
-  w.File("b.txt", "b");
-  w.File("demo.nvm", "a.bin packed destination \\a.bin\nb.txt plain destination \\b.txt\n");
+  w.TwoFiles("b");
   Diagnostics d;
   ASSERT_TRUE(w.Build(d)) << Joined(d.errors);
 
@@ -317,9 +322,7 @@ TEST(NvxpackBuild, VerifyCatchesTruncatedAndMissingFiles) {
 
 TEST(NvxpackBuild, EveryRecordCarriesItsChecksumAndVerifyChecksIt) {
   Workspace w;
-  w.File("a.bin", std::string(20000, 'a'));
-  w.File("b.txt", "bravo");
-  w.File("demo.nvm", "a.bin packed destination \\a.bin\nb.txt plain destination \\b.txt\nb.txt plain temp b.txt\n");
+  w.TwoFiles("bravo", "b.txt plain temp b.txt\n");
   Diagnostics d;
   ASSERT_TRUE(w.Build(d)) << Joined(d.errors);
   std::string problem;

@@ -56,6 +56,14 @@ std::string Rows(const std::vector<std::string>& rows) {
   return out;
 }
 
+// One row of the table per shape and style: the picture of a bar half done.
+struct ShapeCase {
+  TProgressShape shape;
+  TProgressStyle style;
+  int width, height;
+  std::vector<std::string> rows;
+};
+
 class ProgressBarPicture : public testing::Test {
  protected:
   ProgressBarPicture() : renderer_(headless_) {
@@ -73,62 +81,38 @@ class ProgressBarPicture : public testing::Test {
     return bitmap;
   }
 
+  void PaintsAsExpected(const ShapeCase& c);
+
   THeadlessTextRenderer headless_;
   ScopedService<TTextRenderer> renderer_;
   TProgressLook look;
 };
 
-TEST_F(ProgressBarPicture, BoxLoweredAndRaised) {
-  look.Shape = psBox;
-  EXPECT_EQ(Rows(Paint(8, 5, 50)), Rows({"SSSSSSSH",
-                                          "SDDDTTTH",
-                                          "SDDDTTTH",
-                                          "SDDDTTTH",
-                                          "SHHHHHHH"}));
-  look.Style = psRaised;
-  EXPECT_EQ(Rows(Paint(8, 5, 50)), Rows({"HHHHHHHS",
-                                          "HDDDTTTS",
-                                          "HDDDTTTS",
-                                          "HDDDTTTS",
-                                          "HSSSSSSS"}));
+void ProgressBarPicture::PaintsAsExpected(const ShapeCase& c) {
+  SCOPED_TRACE(testing::Message() << "shape " << int(c.shape) << ", style " << int(c.style));
+  look.Shape = c.shape;
+  look.Style = c.style;
+  EXPECT_EQ(Rows(Paint(c.width, c.height, 50)), Rows(c.rows));
 }
 
-TEST_F(ProgressBarPicture, EtchedFrame) {
-  look.Shape = psFrame;
-  EXPECT_EQ(Rows(Paint(8, 5, 50)), Rows({"SSSSSSST",
-                                          "SHHHHHSH",
-                                          "SHDDTTSH",
-                                          "SSSSSSSH",
-                                          "DHHHHHHH"}));
+TEST_F(ProgressBarPicture, FramedShapes) {
+  const ShapeCase cases[] = {
+      {psBox, psLowered, 8, 5, {"SSSSSSSH", "SDDDTTTH", "SDDDTTTH", "SDDDTTTH", "SHHHHHHH"}},
+      {psBox, psRaised, 8, 5, {"HHHHHHHS", "HDDDTTTS", "HDDDTTTS", "HDDDTTTS", "HSSSSSSS"}},
+      {psFrame, psLowered, 8, 5, {"SSSSSSST", "SHHHHHSH", "SHDDTTSH", "SSSSSSSH", "DHHHHHHH"}},
+  };
+  for (const ShapeCase& c : cases) PaintsAsExpected(c);
 }
 
 TEST_F(ProgressBarPicture, SingleLineShapes) {
-  look.Shape = psTopLine;
-  EXPECT_EQ(Rows(Paint(6, 4, 50)), Rows({"SSSSSS",
-                                          "HHHHHH",
-                                          "DDDTTT",
-                                          "DDDTTT"}));
-  look.Shape = psBottomLine;
-  EXPECT_EQ(Rows(Paint(6, 4, 50)), Rows({"DDDTTT",
-                                          "DDDTTT",
-                                          "SSSSSS",
-                                          "HHHHHH"}));
-  look.Shape = psLeftLine;
-  EXPECT_EQ(Rows(Paint(6, 4, 50)), Rows({"SHDTTT",
-                                          "SHDTTT",
-                                          "SHDTTT",
-                                          "SHDTTT"}));
-  look.Shape = psRightLine;
-  look.Style = psRaised;
-  EXPECT_EQ(Rows(Paint(6, 4, 50)), Rows({"DDDTHS",
-                                          "DDDTHS",
-                                          "DDDTHS",
-                                          "DDDTHS"}));
-  look.Shape = psSpacer;
-  EXPECT_EQ(Rows(Paint(6, 4, 50)), Rows({"DDDTTT",
-                                          "DDDTTT",
-                                          "DDDTTT",
-                                          "DDDTTT"}));
+  const ShapeCase cases[] = {
+      {psTopLine, psLowered, 6, 4, {"SSSSSS", "HHHHHH", "DDDTTT", "DDDTTT"}},
+      {psBottomLine, psLowered, 6, 4, {"DDDTTT", "DDDTTT", "SSSSSS", "HHHHHH"}},
+      {psLeftLine, psLowered, 6, 4, {"SHDTTT", "SHDTTT", "SHDTTT", "SHDTTT"}},
+      {psRightLine, psRaised, 6, 4, {"DDDTHS", "DDDTHS", "DDDTHS", "DDDTHS"}},
+      {psSpacer, psRaised, 6, 4, {"DDDTTT", "DDDTTT", "DDDTTT", "DDDTTT"}},
+  };
+  for (const ShapeCase& c : cases) PaintsAsExpected(c);
 }
 
 TEST_F(ProgressBarPicture, DoneBlockFollowsThePositionAndTheBorderInset) {

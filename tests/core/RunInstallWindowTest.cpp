@@ -52,6 +52,13 @@ class RunInstallWindowTest : public test::HeadlessTest {
     SetDriveRoot(savedRoot_);
   }
 
+  // The one message box the installation showed.
+  void ExpectOneMessageBox(const std::string& text, const std::string& caption, uint32_t flags) {
+    ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+    EXPECT_EQ(backend.MessageBoxes()[0].Text, text);
+    EXPECT_EQ(backend.MessageBoxes()[0].Caption, caption);
+    EXPECT_EQ(backend.MessageBoxes()[0].Flags, flags);
+  }
   std::unique_ptr<ProbedWindow> Open() {
     auto window = std::make_unique<ProbedWindow>(nullptr, kPackage);
     Application().SetMainForm(window.get());
@@ -162,10 +169,7 @@ TEST_F(RunInstallWindowTest, DirectXButtonsShowWhenTheirInstallersLieBesideThePr
   EXPECT_FALSE(polishWith98->rbInstallDirectX_Win2000().Visible());
   // A click that reaches a button whose installer is missing by now: the message.
   polish->rbInstallDirectX_Win2000().OnClick(&polish->rbInstallDirectX_Win2000());
-  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].Text, test::Pinned(107));
-  EXPECT_EQ(backend.MessageBoxes()[0].Caption, test::Pinned(4));
-  EXPECT_EQ(backend.MessageBoxes()[0].Flags, mbOk | mbIconError);
+  ExpectOneMessageBox(test::Pinned(107), test::Pinned(4), mbOk | mbIconError);
   test::PutFile(std::string(kPackage) + test::kDirectXWin2000Polish, "dx");
   EXPECT_TRUE(Open()->rbInstallDirectX_Win2000().Visible());
 
@@ -304,10 +308,7 @@ TEST_F(RunInstallWindowTest, ASuccessfulInstallReportsAndClosesAndTheBarFollowed
                       {4096, first}, {8192, first}, {12288, first}, {16384, first}, {4096, second}, {8192, second}}));
   EXPECT_FALSE(window->ProgressBar().Visible());  // hidden again
   EXPECT_GE(backend.KeepAliveCount(), 1);
-  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].Text, test::Pinned(104));
-  EXPECT_EQ(backend.MessageBoxes()[0].Caption, test::Pinned(5));
-  EXPECT_EQ(backend.MessageBoxes()[0].Flags, mbOk | mbIconInformation);
+  ExpectOneMessageBox(test::Pinned(104), test::Pinned(5), mbOk | mbIconInformation);
   EXPECT_FALSE(window->Visible());
   EXPECT_TRUE(backend.QuitRequested());
 }
@@ -326,10 +327,7 @@ TEST_F(RunInstallWindowTest, AFailedInstallReportsHidesTheBarAndTheWindowStaysFo
   EXPECT_TRUE(barShown);  // the packed file showed it
   EXPECT_TRUE(BarAskedToBePainted(*window));
   EXPECT_FALSE(window->ProgressBar().Visible());
-  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].Text, test::Pinned(105));
-  EXPECT_EQ(backend.MessageBoxes()[0].Caption, test::Pinned(4));
-  EXPECT_EQ(backend.MessageBoxes()[0].Flags, mbOk | mbIconError);
+  ExpectOneMessageBox(test::Pinned(105), test::Pinned(4), mbOk | mbIconError);
   EXPECT_TRUE(window->Visible());
   EXPECT_FALSE(backend.QuitRequested());
   EXPECT_EQ(links.created, 0);

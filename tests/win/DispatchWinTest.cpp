@@ -173,6 +173,18 @@ class DispatchWin : public ::testing::Test {
     EXPECT_EQ(canary.Overwritten(), 0) << "freed memory was written";
   }
 
+  // kRounds rounds, each on a new form that the round's messages must free
+  // cleanly (checked after the round's own expectations).
+  template <typename Round>
+  void EachRoundFreesTheForm(Round round) {
+    for (int i = 0; i < kRounds; ++i) {
+      SCOPED_TRACE(i);
+      MakeForm();
+      round();
+      ExpectCleanlyGone();
+    }
+  }
+
   // A new form after the frees works as usual.
   void ExpectAFreshFormWorks() {
     TComponent fresh(nullptr);
@@ -205,57 +217,46 @@ class DispatchWin : public ::testing::Test {
 };
 
 TEST_F(DispatchWin, MouseReleaseThatFreesTheFormLeavesTheWindowAlone) {
-  for (int round = 0; round < kRounds; ++round) {
-    SCOPED_TRACE(round);
-    MakeForm();
+  EachRoundFreesTheForm([&] {
     pad->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int, int) { FreeForm(); };
     SendMessageA(padWindow, WM_MOUSEMOVE, 0, At(10, 10));
     SendMessageA(padWindow, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
     EXPECT_EQ(GetCapture(), padWindow);
     SendMessageA(padWindow, WM_LBUTTONUP, 0, At(10, 10));
-    ExpectCleanlyGone();
     EXPECT_EQ(GetCapture(), nullptr);
-  }
+  });
   ExpectAFreshFormWorks();
 }
 
 // The click comes before the release's own event: the freed button must not
 // hear the release either.
 TEST_F(DispatchWin, ClickThatFreesTheFormLeavesTheWindowAlone) {
-  for (int round = 0; round < kRounds; ++round) {
-    SCOPED_TRACE(round);
-    MakeForm();
+  EachRoundFreesTheForm([&] {
     bool releaseHeard = false;
     pad->OnClick = [this](TObject*) { FreeForm(); };
     pad->OnMouseUp = [&releaseHeard](TObject*, TMouseButton, TShiftState, int, int) { releaseHeard = true; };
     SendMessageA(padWindow, WM_MOUSEMOVE, 0, At(10, 10));
     SendMessageA(padWindow, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
     SendMessageA(padWindow, WM_LBUTTONUP, 0, At(10, 10));
-    ExpectCleanlyGone();
     EXPECT_FALSE(releaseHeard);
-  }
+  });
   ExpectAFreshFormWorks();
 }
 
 // The key goes on to the default handling when nobody used it: that is a
 // read of the window after the handler.
 TEST_F(DispatchWin, EscapeThatFreesTheFormWithoutUsingTheKey) {
-  for (int round = 0; round < kRounds; ++round) {
-    SCOPED_TRACE(round);
-    MakeForm();
+  EachRoundFreesTheForm([&] {
     pad->OnKeyDown = [this](TObject*, uint16_t& key, TShiftState) {
       if (key == VK_ESCAPE) FreeForm();
     };
     SendMessageA(padWindow, WM_KEYDOWN, VK_ESCAPE, 1);
-    ExpectCleanlyGone();
-  }
+  });
 }
 
 // Through the queue: the form previews the key, uses it and frees itself.
 TEST_F(DispatchWin, PreviewedEscapeThatFreesTheFormThroughTheMessageQueue) {
-  for (int round = 0; round < kRounds; ++round) {
-    SCOPED_TRACE(round);
-    MakeForm();
+  EachRoundFreesTheForm([&] {
     form->SetKeyPreview(true);
     form->OnKeyDown = [this](TObject*, uint16_t& key, TShiftState) {
       if (key != VK_ESCAPE) return;
@@ -267,27 +268,21 @@ TEST_F(DispatchWin, PreviewedEscapeThatFreesTheFormThroughTheMessageQueue) {
     PostMessageA(padWindow, WM_KEYDOWN, VK_ESCAPE, 1);
     Application().ProcessMessages();
     EXPECT_EQ(padKeys, 0);
-    ExpectCleanlyGone();
-  }
+  });
 }
 
 TEST_F(DispatchWin, CloseRequestThatFreesTheForm) {
-  for (int round = 0; round < kRounds; ++round) {
-    SCOPED_TRACE(round);
-    MakeForm();
+  EachRoundFreesTheForm([&] {
     form->onClose = [this] { FreeForm(); };
     SendMessageA(formWindow, WM_CLOSE, 0, 0);
-    ExpectCleanlyGone();
-  }
+  });
   ExpectAFreshFormWorks();
 }
 
 // The handler runs inside a second message of the same window (a press that
 // sends the window a key): both dispatches must learn that it is gone.
 TEST_F(DispatchWin, NestedMessagesOfTheFreedWindowAllLeaveItAlone) {
-  for (int round = 0; round < kRounds; ++round) {
-    SCOPED_TRACE(round);
-    MakeForm();
+  EachRoundFreesTheForm([&] {
     pad->OnKeyDown = [this](TObject*, uint16_t& key, TShiftState) {
       if (key == VK_ESCAPE) FreeForm();
     };
@@ -296,9 +291,8 @@ TEST_F(DispatchWin, NestedMessagesOfTheFreedWindowAllLeaveItAlone) {
       SendMessageA(hwnd, WM_KEYDOWN, VK_ESCAPE, 1);
     };
     SendMessageA(padWindow, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
-    ExpectCleanlyGone();
     EXPECT_EQ(GetCapture(), nullptr);
-  }
+  });
 }
 
 }  // namespace

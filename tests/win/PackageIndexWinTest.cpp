@@ -7,25 +7,12 @@
 #include "base/Error.h"
 #include "package/PackageIndex.h"
 #include "platform/Files.h"
+#include "platform/WinHandle.h"
 #include "tests/support/IndexRecord.h"
 #include "tests/support/TestSupport.h"
 
 namespace nuvex {
 namespace {
-
-class Handle {
- public:
-  explicit Handle(HANDLE h) : h_(h) {}
-  ~Handle() {
-    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-  }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE h_;
-};
 
 TEST(PackageIndexWin, IndexHeldOpenWithoutSharingRaisesCannotOpenFile) {
   test::TempFolder tmp;
@@ -33,10 +20,11 @@ TEST(PackageIndexWin, IndexHeldOpenWithoutSharingRaisesCannotOpenFile) {
   test::WriteAll(path, test::IndexBytes(0, {}));
   TFileConfigurationList list;
   {
-    Handle lock(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    TFileHandle lock(
+        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(lock.Valid());
-    Handle probe(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    TFileHandle probe(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (probe.Valid()) GTEST_SKIP() << "this system does not enforce share modes";
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
 

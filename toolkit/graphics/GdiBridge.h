@@ -152,6 +152,10 @@ class DibSection {
   void StorePart(TBitmap& picture, const TRect& area) const;
 
  private:
+  // The part of `area` both the picture and the section hold, at its place
+  // in the picture.
+  TRect PartOf(const TBitmap& picture, const TRect& area) const;
+
   int width_;
   int height_;
   MemoryDc dc_;

@@ -76,28 +76,30 @@ void DibSection::Store(TBitmap& picture) const {
   }
 }
 
+TRect DibSection::PartOf(const TBitmap& picture, const TRect& area) const {
+  const TRect part = Intersect(area, picture.ClientRect());
+  return Rect(part.Left, part.Top, part.Left + std::min(part.Width(), width_),
+              part.Top + std::min(part.Height(), height_));
+}
+
 void DibSection::LoadPart(const TBitmap& picture, const TRect& area) {
-  const TRect from = Intersect(area, picture.ClientRect());
-  const int w = std::min(from.Width(), width_);
-  const int h = std::min(from.Height(), height_);
-  if (w <= 0 || h <= 0) return;
+  const TRect from = PartOf(picture, area);
+  if (from.Width() <= 0 || from.Height() <= 0) return;
   GdiFlush();
-  for (int y = 0; y < h; ++y) {
+  for (int y = 0; y < from.Height(); ++y) {
     std::memcpy(bits_ + static_cast<size_t>(y) * width_, picture.ScanLine(from.Top + y) + from.Left,
-                sizeof(TPixel) * w);
+                sizeof(TPixel) * from.Width());
   }
 }
 
 void DibSection::StorePart(TBitmap& picture, const TRect& area) const {
-  const TRect to = Intersect(area, picture.ClientRect());
-  const int w = std::min(to.Width(), width_);
-  const int h = std::min(to.Height(), height_);
-  if (w <= 0 || h <= 0) return;
+  const TRect to = PartOf(picture, area);
+  if (to.Width() <= 0 || to.Height() <= 0) return;
   GdiFlush();
-  for (int y = 0; y < h; ++y) {
+  for (int y = 0; y < to.Height(); ++y) {
     const TPixel* in = bits_ + static_cast<size_t>(y) * width_;
     TPixel* out = picture.ScanLine(to.Top + y) + to.Left;
-    for (int x = 0; x < w; ++x) out[x] = in[x] & 0xFFFFFF;
+    for (int x = 0; x < to.Width(); ++x) out[x] = in[x] & 0xFFFFFF;
   }
 }
 

@@ -1,10 +1,9 @@
 #include "toolkit/resources/BitmapResources.h"
 
-#include <map>
 #include <optional>
 
-#include "base/Ascii.h"
 #include "toolkit/formats/BitmapFile.h"
+#include "toolkit/resources/ResourceTable.h"
 
 namespace nuvex {
 
@@ -12,20 +11,11 @@ namespace nuvex {
 // per platform); nothing when the name is not among them.
 std::optional<TBitmap> LoadPlatformBitmapResource(const std::string& name);
 
-namespace {
-
-std::map<std::string, std::span<const uint8_t>>& BitmapTable() {
-  static std::map<std::string, std::span<const uint8_t>> table;
-  return table;
-}
-
-}  // namespace
-
 void RegisterBitmapResource(const std::string& name, std::span<const uint8_t> data) {
-  BitmapTable()[UpperAscii(name)] = data;
+  TResourceTable::Bitmaps().Register(name, data);
 }
 
-void UnregisterBitmapResource(const std::string& name) { BitmapTable().erase(UpperAscii(name)); }
+void UnregisterBitmapResource(const std::string& name) { TResourceTable::Bitmaps().Unregister(name); }
 
 TBitmap LoadBitmapResource(const std::string& name) {
   if (std::optional<TBitmap> found = FindBitmapResource(name)) return std::move(*found);
@@ -34,11 +24,10 @@ TBitmap LoadBitmapResource(const std::string& name) {
 
 std::optional<TBitmap> FindBitmapResource(const std::string& name) {
   if (std::optional<TBitmap> found = LoadPlatformBitmapResource(name)) return found;
-  const auto it = BitmapTable().find(UpperAscii(name));
-  if (it == BitmapTable().end()) return std::nullopt;
-  const std::span<const uint8_t> data = it->second;
-  if (data.size() >= 2 && data[0] == 'B' && data[1] == 'M') return DecodeBitmapFile(data);
-  return DecodePackedDib(data);
+  const std::optional<std::span<const uint8_t>> data = TResourceTable::Bitmaps().Find(name);
+  if (!data) return std::nullopt;
+  if (data->size() >= 2 && (*data)[0] == 'B' && (*data)[1] == 'M') return DecodeBitmapFile(*data);
+  return DecodePackedDib(*data);
 }
 
 }  // namespace nuvex

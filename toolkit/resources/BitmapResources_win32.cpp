@@ -1,23 +1,16 @@
-#include <windows.h>
-
 #include <optional>
 #include <string>
 
 #include "toolkit/formats/BitmapFile.h"
+#include "toolkit/resources/ModuleResource.h"
 
 namespace nuvex {
 
-// The RT_BITMAP resources of the program's own module.  FindResource compares
-// names without regard to letter case.
+// The RT_BITMAP resources of the program's own module.
 std::optional<TBitmap> LoadPlatformBitmapResource(const std::string& name) {
-  HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC info = FindResourceA(module, name.c_str(), MAKEINTRESOURCEA(2) /* RT_BITMAP */);
-  if (!info) return std::nullopt;
-  HGLOBAL handle = LoadResource(module, info);
-  const DWORD size = SizeofResource(module, info);
-  const void* data = handle ? LockResource(handle) : nullptr;
-  if (!data || size == 0) return std::nullopt;
-  return DecodePackedDib(std::span<const uint8_t>(static_cast<const uint8_t*>(data), size));
+  const std::optional<std::span<const uint8_t>> data = FindModuleResource(name, 2 /* RT_BITMAP */);
+  if (!data || data->empty()) return std::nullopt;
+  return DecodePackedDib(*data);
 }
 
 }  // namespace nuvex

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/AssignIfChanged.h"
 #include "base/Error.h"
 #include "toolkit/ui/DragSession.h"
 #include "toolkit/ui/WinControl.h"
@@ -63,9 +64,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TControl::SetAlign(TAlign value) {
-  if (value == align_) return;
-  align_ = value;
-  if (parent_) parent_->AlignControls();
+  if (AssignIfChanged(align_, value) && parent_) parent_->AlignControls();
 }
 
 bool TControl::Showing() const {
@@ -75,28 +74,21 @@ bool TControl::Showing() const {
 }
 
 void TControl::ChangeVisible(bool value) {
-  if (value == visible_) return;
-  visible_ = value;
+  if (!AssignIfChanged(visible_, value)) return;
   VisibleChanged();
   if (align_ != alNone && parent_) parent_->AlignControls();
 }
 
 void TControl::SetEnabled(bool value) {
-  if (value == enabled_) return;
-  enabled_ = value;
-  EnabledChanged();
+  if (AssignIfChanged(enabled_, value)) EnabledChanged();
 }
 
 void TControl::SetCaption(const std::string& value) {
-  if (value == caption_) return;
-  caption_ = value;
-  TextChanged();
+  if (AssignIfChanged(caption_, value)) TextChanged();
 }
 
 void TControl::SetColor(TColor value) {
-  if (value == color_) return;
-  color_ = value;
-  Invalidate();
+  if (AssignIfChanged(color_, value)) Invalidate();
 }
 
 void TControl::SetFont(const TFont& value) {
@@ -105,22 +97,17 @@ void TControl::SetFont(const TFont& value) {
 }
 
 void TControl::ChangeFont(const TFont& value) {
-  if (value == font_) return;
-  font_ = value;
+  if (!AssignIfChanged(font_, value)) return;
   TextChanged();
   FontChanged();
 }
 
 void TControl::SetParentFont(bool value) {
-  if (value == parentFont_) return;
-  parentFont_ = value;
-  if (parentFont_ && parent_) ChangeFont(parent_->Font());
+  if (AssignIfChanged(parentFont_, value) && parentFont_ && parent_) ChangeFont(parent_->Font());
 }
 
 void TControl::SetHint(const std::string& value) {
-  if (value == hint_) return;
-  hint_ = value;
-  UpdateHint();
+  if (AssignIfChanged(hint_, value)) UpdateHint();
 }
 
 bool TControl::ShowHint() const {
@@ -136,9 +123,7 @@ void TControl::SetShowHint(bool value) {
 }
 
 void TControl::SetParentShowHint(bool value) {
-  if (value == parentShowHint_) return;
-  parentShowHint_ = value;
-  UpdateHint();
+  if (AssignIfChanged(parentShowHint_, value)) UpdateHint();
 }
 
 void TControl::UpdateHint() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/AssignIfChanged.h"
 #include "base/Ascii.h"
 #include "platform/Drives.h"
 #include "toolkit/ui/NativeStyles.h"
@@ -54,9 +55,7 @@ void TDirectoryListBox::ShowItems() {
 
 void TDirectoryListBox::SetItemHeight(int value) {
   value = std::max(value, 1);
-  if (value == itemHeight_) return;
-  itemHeight_ = value;
-  if (HandleAllocated()) Window().SetItemHeight(itemHeight_);
+  if (AssignIfChanged(itemHeight_, value) && HandleAllocated()) Window().SetItemHeight(itemHeight_);
 }
 
 void TDirectoryListBox::Moved() {

@@ -1,5 +1,6 @@
 #include "toolkit/ui/Image.h"
 
+#include "base/AssignIfChanged.h"
 #include "base/ScopeGuard.h"
 
 namespace nuvex {
@@ -16,15 +17,11 @@ void TImage::SetPicture(const TBitmap& value) {
 }
 
 void TImage::SetAutoSize(bool value) {
-  if (value == autoSize_) return;
-  autoSize_ = value;
-  AdjustSize();
+  if (AssignIfChanged(autoSize_, value)) AdjustSize();
 }
 
 void TImage::SetStretch(bool value) {
-  if (value == stretch_) return;
-  stretch_ = value;
-  Invalidate();
+  if (AssignIfChanged(stretch_, value)) Invalidate();
 }
 
 void TImage::SetBounds(int left, int top, int width, int height) {

@@ -79,57 +79,69 @@ def raw_rows(width, height, bits, value):
     return out
 
 
-def rle8_rows(width, height, value):
-    """RLE8, bottom row first: encoded runs, absolute runs, end of line, end of bitmap."""
+def rle_rows(width, height, value, encode_line):
+    """Run-length rows, bottom row first: each line's runs (encode_line), end
+    of line after each, end of bitmap last."""
     out = b""
     for row in range(height):
         y = height - 1 - row
-        line = [value(x, y) for x in range(width)]
-        x = 0
-        while x < width:
-            run = 1
-            while x + run < width and run < 255 and line[x + run] == line[x]:
-                run += 1
-            if run >= 2 or width - x < 3:
-                out += bytes([run, line[x]])
-                x += run
-            else:
-                end = x + 1
-                while end < width and end - x < 255 and not (end + 1 < width and line[end] == line[end + 1]):
-                    end += 1
-                lit = bytes(line[x:end])
-                if len(lit) < 3:
-                    for v in lit:
-                        out += bytes([1, v])
-                else:
-                    out += bytes([0, len(lit)]) + lit + (b"\0" if len(lit) % 2 else b"")
-                x = end
-        out += b"\0\0"
+        out += encode_line([value(x, y) for x in range(width)]) + b"\0\0"
     return out + b"\0\1"
+
+
+def rle8_line(line):
+    """RLE8: encoded runs and absolute runs."""
+    out = b""
+    width = len(line)
+    x = 0
+    while x < width:
+        run = 1
+        while x + run < width and run < 255 and line[x + run] == line[x]:
+            run += 1
+        if run >= 2 or width - x < 3:
+            out += bytes([run, line[x]])
+            x += run
+        else:
+            end = x + 1
+            while end < width and end - x < 255 and not (end + 1 < width and line[end] == line[end + 1]):
+                end += 1
+            lit = bytes(line[x:end])
+            if len(lit) < 3:
+                for v in lit:
+                    out += bytes([1, v])
+            else:
+                out += bytes([0, len(lit)]) + lit + (b"\0" if len(lit) % 2 else b"")
+            x = end
+    return out
+
+
+def rle4_line(line):
+    """RLE4: alternate absolute runs of up to 7 and encoded runs of two colours."""
+    out = b""
+    width = len(line)
+    x = 0
+    while x < width:
+        if (x // 7) % 2 == 0 and width - x >= 3:
+            n = min(7, width - x)
+            nibbles = line[x:x + n] + [0]
+            data = bytes((nibbles[i] << 4) | nibbles[i + 1] for i in range(0, n, 2))
+            out += bytes([0, n]) + data + (b"\0" if len(data) % 2 else b"")
+            x += n
+        else:
+            n = min(5, width - x)
+            a = line[x]
+            b = line[x + 1] if n > 1 else 0
+            out += bytes([n, (a << 4) | b])
+            x += n
+    return out
+
+
+def rle8_rows(width, height, value):
+    return rle_rows(width, height, value, rle8_line)
 
 
 def rle4_rows(width, height, value):
-    out = b""
-    for row in range(height):
-        y = height - 1 - row
-        line = [value(x, y) for x in range(width)]
-        x = 0
-        while x < width:
-            # Alternate absolute runs of up to 7 and encoded runs of two colours.
-            if (x // 7) % 2 == 0 and width - x >= 3:
-                n = min(7, width - x)
-                nibbles = line[x:x + n] + [0]
-                data = bytes((nibbles[i] << 4) | nibbles[i + 1] for i in range(0, n, 2))
-                out += bytes([0, n]) + data + (b"\0" if len(data) % 2 else b"")
-                x += n
-            else:
-                n = min(5, width - x)
-                a = line[x]
-                b = line[x + 1] if n > 1 else 0
-                out += bytes([n, (a << 4) | b])
-                x += n
-        out += b"\0\0"
-    return out + b"\0\1"
+    return rle_rows(width, height, value, rle4_line)
 
 
 def palette_file(name, header, width, height, bits, colours, compression=0, top_down=False, rle=None,
