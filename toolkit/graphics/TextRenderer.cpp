@@ -1,5 +1,10 @@
 #include "toolkit/graphics/TextRenderer.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/Locale.h"
 #include "toolkit/graphics/Bitmap.h"
 
 namespace nuvex {
@@ -12,7 +17,35 @@ void Plot(TBitmap& target, int x, int y, TPixel pixel) {
   if (target.ClientRect().Contains(x, y)) target.ScanLine(y)[x] = pixel;
 }
 
+std::vector<std::string> WrappedLines(TTextRenderer& renderer, const TFont& font, std::string_view text,
+                                      int width, TLineAlign align) {
+  return LayoutLines(text, std::max(width, 0),
+                     [&](std::string_view piece) { return renderer.Measure(font, piece).cx; }, align,
+                     GetSystemCodePage());
+}
+
 }  // namespace
+
+TSize TTextRenderer::MeasureWrapped(const TFont& font, std::string_view text, int width, TLineAlign align) {
+  const std::vector<std::string> lines = WrappedLines(*this, font, text, width, align);
+  int widest = 0;
+  for (const std::string& line : lines) widest = std::max(widest, Measure(font, line).cx);
+  return {widest, static_cast<int>(lines.size()) * Measure(font, "Wg").cy};
+}
+
+void TTextRenderer::DrawWrapped(TBitmap& target, const TRect& box, const TFont& font, std::string_view text,
+                                TLineAlign align) {
+  const int lineHeight = Measure(font, "Wg").cy;
+  int y = box.Top;
+  for (const std::string& line : WrappedLines(*this, font, text, box.Width(), align)) {
+    const int free = box.Width() - Measure(font, line).cx;
+    // Centred rounding down, also for a line wider than the box, as the
+    // window system centres.
+    const int x = align == TLineAlign::Right ? free : align == TLineAlign::Center ? (free >> 1) : 0;
+    Draw(target, box.Left + x, y, font, line, std::nullopt);
+    y += lineHeight;
+  }
+}
 
 TSize THeadlessTextRenderer::Measure(const TFont& font, std::string_view text) {
   return {static_cast<int>(text.size()) * CellWidth(font), font.PixelHeight()};

@@ -10,6 +10,7 @@
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Color.h"
 #include "toolkit/graphics/Geometry.h"
+#include "toolkit/graphics/TextLayout.h"
 
 namespace nuvex {
 
@@ -24,6 +25,19 @@ class TTextRenderer {
   // clipped to the target.  A background fills the cell first.
   virtual void Draw(TBitmap& target, int x, int y, const TFont& font, std::string_view text,
                     std::optional<TColor> background) = 0;
+
+  // A text word-wrapped within a width, as a label shows it: line breaks and
+  // wrapping as LayoutLines gives them (TextLayout.h), each line placed by
+  // align, '&' an ordinary character.  MeasureWrapped gives the widest line
+  // and the height of all lines; DrawWrapped draws them in font.Color from
+  // box's top, placed within box's width, with no background, and is clipped
+  // to the target alone (a line wider than the box runs past its edges).
+  // These portable versions lay the lines out themselves; a renderer whose
+  // window system wraps text overrides both, so that what the user sees is
+  // the system's own wrapping.
+  virtual TSize MeasureWrapped(const TFont& font, std::string_view text, int width, TLineAlign align);
+  virtual void DrawWrapped(TBitmap& target, const TRect& box, const TFont& font, std::string_view text,
+                           TLineAlign align);
 };
 
 // The headless font: every character has a cell PixelHeight() high and

@@ -17,6 +17,26 @@ namespace {
 // gets a section of its own for that draw.
 constexpr int64_t kKeptSectionPixels = int64_t{1} << 18;
 
+// DrawText centres a line with a division that rounds toward zero: a line
+// wider than its box, near the left edge of the DC, lands a pixel off from
+// the same line drawn further right (a label's test sees it).  Wrapped text is
+// therefore drawn this far to the right in logical coordinates, and the
+// viewport takes it back, so it lands where it would anywhere on a screen.
+constexpr int kWrapShift = 1 << 16;
+
+// The DC's viewport origin moved for a scope, and put back.
+class ShiftedOrigin {
+ public:
+  ShiftedOrigin(HDC dc, int dx) : dc_(dc) { SetViewportOrgEx(dc_, dx, 0, &previous_); }
+  ~ShiftedOrigin() { SetViewportOrgEx(dc_, previous_.x, previous_.y, nullptr); }
+  ShiftedOrigin(const ShiftedOrigin&) = delete;
+  ShiftedOrigin& operator=(const ShiftedOrigin&) = delete;
+
+ private:
+  HDC dc_;
+  POINT previous_{};
+};
+
 // Draws with GDI: the part of the target under the text goes into a DIB
 // section, GDI draws the text there (over the real background, as on screen),
 // and the pixels come back.  The fonts come from gdi::FontFor, and the
@@ -71,7 +91,51 @@ class GdiTextRenderer : public TTextRenderer {
     section.StorePart(target, area);
   }
 
+  // Wrapped text is measured and drawn by DrawText itself, so that a label
+  // wraps exactly where the system wraps (TextLayout's lines are held equal
+  // to these by the Windows tests, and serve where no window system draws).
+  TSize MeasureWrapped(const TFont& font, std::string_view text, int width, TLineAlign align) override {
+    if (text.empty()) return {};
+    const HDC dc = section_->Dc();
+    Select(dc, gdi::FontFor(font), selected_);
+    RECT rect{0, 0, std::max(width, 0), 0};
+    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &rect, WrapFlags(align) | DT_CALCRECT);
+    return {static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
+  }
+
+  void DrawWrapped(TBitmap& target, const TRect& box, const TFont& font, std::string_view text,
+                   TLineAlign align) override {
+    if (text.empty() || target.Empty()) return;
+    // Every column of the box's rows: a line wider than the box runs past
+    // its edges, as far as the target goes.
+    const TRect area = Intersect(Rect(0, box.Top, target.Width(), box.Bottom), target.ClientRect());
+    if (area.IsEmpty()) return;
+    std::unique_ptr<gdi::DibSection> ownSection;
+    HFONT ownSelected = nullptr;
+    gdi::DibSection& section = SectionFor(area.Width(), area.Height(), ownSection);
+    section.LoadPart(target, area);
+    const HDC dc = section.Dc();
+    Select(dc, gdi::FontFor(font), ownSection ? ownSelected : selected_);
+    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(font.Color)));
+    SetBkMode(dc, TRANSPARENT);
+    {
+      const ShiftedOrigin shift(dc, -kWrapShift);
+      RECT rect{box.Left - area.Left + kWrapShift, box.Top - area.Top, box.Right - area.Left + kWrapShift,
+                box.Bottom - area.Top};
+      DrawTextA(dc, text.data(), static_cast<int>(text.size()), &rect, WrapFlags(align) | DT_NOCLIP);
+    }
+    section.StorePart(target, area);
+  }
+
  private:
+  // A label shows '&' as itself: no prefix underlining.
+  static UINT WrapFlags(TLineAlign align) {
+    const UINT placement = align == TLineAlign::Right    ? DT_RIGHT
+                           : align == TLineAlign::Center ? DT_CENTER
+                                                         : DT_LEFT;
+    return DT_WORDBREAK | DT_NOPREFIX | placement;
+  }
+
   static TSize Extent(HDC dc, std::string_view text) {
     SIZE size{};
     GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);

@@ -5,6 +5,7 @@
 #include "base/ScopeGuard.h"
 #include "platform/Locale.h"
 #include "toolkit/graphics/TextLayout.h"
+#include "toolkit/graphics/TextRenderer.h"
 
 namespace nuvex {
 
@@ -53,13 +54,16 @@ TCanvas& TLabel::TextCanvas() {
   return canvas;
 }
 
+TLineAlign TLabel::LineAlign() const {
+  return alignment_ == taRightJustify ? TLineAlign::Right
+         : alignment_ == taCenter     ? TLineAlign::Center
+                                      : TLineAlign::Left;
+}
+
 std::vector<std::string> TLabel::Lines() {
   TCanvas& canvas = TextCanvas();
-  const TLineAlign align = alignment_ == taRightJustify ? TLineAlign::Right
-                           : alignment_ == taCenter     ? TLineAlign::Center
-                                                        : TLineAlign::Left;
   return LayoutLines(Caption(), wordWrap_ ? Width() : -1,
-                     [&canvas](std::string_view piece) { return canvas.TextWidth(piece); }, align,
+                     [&canvas](std::string_view piece) { return canvas.TextWidth(piece); }, LineAlign(),
                      GetSystemCodePage());
 }
 
@@ -73,15 +77,19 @@ void TLabel::AdjustBounds() {
   ScopedValue adjusting(adjusting_, true);
   // An empty text is measured as one blank, as the window system's labels
   // measure it: the label keeps a line's height, where a click still finds it.
-  const std::vector<std::string> lines = Caption().empty() ? std::vector<std::string>{" "} : Lines();
   TCanvas& canvas = TextCanvas();
+  // Through the virtual SetBounds, so a subclass's limits bound the text's size too.
+  if (wordWrap_) {
+    const std::string text = Caption().empty() ? std::string(" ") : Caption();
+    const TSize size = CurrentTextRenderer().MeasureWrapped(canvas.Font, text, Width(), LineAlign());
+    SetBounds(Left(), Top(), Width(), size.cy);
+    return;
+  }
+  const std::vector<std::string> lines = Caption().empty() ? std::vector<std::string>{" "} : Lines();
   int width = 0;
   for (const std::string& line : lines) width = std::max(width, canvas.TextWidth(line));
   const int height = static_cast<int>(lines.size()) * canvas.TextHeight("Wg");
-  if (wordWrap_) width = Width();
-  int left = Left();
-  if (alignment_ == taRightJustify && !wordWrap_) left += Width() - width;
-  // Through the virtual SetBounds, so a subclass's limits bound the text's size too.
+  const int left = alignment_ == taRightJustify ? Left() + Width() - width : Left();
   SetBounds(left, Top(), width, height);
 }
 
@@ -95,20 +103,33 @@ void TLabel::TextChanged() {
   TGraphicControl::TextChanged();
 }
 
+int TLabel::TextTop(int textHeight) const {
+  if (layout_ == tlCenter) return (Height() - textHeight) / 2;
+  if (layout_ == tlBottom) return Height() - textHeight;
+  return 0;
+}
+
 void TLabel::Paint() {
-  TCanvas& canvas = Canvas();
+  TCanvas& canvas = TextCanvas();
   if (!transparent_) {
     canvas.Brush.Color = Color();
     canvas.Brush.Style = bsSolid;
     canvas.FillRect(ClientRect());
   }
   canvas.Brush.Style = bsClear;
+  if (wordWrap_) {
+    // Wrapped text is the renderer's to lay out: on Windows the system's
+    // DrawText wraps it, so the label shows the system's own lines.
+    TTextRenderer& renderer = CurrentTextRenderer();
+    const int textHeight = renderer.MeasureWrapped(canvas.Font, Caption(), Width(), LineAlign()).cy;
+    const int y = TextTop(textHeight);
+    renderer.DrawWrapped(canvas.Bitmap(), Rect(0, y, Width(), y + textHeight), canvas.Font, Caption(),
+                         LineAlign());
+    return;
+  }
   const std::vector<std::string> lines = Lines();
   const int lineHeight = canvas.TextHeight("Wg");
-  const int textHeight = static_cast<int>(lines.size()) * lineHeight;
-  int y = 0;
-  if (layout_ == tlCenter) y = (Height() - textHeight) / 2;
-  if (layout_ == tlBottom) y = Height() - textHeight;
+  int y = TextTop(static_cast<int>(lines.size()) * lineHeight);
   for (const std::string& line : lines) {
     const int width = canvas.TextWidth(line);
     int x = 0;

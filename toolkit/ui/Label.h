@@ -5,12 +5,14 @@
 // takes the size of its text whenever the text, the font or the bounds
 // change, through the virtual SetBounds: without WordWrap the width follows
 // the longest line (a right-aligned label keeps its right edge); with it the
-// width stays and the text wraps within it where the window system's
-// DrawText wraps it (TextLayout.h), the height following the lines.  An
-// empty caption has no lines and no height.
+// width stays and the text wraps within it, the height following the lines:
+// the text renderer measures and draws wrapped text (on Windows the system's
+// DrawText itself, elsewhere the portable layout of TextLayout.h).  An empty
+// caption is sized as one blank.
 #include <string>
 #include <vector>
 
+#include "toolkit/graphics/TextLayout.h"
 #include "toolkit/ui/Control.h"
 
 namespace nuvex {
@@ -35,7 +37,8 @@ class TLabel : public TGraphicControl {
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool value);
 
-  // The lines the caption is laid out in now.
+  // The lines the caption is laid out in now by the portable layout (which
+  // the Windows tests hold equal to the system's wrapping).
   std::vector<std::string> Lines();
 
   void SetBounds(int left, int top, int width, int height) override;
@@ -49,6 +52,9 @@ class TLabel : public TGraphicControl {
   void AdjustBounds();
   // The canvas that measures and draws the text, with the label's font.
   TCanvas& TextCanvas();
+  TLineAlign LineAlign() const;
+  // Where text of that height starts, by the vertical layout.
+  int TextTop(int textHeight) const;
 
   bool autoSize_ = true;
   bool wordWrap_ = false;
