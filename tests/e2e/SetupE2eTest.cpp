@@ -183,6 +183,12 @@ class SetupE2e : public ::testing::Test {
     if (com_) CoUninitialize();
   }
 
+  // Starts Setup.exe on the package in the locale: its main window, or null
+  // when the program did not start or showed none.
+  HWND StartSetup(SetupProcess& setup, const char* locale) {
+    return setup.Start(package_.Path(), locale) ? setup.MainWindow() : nullptr;
+  }
+
   // The player, a packed film, a component that records its registration
   // and the uninstaller, into `package_`.
   void MakePackage() {
@@ -279,9 +285,8 @@ void InstallsThroughTheButton(SetupProcess& setup, const char* locale) {
 TEST_F(SetupE2e, InstallsEveryFileRegistersAndMakesEnglishShortcuts) {
   MakePackage();
   SetupProcess setup;
-  ASSERT_TRUE(setup.Start(package_.Path(), kEnglish));
-  HWND main = setup.MainWindow();
-  ASSERT_NE(main, nullptr);
+  HWND main = StartSetup(setup, kEnglish);
+  ASSERT_NE(main, nullptr) << "Setup.exe did not start or showed no window";
   Sleep(300);  // its first paint
   KeepPicture(main, "setup-en.bmp");
   InstallsThroughTheButton(setup, kEnglish);
@@ -315,9 +320,8 @@ TEST_F(SetupE2e, InstallsWithPolishShortcutsInAPolishSystem) {
 
 TEST_F(SetupE2e, AMissingIndexFailsAndTheNextClickInstallsAfresh) {
   SetupProcess setup;
-  ASSERT_TRUE(setup.Start(package_.Path(), kEnglish));
-  HWND main = setup.MainWindow();
-  ASSERT_NE(main, nullptr);
+  HWND main = StartSetup(setup, kEnglish);
+  ASSERT_NE(main, nullptr) << "Setup.exe did not start or showed no window";
   ClickAt(main, OnScreen(main, kInstallButton));
   HWND box = setup.Box(Message(kEnglish, 4));
   ASSERT_NE(box, nullptr) << "no failure box";
@@ -345,9 +349,8 @@ TEST_F(SetupE2e, ACorruptPackedFileIsReportedAsAnError) {
   nvxpack::WriteIndexFile(package_ / kPackageIndexName,
                           {test::IndexRecord("film.nvx", 1, fkDestination, "\\Sample.film")});
   SetupProcess setup;
-  ASSERT_TRUE(setup.Start(package_.Path(), kEnglish));
-  HWND main = setup.MainWindow();
-  ASSERT_NE(main, nullptr);
+  HWND main = StartSetup(setup, kEnglish);
+  ASSERT_NE(main, nullptr) << "Setup.exe did not start or showed no window";
   ClickAt(main, OnScreen(main, kInstallButton));
   HWND box = setup.Box(Message(kEnglish, 101));
   ASSERT_NE(box, nullptr) << "no error report";
@@ -363,9 +366,8 @@ TEST_F(SetupE2e, ACorruptPackedFileIsReportedAsAnError) {
 
 TEST_F(SetupE2e, EscapeClosesTheWindowAndOnlyTheFolderTextIsClientArea) {
   SetupProcess setup;
-  ASSERT_TRUE(setup.Start(package_.Path(), kEnglish));
-  HWND main = setup.MainWindow();
-  ASSERT_NE(main, nullptr);
+  HWND main = StartSetup(setup, kEnglish);
+  ASSERT_NE(main, nullptr) << "Setup.exe did not start or showed no window";
   auto hitTest = [&](int x, int y) {
     const POINT p = OnScreen(main, {x, y});
     DWORD_PTR answer = 0;
@@ -432,9 +434,8 @@ TEST_F(SetupE2e, DirectXButtonsShowOnlyWhenTheirInstallerLiesBeside) {
       test::WriteAll(package_ / "DirectX8/dxsetup.exe", "dx");
     }
     SetupProcess setup;
-    ASSERT_TRUE(setup.Start(package_.Path(), kEnglish));
-    HWND main = setup.MainWindow();
-    ASSERT_NE(main, nullptr);
+    HWND main = StartSetup(setup, kEnglish);
+    ASSERT_NE(main, nullptr) << "Setup.exe did not start or showed no window";
     HWND install = ChildAt(main, kInstallButton);
     HWND win98 = ChildAt(main, {193, 126});
     HWND win2000 = ChildAt(main, {192, 170});
@@ -495,9 +496,8 @@ TEST_F(SetupE2e, AFolderTypedIntoTheDialogReceivesTheFiles) {
   MakePackage();
   const std::string destination = work_ / "Chosen Place";
   SetupProcess setup;
-  ASSERT_TRUE(setup.Start(package_.Path(), kEnglish));
-  HWND main = setup.MainWindow();
-  ASSERT_NE(main, nullptr);
+  HWND main = StartSetup(setup, kEnglish);
+  ASSERT_NE(main, nullptr) << "Setup.exe did not start or showed no window";
   ASSERT_TRUE(AnswerFolderDialog(setup, main, kEnglish, kDefaultDestinationFolder, destination)) << "no folder dialog";
 
   ClickAt(main, OnScreen(main, kInstallButton));
@@ -574,9 +574,8 @@ class FullDriveE2e : public SetupE2e {
       expected.replace(expected.find("%s"), 2, value);
 
     SetupProcess setup;
-    ASSERT_TRUE(setup.Start(package_.Path(), locale));
-    HWND main = setup.MainWindow();
-    ASSERT_NE(main, nullptr);
+    HWND main = StartSetup(setup, locale);
+    ASSERT_NE(main, nullptr) << "Setup.exe did not start or showed no window";
     ClickAt(main, OnScreen(main, kInstallButton));
     HWND box = setup.Box(Message(locale, 101));  // the error report's caption is the application's title
     ASSERT_NE(box, nullptr) << "no refusal";

@@ -72,23 +72,9 @@ class GdiTextRenderer : public TTextRenderer {
     const TRect area = Intersect(Rect(x - slack, y, x + extent.cx + slack, y + extent.cy),
                                  target.ClientRect());
     if (area.IsEmpty()) return;
-    std::unique_ptr<gdi::DibSection> ownSection;
-    HFONT ownSelected = nullptr;
-    gdi::DibSection& section = SectionFor(area.Width(), area.Height(), ownSection);
-    // Only the area's corner of the section is loaded and read back; what GDI
-    // draws beyond it lands on pixels nobody reads.
-    section.LoadPart(target, area);
-    const HDC dc = section.Dc();
-    Select(dc, handle, ownSection ? ownSelected : selected_);
-    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(font.Color)));
-    if (background) {
-      SetBkMode(dc, OPAQUE);
-      SetBkColor(dc, static_cast<COLORREF>(ColorToRGB(*background)));
-    } else {
-      SetBkMode(dc, TRANSPARENT);
-    }
-    TextOutA(dc, x - area.Left, y - area.Top, text.data(), static_cast<int>(text.size()));
-    section.StorePart(target, area);
+    DrawThrough(target, area, handle, font.Color, background, [&](HDC dc) {
+      TextOutA(dc, x - area.Left, y - area.Top, text.data(), static_cast<int>(text.size()));
+    });
   }
 
   // Wrapped text is measured and drawn by DrawText itself, so that a label
@@ -110,24 +96,40 @@ class GdiTextRenderer : public TTextRenderer {
     // its edges, as far as the target goes.
     const TRect area = Intersect(Rect(0, box.Top, target.Width(), box.Bottom), target.ClientRect());
     if (area.IsEmpty()) return;
+    DrawThrough(target, area, gdi::FontFor(font), font.Color, std::nullopt, [&](HDC dc) {
+      const ShiftedOrigin shift(dc, -kWrapShift);
+      RECT rect{box.Left - area.Left + kWrapShift, box.Top - area.Top, box.Right - area.Left + kWrapShift,
+                box.Bottom - area.Top};
+      DrawTextA(dc, text.data(), static_cast<int>(text.size()), &rect, WrapFlags(align) | DT_NOCLIP);
+    });
+  }
+
+ private:
+  // The area of the target goes into a DIB section, draw puts the text there
+  // with GDI (over the real background, as on screen) in the font and colour
+  // given, and the pixels come back.  Only the area's corner of the section
+  // is loaded and read back; what GDI draws beyond it lands on pixels nobody
+  // reads.
+  template <typename Draw>
+  void DrawThrough(TBitmap& target, const TRect& area, HFONT font, TColor color, std::optional<TColor> background,
+                   Draw&& draw) {
     std::unique_ptr<gdi::DibSection> ownSection;
     HFONT ownSelected = nullptr;
     gdi::DibSection& section = SectionFor(area.Width(), area.Height(), ownSection);
     section.LoadPart(target, area);
     const HDC dc = section.Dc();
-    Select(dc, gdi::FontFor(font), ownSection ? ownSelected : selected_);
-    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(font.Color)));
-    SetBkMode(dc, TRANSPARENT);
-    {
-      const ShiftedOrigin shift(dc, -kWrapShift);
-      RECT rect{box.Left - area.Left + kWrapShift, box.Top - area.Top, box.Right - area.Left + kWrapShift,
-                box.Bottom - area.Top};
-      DrawTextA(dc, text.data(), static_cast<int>(text.size()), &rect, WrapFlags(align) | DT_NOCLIP);
+    Select(dc, font, ownSection ? ownSelected : selected_);
+    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(color)));
+    if (background) {
+      SetBkMode(dc, OPAQUE);
+      SetBkColor(dc, static_cast<COLORREF>(ColorToRGB(*background)));
+    } else {
+      SetBkMode(dc, TRANSPARENT);
     }
+    draw(dc);
     section.StorePart(target, area);
   }
 
- private:
   // A label shows '&' as itself: no prefix underlining.
   static UINT WrapFlags(TLineAlign align) {
     const UINT placement = align == TLineAlign::Right    ? DT_RIGHT
