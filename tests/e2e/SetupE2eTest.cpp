@@ -269,15 +269,24 @@ class SetupE2e : public ::testing::Test {
   std::set<HWND> windowsBefore_;
 };
 
+// Presses the install button and answers the message box with this caption:
+// its text is checked and the box confirmed.  False when no box came, or it
+// would not close.
+bool PressInstallAndConfirm(SetupProcess& setup, HWND main, const std::wstring& caption, const std::wstring& text,
+                            DWORD ms = 30000) {
+  ClickAt(main, OnScreen(main, kInstallButton));
+  HWND box = setup.Box(caption, ms);
+  if (!box) return false;
+  EXPECT_EQ(BoxText(box), text);
+  return Confirm(box);
+}
+
 // The whole installation in one language, through the real button.
 void InstallsThroughTheButton(SetupProcess& setup, const char* locale) {
   HWND main = setup.MainWindow();
   ASSERT_NE(main, nullptr) << "no installer window";
-  ClickAt(main, OnScreen(main, kInstallButton));
-  HWND box = setup.Box(Message(locale, 5));
-  ASSERT_NE(box, nullptr) << "no success box";
-  EXPECT_EQ(BoxText(box), Message(locale, 104));
-  EXPECT_TRUE(Confirm(box));
+  ASSERT_TRUE(PressInstallAndConfirm(setup, main, Message(locale, 5), Message(locale, 104)))
+      << "no success box, or it stayed";
   EXPECT_TRUE(setup.Exited(10000)) << "the program did not end after the success box";
   EXPECT_EQ(setup.ExitCode(), 0u);
 }
@@ -322,21 +331,15 @@ TEST_F(SetupE2e, AMissingIndexFailsAndTheNextClickInstallsAfresh) {
   SetupProcess setup;
   HWND main = StartSetup(setup, kEnglish);
   ASSERT_NE(main, nullptr) << "Setup.exe did not start or showed no window";
-  ClickAt(main, OnScreen(main, kInstallButton));
-  HWND box = setup.Box(Message(kEnglish, 4));
-  ASSERT_NE(box, nullptr) << "no failure box";
-  EXPECT_EQ(BoxText(box), Message(kEnglish, 105));
-  EXPECT_TRUE(Confirm(box));
+  ASSERT_TRUE(PressInstallAndConfirm(setup, main, Message(kEnglish, 4), Message(kEnglish, 105)))
+      << "no failure box, or it stayed";
   EXPECT_FALSE(setup.Exited(500)) << "the window went with the failure";
   EXPECT_TRUE(IsWindowVisible(main));
   EXPECT_FALSE(DirectoryExists(kDefaultDestinationFolder));
 
   MakePackage();
-  ClickAt(main, OnScreen(main, kInstallButton));
-  box = setup.Box(Message(kEnglish, 5));
-  ASSERT_NE(box, nullptr) << "no success box on the second click";
-  EXPECT_EQ(BoxText(box), Message(kEnglish, 104));
-  EXPECT_TRUE(Confirm(box));
+  ASSERT_TRUE(PressInstallAndConfirm(setup, main, Message(kEnglish, 5), Message(kEnglish, 104)))
+      << "no success box on the second click, or it stayed";
   EXPECT_TRUE(setup.Exited(10000));
   ExpectInstalledIn(kDefaultDestinationFolder);
   WaitFor([&] { return CloseShellWindows() > 0; }, 5000);
@@ -351,11 +354,8 @@ TEST_F(SetupE2e, ACorruptPackedFileIsReportedAsAnError) {
   SetupProcess setup;
   HWND main = StartSetup(setup, kEnglish);
   ASSERT_NE(main, nullptr) << "Setup.exe did not start or showed no window";
-  ClickAt(main, OnScreen(main, kInstallButton));
-  HWND box = setup.Box(Message(kEnglish, 101));
-  ASSERT_NE(box, nullptr) << "no error report";
-  EXPECT_EQ(BoxText(box), L"error.");
-  EXPECT_TRUE(Confirm(box));
+  ASSERT_TRUE(PressInstallAndConfirm(setup, main, Message(kEnglish, 101), L"error."))
+      << "no error report, or it stayed";
   // Whatever follows the report, the program still answers and no success
   // is claimed.
   EXPECT_EQ(setup.Box(Message(kEnglish, 5), 1500), nullptr);
@@ -500,11 +500,8 @@ TEST_F(SetupE2e, AFolderTypedIntoTheDialogReceivesTheFiles) {
   ASSERT_NE(main, nullptr) << "Setup.exe did not start or showed no window";
   ASSERT_TRUE(AnswerFolderDialog(setup, main, kEnglish, kDefaultDestinationFolder, destination)) << "no folder dialog";
 
-  ClickAt(main, OnScreen(main, kInstallButton));
-  HWND box = setup.Box(Message(kEnglish, 5));
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(BoxText(box), Message(kEnglish, 104));
-  EXPECT_TRUE(Confirm(box));
+  ASSERT_TRUE(PressInstallAndConfirm(setup, main, Message(kEnglish, 5), Message(kEnglish, 104)))
+      << "no message box, or it stayed";
   EXPECT_TRUE(setup.Exited(10000));
   ExpectInstalledIn(destination);
   EXPECT_FALSE(DirectoryExists(kDefaultDestinationFolder));
@@ -523,11 +520,8 @@ void RefusesFoldersThatAreNotFullPaths(SetupProcess& setup, const char* locale, 
     SCOPED_TRACE("folder \"" + folder + "\"");
     ASSERT_TRUE(AnswerFolderDialog(setup, main, locale, shown, folder)) << "the folder text did not open the dialog";
     shown = folder;
-    ClickAt(main, OnScreen(main, kInstallButton));
-    HWND box = setup.Box(Message(locale, 4), 10000);
-    ASSERT_NE(box, nullptr) << "no refusal";
-    EXPECT_EQ(BoxText(box), Message(locale, 109));
-    EXPECT_TRUE(Confirm(box));
+    ASSERT_TRUE(PressInstallAndConfirm(setup, main, Message(locale, 4), Message(locale, 109), 10000))
+        << "no refusal, or it stayed";
   }
   EXPECT_FALSE(setup.Exited(300));
   EXPECT_FALSE(FileExists(package + "Games\\NuvexPlayer.exe"));
@@ -576,11 +570,8 @@ class FullDriveE2e : public SetupE2e {
     SetupProcess setup;
     HWND main = StartSetup(setup, locale);
     ASSERT_NE(main, nullptr) << "Setup.exe did not start or showed no window";
-    ClickAt(main, OnScreen(main, kInstallButton));
-    HWND box = setup.Box(Message(locale, 101));  // the error report's caption is the application's title
-    ASSERT_NE(box, nullptr) << "no refusal";
-    EXPECT_EQ(BoxText(box), Wide(expected, polish ? 1250 : 1252));
-    EXPECT_TRUE(Confirm(box));
+    ASSERT_TRUE(PressInstallAndConfirm(setup, main, Message(locale, 101), Wide(expected, polish ? 1250 : 1252)))
+        << "no refusal, or it stayed";  // the error report's caption is the application's title
     EXPECT_EQ(setup.Box(Message(locale, 5), 1000), nullptr) << "a success after the refusal";
     EXPECT_FALSE(setup.Exited(300)) << "the window went with the refusal";
     EXPECT_TRUE(IsWindowVisible(main));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/AssignIfChanged.h"
 #include "base/ScopeGuard.h"
 #include "platform/Locale.h"
 #include "toolkit/graphics/TextLayout.h"
@@ -17,33 +18,25 @@ TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
 }
 
 void TLabel::SetAutoSize(bool value) {
-  if (value == autoSize_) return;
-  autoSize_ = value;
-  AdjustBounds();
+  if (AssignIfChanged(autoSize_, value)) AdjustBounds();
 }
 
 void TLabel::SetAlignment(TAlignment value) {
-  if (value == alignment_) return;
-  alignment_ = value;
-  Invalidate();
+  if (AssignIfChanged(alignment_, value)) Invalidate();
 }
 
 void TLabel::SetLayout(TTextLayout value) {
-  if (value == layout_) return;
-  layout_ = value;
-  Invalidate();
+  if (AssignIfChanged(layout_, value)) Invalidate();
 }
 
 void TLabel::SetWordWrap(bool value) {
-  if (value == wordWrap_) return;
-  wordWrap_ = value;
+  if (!AssignIfChanged(wordWrap_, value)) return;
   AdjustBounds();
   Invalidate();
 }
 
 void TLabel::SetTransparent(bool value) {
-  if (value == transparent_) return;
-  transparent_ = value;
+  if (!AssignIfChanged(transparent_, value)) return;
   SetControlStyle(static_cast<TControlStyle>(value ? ControlStyle() & ~csOpaque : ControlStyle() | csOpaque));
   Invalidate();
 }
