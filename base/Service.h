@@ -7,7 +7,8 @@
 //
 // The layer that implements a service defines its platform object:
 //   template <> TClock& Service<TClock>::Platform() { ... }
-// and the service's header declares that definition, so that every use sees it.
+// (most with PlatformObject below) and the service's header declares that
+// definition, so that every use sees it.
 #include <utility>
 
 namespace nuvex {
@@ -26,6 +27,15 @@ class Service {
   friend class ScopedService<T>;
   static inline T* installed_ = nullptr;
 };
+
+// The usual platform object: one Impl, made at its first use and kept to
+// the program's end.
+//   template <> TClock& Service<TClock>::Platform() { return PlatformObject<WindowsClock>(); }
+template <typename Impl>
+Impl& PlatformObject() {
+  static Impl object;
+  return object;
+}
 
 // Puts `replacement` (not owned) in the service's place for the lifetime of
 // the object; scopes nest and each restores the one before it.

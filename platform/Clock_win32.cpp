@@ -19,9 +19,6 @@ class WindowsClock : public TClock {
 }  // namespace
 
 template <>
-TClock& Service<TClock>::Platform() {
-  static WindowsClock clock;
-  return clock;
-}
+TClock& Service<TClock>::Platform() { return PlatformObject<WindowsClock>(); }
 
 }  // namespace nuvex

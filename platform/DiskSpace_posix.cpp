@@ -18,9 +18,6 @@ class SandboxDiskSpace final : public TDiskSpace {
 }  // namespace
 
 template <>
-TDiskSpace& Service<TDiskSpace>::Platform() {
-  static SandboxDiskSpace space;
-  return space;
-}
+TDiskSpace& Service<TDiskSpace>::Platform() { return PlatformObject<SandboxDiskSpace>(); }
 
 }  // namespace nuvex

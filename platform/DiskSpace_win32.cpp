@@ -17,9 +17,6 @@ class SystemDiskSpace final : public TDiskSpace {
 }  // namespace
 
 template <>
-TDiskSpace& Service<TDiskSpace>::Platform() {
-  static SystemDiskSpace space;
-  return space;
-}
+TDiskSpace& Service<TDiskSpace>::Platform() { return PlatformObject<SystemDiskSpace>(); }
 
 }  // namespace nuvex

@@ -33,9 +33,6 @@ TLocaleFormats UserLocaleFormats::Read() {
 }  // namespace
 
 template <>
-TLocaleFormatSource& Service<TLocaleFormatSource>::Platform() {
-  static UserLocaleFormats formats;
-  return formats;
-}
+TLocaleFormatSource& Service<TLocaleFormatSource>::Platform() { return PlatformObject<UserLocaleFormats>(); }
 
 }  // namespace nuvex

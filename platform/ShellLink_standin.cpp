@@ -32,9 +32,6 @@ class TextLinkFactory final : public ShellLinkFactory {
 }  // namespace
 
 template <>
-ShellLinkFactory& Service<ShellLinkFactory>::Platform() {
-  static TextLinkFactory factory;
-  return factory;
-}
+ShellLinkFactory& Service<ShellLinkFactory>::Platform() { return PlatformObject<TextLinkFactory>(); }
 
 }  // namespace nuvex

@@ -65,9 +65,6 @@ class Win32ShellLinkFactory final : public ShellLinkFactory {
 }  // namespace
 
 template <>
-ShellLinkFactory& Service<ShellLinkFactory>::Platform() {
-  static Win32ShellLinkFactory factory;
-  return factory;
-}
+ShellLinkFactory& Service<ShellLinkFactory>::Platform() { return PlatformObject<Win32ShellLinkFactory>(); }
 
 }  // namespace nuvex

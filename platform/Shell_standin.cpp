@@ -18,9 +18,6 @@ class StandInShell final : public Shell {
 }  // namespace
 
 template <>
-Shell& Service<Shell>::Platform() {
-  static StandInShell shell;
-  return shell;
-}
+Shell& Service<Shell>::Platform() { return PlatformObject<StandInShell>(); }
 
 }  // namespace nuvex

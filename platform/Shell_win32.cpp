@@ -19,9 +19,6 @@ class Win32Shell final : public Shell {
 }  // namespace
 
 template <>
-Shell& Service<Shell>::Platform() {
-  static Win32Shell shell;
-  return shell;
-}
+Shell& Service<Shell>::Platform() { return PlatformObject<Win32Shell>(); }
 
 }  // namespace nuvex

@@ -23,9 +23,6 @@ class FixedFolders final : public TSystemFolders {
 }  // namespace
 
 template <>
-TSystemFolders& Service<TSystemFolders>::Platform() {
-  static FixedFolders folders;
-  return folders;
-}
+TSystemFolders& Service<TSystemFolders>::Platform() { return PlatformObject<FixedFolders>(); }
 
 }  // namespace nuvex

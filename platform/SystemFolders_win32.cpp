@@ -14,9 +14,6 @@ class Win32Folders final : public TSystemFolders {
 }  // namespace
 
 template <>
-TSystemFolders& Service<TSystemFolders>::Platform() {
-  static Win32Folders folders;
-  return folders;
-}
+TSystemFolders& Service<TSystemFolders>::Platform() { return PlatformObject<Win32Folders>(); }
 
 }  // namespace nuvex

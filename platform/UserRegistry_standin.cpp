@@ -11,9 +11,6 @@ class NoRegistry final : public UserRegistry {
 }  // namespace
 
 template <>
-UserRegistry& Service<UserRegistry>::Platform() {
-  static NoRegistry registry;
-  return registry;
-}
+UserRegistry& Service<UserRegistry>::Platform() { return PlatformObject<NoRegistry>(); }
 
 }  // namespace nuvex

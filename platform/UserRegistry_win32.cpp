@@ -49,9 +49,6 @@ class Win32Registry final : public UserRegistry {
 }  // namespace
 
 template <>
-UserRegistry& Service<UserRegistry>::Platform() {
-  static Win32Registry registry;
-  return registry;
-}
+UserRegistry& Service<UserRegistry>::Platform() { return PlatformObject<Win32Registry>(); }
 
 }  // namespace nuvex

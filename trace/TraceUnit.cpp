@@ -12,10 +12,7 @@ class SilentSink final : public TTraceSink {
 }  // namespace
 
 template <>
-TTraceSink& Service<TTraceSink>::Platform() {
-  static SilentSink sink;
-  return sink;
-}
+TTraceSink& Service<TTraceSink>::Platform() { return PlatformObject<SilentSink>(); }
 
 void Trace(const std::string& message) { Service<TTraceSink>::Current().Traced(message, {}, false); }
 

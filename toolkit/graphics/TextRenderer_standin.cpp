@@ -3,9 +3,6 @@
 namespace nuvex {
 
 template <>
-TTextRenderer& Service<TTextRenderer>::Platform() {
-  static THeadlessTextRenderer renderer;
-  return renderer;
-}
+TTextRenderer& Service<TTextRenderer>::Platform() { return PlatformObject<THeadlessTextRenderer>(); }
 
 }  // namespace nuvex

@@ -185,9 +185,6 @@ class GdiTextRenderer : public TTextRenderer {
 }  // namespace
 
 template <>
-TTextRenderer& Service<TTextRenderer>::Platform() {
-  static GdiTextRenderer renderer;
-  return renderer;
-}
+TTextRenderer& Service<TTextRenderer>::Platform() { return PlatformObject<GdiTextRenderer>(); }
 
 }  // namespace nuvex

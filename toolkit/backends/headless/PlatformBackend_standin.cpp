@@ -4,9 +4,6 @@ namespace nuvex {
 
 // Without a window system every window is a headless one.
 template <>
-TWindowBackend& Service<TWindowBackend>::Platform() {
-  static THeadlessBackend backend;
-  return backend;
-}
+TWindowBackend& Service<TWindowBackend>::Platform() { return PlatformObject<THeadlessBackend>(); }
 
 }  // namespace nuvex
