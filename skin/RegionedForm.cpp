@@ -91,7 +91,7 @@ void ApplyFormSkinData(TRegionedFormSkinData& data) {
   // the form has now: it is what the form shows when the data brings no strip
   // to lay it out with.
   form->SetColor(data.Color);
-  form->TakeStatePicture(image, data.Buttons(), data.Transparent, data.Color);
+  form->TakeStatePicture(image, data.Buttons(), data.Transparent);
 }
 
 }  // namespace nuvex

@@ -9,8 +9,6 @@
 #include "base/DestroyWatch.h"
 #include "skin/Skin.h"
 #include "skin/SkinFolderScan.h"
-#include "skin/SkinIniFile.h"
-#include "skin/SkinResources.h"
 #include "skin/SkinStrings.h"
 #include "trace/TraceUnit.h"
 
@@ -47,7 +45,11 @@ void TSkinManager::UnregisterControl(TComponent* control) {
 void TSkinManager::SetSkinIndex(int32_t value) {
   if (value == skinIndex_ || value < -1 || value >= SkinCount()) return;
   skinIndex_ = value;
-  LoadSkinInfo();
+  // The skin is read once for the change, its information and every
+  // component's definition alike (reading is most of a change's own time
+  // under wine).
+  TSkin skin = ReadSelectedSkin();
+  TakeSkinInfo(skin);
   if (controls_.empty()) return;
 
   // A definition may run a component's handlers, and a handler may free
@@ -73,9 +75,6 @@ void TSkinManager::SetSkinIndex(int32_t value) {
   // program's windows hidden.
   std::exception_ptr failure;
   try {
-    // The skin file is read once for the change, not once for each
-    // component (most of a change's own time under wine).
-    TSkin skin = ReadSelectedSkin();
     if (!pass([&](const Entry& e) {
           // A handler may have selected another skin in the middle of this
           // change; what is left gets that one, the skin selected now.
@@ -97,29 +96,32 @@ TSkin TSkinManager::ReadSelectedSkin() const {
 }
 
 bool TSkinManager::UpdateControl(TComponent* control) {
-  if (!SkinnedName(control)) return false;
-  return UpdateControl(control, ReadSelectedSkin());
+  const std::optional<TNamedClient> named = Skinned(control);
+  return named && Update(*named, ReadSelectedSkin());
 }
 
-std::optional<std::string> TSkinManager::SkinnedName(TComponent* control) {
+bool TSkinManager::UpdateControl(TComponent* control, const TSkin& skin) {
+  const std::optional<TNamedClient> named = Skinned(control);
+  return named && Update(*named, skin);
+}
+
+std::optional<TSkinManager::TNamedClient> TSkinManager::Skinned(TComponent* control) {
   if (!control) return std::nullopt;
-  const TSkinClient* client = dynamic_cast<TSkinClient*>(control);
+  TSkinClient* client = dynamic_cast<TSkinClient*>(control);
   std::string name = client ? client->ControlName() : std::string();
   if (name.empty()) {
     Trace(std::string(kSkinManagerUnknownControlTrace) + " (" + control->ClassName() + ")");
     return std::nullopt;
   }
-  return name;
+  return TNamedClient{client, std::move(name)};
 }
 
-bool TSkinManager::UpdateControl(TComponent* control, const TSkin& skin) {
-  const std::optional<std::string> name = SkinnedName(control);
-  if (!name) return false;
-  TSkinClient* client = dynamic_cast<TSkinClient*>(control);
+bool TSkinManager::Update(const TNamedClient& named, const TSkin& skin) {
+  TSkinClient* client = named.Client;
   if (skin.IsBase()) Trace(kSkinManagerBaseSkinTrace);
   if (skin.Invalid()) return false;  // a file unusable since the scan: the control stays as it is
   // Read now, so that the reader's lines follow this component's line above.
-  const TLoadedButton definition = skin.Definition(*name);
+  const TLoadedButton definition = skin.Definition(named.Name);
   if (!definition) {
     // A skin file that lacks the control hides it; the base skin leaves it as it is.
     if (!skin.IsBase()) client->SkinDefinitionMissing();
@@ -129,16 +131,12 @@ bool TSkinManager::UpdateControl(TComponent* control, const TSkin& skin) {
   return true;
 }
 
-bool TSkinManager::LoadSkinInfo() {
-  const std::string fileName = SkinFileName();
-  if (!fileName.empty()) {
-    const TSkinIniFile skin(fileName, programFolder_);
-    if (skin.Invalid()) return false;
-    info_ = skin.Info();
-    return true;
-  }
-  Trace(kSkinManagerBaseSkinTrace);
-  info_ = SkinResourcesInfo();
+bool TSkinManager::LoadSkinInfo() { return TakeSkinInfo(ReadSelectedSkin()); }
+
+bool TSkinManager::TakeSkinInfo(const TSkin& skin) {
+  if (skin.IsBase()) Trace(kSkinManagerBaseSkinTrace);
+  if (skin.Invalid()) return false;  // the previous skin's information stays
+  info_ = skin.Info();
   return true;
 }
 

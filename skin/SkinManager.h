@@ -83,11 +83,20 @@ class TSkinManager : public TSkinManagerLink {
     TSkinClient* Client;  // nullptr for a component of no skinned kind
   };
   bool Listed(const TComponent* control) const;
+  // A skinned component and its name in a skin.
+  struct TNamedClient {
+    TSkinClient* Client;
+    std::string Name;
+  };
   // The selected skin.
   TSkin ReadSelectedSkin() const;
-  // The component's name in a skin; nothing (and an error line) for a
-  // component of no skinned kind or without a name.
-  static std::optional<std::string> SkinnedName(TComponent* control);
+  // Copies skin's information, as LoadSkinInfo.
+  bool TakeSkinInfo(const TSkin& skin);
+  // Nothing (and an error line) for a component of no skinned kind or
+  // without a name.
+  static std::optional<TNamedClient> Skinned(TComponent* control);
+  // Gives the component the definition skin reads for its name.
+  bool Update(const TNamedClient& named, const TSkin& skin);
 
   std::string programFolder_;
   TSkinNameList skins_;

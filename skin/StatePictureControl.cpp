@@ -48,24 +48,6 @@ void TStatePictureControl<Base>::SetButtonIndex(int32_t value) {
   this->Invalidate();
 }
 
-// The layout values: store, apply the layout.
-#define NUVEX_LAYOUT_SETTER(Setter, Type, field)             \
-  template <typename Base>                                   \
-  void TStatePictureControl<Base>::Setter(Type value) {      \
-    if (value == field) return;                              \
-    field = value;                                           \
-    UpdateButtons();                                         \
-  }
-NUVEX_LAYOUT_SETTER(SetButtonCount, int32_t, image_.ButtonCount)
-NUVEX_LAYOUT_SETTER(SetButtonWidth, int32_t, image_.ButtonWidth)
-NUVEX_LAYOUT_SETTER(SetButtonHeight, int32_t, image_.ButtonHeight)
-NUVEX_LAYOUT_SETTER(SetLeftMargin, int32_t, image_.LeftMargin)
-NUVEX_LAYOUT_SETTER(SetTopMargin, int32_t, image_.TopMargin)
-NUVEX_LAYOUT_SETTER(SetRightMargin, int32_t, image_.RightMargin)
-NUVEX_LAYOUT_SETTER(SetBottomMargin, int32_t, image_.BottomMargin)
-NUVEX_LAYOUT_SETTER(SetSplitMode, TSplitMode, image_.SplitMode)
-NUVEX_LAYOUT_SETTER(SetInteriorArea, TInteriorArea, image_.InteriorArea)
-#undef NUVEX_LAYOUT_SETTER
 
 template <typename Base>
 void TStatePictureControl<Base>::SetTransparent(bool value) {
@@ -110,13 +92,11 @@ void TStatePictureControl<Base>::TakeOverDefinition(const TButtonProperty& defin
 }
 
 template <typename Base>
-void TStatePictureControl<Base>::TakeStatePicture(const TStateImage& image, const TBitmap& strip, bool transparent,
-                                                  TColor fill) {
+void TStatePictureControl<Base>::TakeStatePicture(const TStateImage& image, const TBitmap& strip, bool transparent) {
   image_ = image;
   if (!buttons_) buttons_ = std::make_unique<TBitmap>();
   if (&strip != buttons_.get()) CopyBitmap(strip, *buttons_);
   transparent_ = transparent;
-  fillColor_ = fill;
   UpdateButtons();
 }
 

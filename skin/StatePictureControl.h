@@ -20,6 +20,7 @@
 #include <memory>
 #include <string>
 
+#include "base/AssignIfChanged.h"
 #include "skin/ButtonProperty.h"
 #include "skin/SkinTypes.h"
 #include "skin/StateImage.h"
@@ -56,23 +57,23 @@ class TStatePictureControl : public Base {
   // Accepted only for an image of the strip (see IndexMayEqualCount).
   void SetButtonIndex(int32_t value);
   int32_t ButtonCount() const { return image_.ButtonCount; }
-  void SetButtonCount(int32_t value);
+  void SetButtonCount(int32_t value) { SetLayoutValue(image_.ButtonCount, value); }
   int32_t ButtonWidth() const { return image_.ButtonWidth; }
-  void SetButtonWidth(int32_t value);
+  void SetButtonWidth(int32_t value) { SetLayoutValue(image_.ButtonWidth, value); }
   int32_t ButtonHeight() const { return image_.ButtonHeight; }
-  void SetButtonHeight(int32_t value);
+  void SetButtonHeight(int32_t value) { SetLayoutValue(image_.ButtonHeight, value); }
   int32_t LeftMargin() const { return image_.LeftMargin; }
-  void SetLeftMargin(int32_t value);
+  void SetLeftMargin(int32_t value) { SetLayoutValue(image_.LeftMargin, value); }
   int32_t TopMargin() const { return image_.TopMargin; }
-  void SetTopMargin(int32_t value);
+  void SetTopMargin(int32_t value) { SetLayoutValue(image_.TopMargin, value); }
   int32_t RightMargin() const { return image_.RightMargin; }
-  void SetRightMargin(int32_t value);
+  void SetRightMargin(int32_t value) { SetLayoutValue(image_.RightMargin, value); }
   int32_t BottomMargin() const { return image_.BottomMargin; }
-  void SetBottomMargin(int32_t value);
+  void SetBottomMargin(int32_t value) { SetLayoutValue(image_.BottomMargin, value); }
   TSplitMode SplitMode() const { return image_.SplitMode; }
-  void SetSplitMode(TSplitMode value);
+  void SetSplitMode(TSplitMode value) { SetLayoutValue(image_.SplitMode, value); }
   TInteriorArea InteriorArea() const { return image_.InteriorArea; }
-  void SetInteriorArea(TInteriorArea value);
+  void SetInteriorArea(TInteriorArea value) { SetLayoutValue(image_.InteriorArea, value); }
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool value);
   // The fill of the picture when no image can be shown; not the window's
@@ -100,8 +101,8 @@ class TStatePictureControl : public Base {
   // saved one; an index outside the strip starts again at image 0.  The
   // caller renders and places (RenderImage, PlaceAndShape).
   void TakeOverDefinition(const TButtonProperty& definition);
-  // All the values at once, then one layout.
-  void TakeStatePicture(const TStateImage& image, const TBitmap& strip, bool transparent, TColor fill);
+  // The image values, the strip and Transparent at once, then one layout.
+  void TakeStatePicture(const TStateImage& image, const TBitmap& strip, bool transparent);
   // The index a layout starts from, for a handler that picks it.
   int32_t& StartIndex() { return image_.ButtonIndex; }
 
@@ -122,6 +123,11 @@ class TStatePictureControl : public Base {
   void EraseBackground(TBitmap& surface) override;
 
  private:
+  // A layout value: stored, and the layout applied when it changed.
+  template <typename T>
+  void SetLayoutValue(T& field, T value) {
+    if (AssignIfChanged(field, value)) UpdateButtons();
+  }
   void StartWithinStrip();
   // The saved place becomes the one asked for, or where the window stands.
   void SavePlace(int32_t left, int32_t top);
