@@ -47,26 +47,14 @@ TColor ColorValue(const TFormValue& value) {
       {"clInfoBk", clInfoBk},
   };
   const std::string& name = Expect(value, TFormValueKind::Name, "a colour").Text;
-  for (const auto& [text, colour] : kNames)
-    if (SameTextAscii(text, name)) return colour;
+  if (const TColor* colour = FindNamed(kNames, name)) return *colour;
   throw Error("unknown colour " + name);
 }
 
 uint8_t FontStyleValue(const TFormValue& value) {
   static const std::pair<const char*, uint8_t> kNames[] = {
       {"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}};
-  uint8_t style = 0;
-  for (const std::string& item : Expect(value, TFormValueKind::Set, "a set").Items) {
-    bool known = false;
-    for (const auto& [text, bit] : kNames) {
-      if (SameTextAscii(text, item)) {
-        style |= bit;
-        known = true;
-      }
-    }
-    if (!known) throw Error("unknown font style " + item);
-  }
-  return style;
+  return FlagsValue<uint8_t>(value, kNames, "font style");
 }
 
 }  // namespace nuvex::property

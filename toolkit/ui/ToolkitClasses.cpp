@@ -1,6 +1,5 @@
 #include "toolkit/ui/ToolkitClasses.h"
 
-#include <algorithm>
 
 #include "toolkit/resources/FormResources.h"
 #include "toolkit/ui/ClassTable.h"
@@ -46,14 +45,7 @@ TComponentClass ControlClass() {
       {"Anchors", [](TComponent& t, const TFormValue& v, TFormReading&) {
          static const std::pair<const char*, TAnchors> kNames[] = {
              {"akLeft", akLeft}, {"akTop", akTop}, {"akRight", akRight}, {"akBottom", akBottom}};
-         TAnchors anchors = 0;
-         for (const std::string& item : Expect(v, TFormValueKind::Set, "a set").Items) {
-           const auto* found = std::find_if(std::begin(kNames), std::end(kNames),
-                                            [&](const auto& n) { return SameTextAscii(n.first, item); });
-           if (found == std::end(kNames)) throw Error("unknown anchor " + item);
-           anchors |= found->second;
-         }
-         static_cast<TControl&>(t).SetAnchors(anchors);
+         static_cast<TControl&>(t).SetAnchors(FlagsValue<TAnchors>(v, kNames, "anchor"));
        }},
       {"Cursor", Enumeration(&TControl::SetCursor, std::vector<std::pair<std::string, TCursor>>{
                                                        {"crDefault", crDefault},
