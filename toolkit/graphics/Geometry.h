@@ -28,6 +28,10 @@ struct TRect {
   int Height() const { return Bottom - Top; }
   bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
   bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
+  // Whether this rectangle covers all of inner.
+  bool Covers(const TRect& inner) const {
+    return Left <= inner.Left && Top <= inner.Top && Right >= inner.Right && Bottom >= inner.Bottom;
+  }
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 

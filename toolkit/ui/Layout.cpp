@@ -48,9 +48,4 @@ TRect Anchored(TRect bounds, TAnchors anchors, int dx, int dy) {
   return bounds;
 }
 
-bool Covers(const TRect& outer, const TRect& inner) {
-  return outer.Left <= inner.Left && outer.Top <= inner.Top && outer.Right >= inner.Right &&
-         outer.Bottom >= inner.Bottom;
-}
-
 }  // namespace nuvex

@@ -29,7 +29,4 @@ TRect TakeAligned(TRect& rest, TAlign align, TSize size);
 // (dx, dy) (a negative value: shrank).
 TRect Anchored(TRect bounds, TAnchors anchors, int dx, int dy);
 
-// Whether outer covers all of inner.
-bool Covers(const TRect& outer, const TRect& inner);
-
 }  // namespace nuvex

@@ -1,6 +1,5 @@
 #include "toolkit/ui/ToolkitClasses.h"
 
-
 #include "toolkit/resources/FormResources.h"
 #include "toolkit/ui/ClassTable.h"
 #include "toolkit/ui/Control.h"

@@ -248,7 +248,7 @@ void TWinControl::PaintClient(TBitmap& surface, const TRect& area) {
   for (size_t i = graphic_.size(); i-- > 0;) {
     const TControl* child = graphic_[i];
     if (!child->Visible()) continue;
-    if ((child->ControlStyle() & csOpaque) && Covers(child->BoundsRect(), area)) {
+    if ((child->ControlStyle() & csOpaque) && child->BoundsRect().Covers(area)) {
       first = i;
       covered = true;
       break;
